@@ -1,0 +1,30 @@
+// Application start-up.
+#include "AppStartup.h"
+
+#include "TAboutForm.h"
+#include "TMainForm.h"
+
+#include <QApplication>
+#include <QFont>
+
+void setupApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Runeboard"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Runeboard"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setOrganizationName(QStringLiteral("Runeboard"));
+    // The program names Windows fonts; these are what stands in for them here.
+    const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
+    QFont::insertSubstitution(QStringLiteral("宋体"), chinese);
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), chinese);
+    QFont::insertSubstitution(QStringLiteral("Fixedsys"), QStringLiteral("Unifont"));
+    // An explicit size: without one, menus elided their items.
+    QFont ui(chinese);
+    ui.setPointSize(9);
+    app.setFont(ui);
+}
+
+std::unique_ptr<TMainForm> createMainWindow(Platform& platform) {
+    auto main = std::make_unique<TMainForm>(platform);
+    main->setAboutForm(new TAboutForm(main.get()));
+    return main;
+}

@@ -1,0 +1,10 @@
+// The about box.
+#pragma once
+
+#include <QDialog>
+
+class TAboutForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutForm(QWidget* parent = nullptr);
+};

@@ -1,0 +1,96 @@
+// The main frame: toolbar, tool palette, menus, status bar and the area that
+// holds the drawing windows. It constructs, wires and delegates; the commands
+// themselves live with the parts they belong to.
+#pragma once
+
+#include "tools/ToolTable.h"
+
+#include <QCursor>
+#include <QMainWindow>
+
+#include <array>
+
+class Platform;
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class TAboutForm;
+class TChildForm;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void setAboutForm(TAboutForm* form) { m_about = form; }
+
+    int CurrentTool = 0;
+    int NewDocWidth = 50;
+    int NewDocHeight = 50;
+
+    // The active drawing window, or nullptr.
+    TChildForm* activeChild() const;
+    QList<TChildForm*> children() const;
+    // Creates a drawing window of NewDocWidth x NewDocHeight and shows it.
+    TChildForm* createChild();
+
+    QString statusText() const;
+    void setStatusText(const QString& text);
+    QString brushCaption() const;
+    // The cursor loaded into a slot at start-up; the arrow for slot 0.
+    QCursor cursorForSlot(int slot) const;
+
+    QMdiArea* mdiArea() const { return m_mdi; }
+
+public Q_SLOTS:
+    void N13Click(); // Help
+    void N14Click(); // About
+    void N18Click(); // View: standard toolbar
+    void N19Click(); // View: tool palette
+    void N29Click(); // View: status bar
+    void N23Click(); // home page
+    void N24Click(); // e-mail to the maker
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void PaletteButtonClick(ToolId tool);
+    void buildMenus();
+    void buildToolBar();
+    void buildPalette();
+    void updateWindowActions();
+    void tileWindows(Qt::Orientation orientation);
+    void arrangeIcons();
+    void minimizeAll();
+    // Turns wheel movement into whole steps of the frame's wheel handling.
+    bool handleWheel(QWheelEvent* event);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+    void addSeparator(QMenu* menu, const char* name);
+
+    Platform& m_platform;
+    TAboutForm* m_about = nullptr;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* CoolBar1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QButtonGroup* m_palette = nullptr;
+    QToolButton* SpeedButton17 = nullptr;
+    QAction* N18 = nullptr;
+    QAction* N19 = nullptr;
+    QAction* N29 = nullptr;
+    std::array<QCursor, 8> m_cursors;
+    int m_wheelRemainder = 0;
+    bool m_shown = false;
+};

@@ -1,0 +1,55 @@
+// Paints character cells onto the canvas picture. Each distinct two-byte cell
+// text is rendered once into a small tile and then copied, so a full repaint of
+// 10,000 cells is a run of memory copies rather than 10,000 text layouts.
+#pragma once
+
+#include "CharGrid.h"
+
+#include <QFont>
+#include <QImage>
+
+#include <memory>
+#include <vector>
+
+// The font the canvas draws with. The stored name is kept as the drawing has it;
+// "Fixedsys" is served by an installed fixed-pitch font with full Chinese
+// coverage in which a double-byte character is 16 pixels wide and a single-byte
+// character 8.
+QFont canvasFont(const QString& name, int pointSize);
+
+class CellPainter {
+public:
+    static constexpr int kCellSize = 18;
+    // A tile covers the inside of a cell: everything but the grid lines at its
+    // left and top, i.e. pixels 18x + 1 .. 18x + 17.
+    static constexpr int kTileSize = kCellSize - 1;
+
+    explicit CellPainter(const QFont& font = canvasFont(QStringLiteral("Fixedsys"), 10));
+
+    void setFont(const QFont& font);
+    const QFont& font() const { return m_font; }
+
+    // The cell interior cleared to white with the text at (+1, +1) of the tile,
+    // which is (+2, +2) of the cell.
+    const QImage& tile(CharCell cell);
+    // Width in pixels of the cell's text as drawn (two spaces are 16 wide).
+    int textWidth(CharCell cell);
+
+    // Clears the inside of cell (col, row) of the picture and draws its text.
+    void paintCell(QImage& picture, int col, int row, CharCell cell);
+    // Draws the cell's text on its own opaque white background at (18col + 2,
+    // 18row + 2), without clearing the rest of the cell first.
+    void paintText(QImage& picture, int col, int row, CharCell cell);
+
+private:
+    struct Tile {
+        QImage image;
+        int textWidth = 0;
+    };
+    Tile& tileFor(CharCell cell);
+    void blit(QImage& picture, int px, int py, const QImage& tile, int sx, int sy, int w, int h);
+
+    QFont m_font;
+    int m_ascent = 0;
+    std::vector<std::unique_ptr<Tile>> m_tiles; // indexed by (first byte << 8) | second byte
+};

@@ -1,0 +1,58 @@
+// GBK <-> Unicode through Qt's converters. Qt's "GBK" codec reports bad input
+// inconsistently (a trailing lead byte is silently held back, 0xFF maps into the
+// private use area), so the bytes are walked here first and only well-formed
+// runs are handed to the decoder.
+#include "GbkText.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool isTrailByte(uchar b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE); }
+
+bool decodeRun(QByteArrayView run, QString& out) {
+    if (run.isEmpty()) return true;
+    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+    out += decoder.decode(run);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+QString gbkToUnicode(QByteArrayView bytes, bool* ok) {
+    QString out;
+    out.reserve(bytes.size());
+    bool clean = true;
+    qsizetype runStart = 0;
+    qsizetype i = 0;
+    const qsizetype n = bytes.size();
+    while (i < n) {
+        const uchar b = uchar(bytes[i]);
+        if (b < 0x80 || b == 0x80) { // ASCII, and 0x80 which code page 936 maps to the euro sign
+            ++i;
+            continue;
+        }
+        if (isGbkLeadByte(b) && i + 1 < n && isTrailByte(uchar(bytes[i + 1]))) {
+            i += 2;
+            continue;
+        }
+        clean &= decodeRun(bytes.sliced(runStart, i - runStart), out);
+        out += QChar(kReplacement);
+        clean = false;
+        ++i;
+        runStart = i;
+    }
+    clean &= decodeRun(bytes.sliced(runStart, n - runStart), out);
+    if (ok) *ok = clean;
+    return out;
+}
+
+QByteArray unicodeToGbk(QStringView text, bool* ok) {
+    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    QByteArray out = encoder.encode(text);
+    if (ok) *ok = !encoder.hasError();
+    return out;
+}

@@ -1,0 +1,19 @@
+// The one place where GBK (code page 936) bytes and Unicode text meet.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Decodes GBK bytes. Bytes that do not form a GBK character (a lead byte
+// without its trail byte, 0xFF, an unassigned pair) become U+FFFD; nothing is
+// dropped. *ok, when given, is false if any replacement was made.
+QString gbkToUnicode(QByteArrayView bytes, bool* ok = nullptr);
+
+// Encodes text as GBK. A character GBK cannot hold becomes '?'; *ok, when
+// given, is false if that happened.
+QByteArray unicodeToGbk(QStringView text, bool* ok = nullptr);
+
+// True for a byte that starts a double-byte GBK character.
+inline bool isGbkLeadByte(uchar b) { return b >= 0x81 && b <= 0xFE; }

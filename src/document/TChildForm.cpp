@@ -1,0 +1,77 @@
+// Drawing window.
+#include "TChildForm.h"
+
+#include "CanvasWidget.h"
+
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+TChildForm::TChildForm(const QString& brushText, int newDocWidth, int newDocHeight, QWidget* parent)
+    : QMdiSubWindow(parent), ChildDocument(brushText) {
+    setObjectName(QStringLiteral("ChildForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("新建"));
+    m_canvas.setFont(canvasFont(FontName, FontSize));
+
+    // The create event takes the size the main window prepared for this drawing.
+    GridWidth = std::clamp(newDocWidth, 1, kGridMax);
+    GridHeight = std::clamp(newDocHeight, 1, kGridMax);
+
+    m_scroll = new QScrollArea;
+    m_scroll->setObjectName(QStringLiteral("ScrollBox"));
+    m_scroll->setWidgetResizable(false);
+    m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setBackgroundRole(QPalette::Window);
+    Image1 = new CanvasWidget(m_canvas);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    m_scroll->setWidget(Image1);
+    setWidget(m_scroll);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(20);
+
+    Edit1 = new QLineEdit(Image1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFrame(false);
+    Edit1->hide();
+}
+
+QScrollBar* TChildForm::verticalScrollBar() const { return m_scroll->verticalScrollBar(); }
+
+QSize TChildForm::preferredSize() const {
+    const QSize canvasSize(CellWidth * GridWidth, CellHeight * GridHeight);
+    const int frameW = width() - m_scroll->viewport()->width();
+    const int frameH = height() - m_scroll->viewport()->height();
+    return canvasSize + QSize(std::max(frameW, 0), std::max(frameH, 0));
+}
+
+void TChildForm::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TChildForm::FormShow() {
+    resetForShow();
+    m_canvas.setFont(canvasFont(FontName, FontSize));
+    // A fresh picture with the grid lines only: every cell is still two spaces.
+    m_canvas.reset(GridWidth, GridHeight);
+    Image1->syncSize();
+}
+
+void TChildForm::ReDraw() {
+    const QRect dirty = m_canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
+    if (!dirty.isEmpty()) Image1->update(dirty);
+}
+
+void TChildForm::ReDrawAll() {
+    m_canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
+    Image1->syncSize();
+    Image1->update();
+}

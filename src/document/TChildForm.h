@@ -1,0 +1,47 @@
+// A drawing window: one drawing in a child window of the main frame, with its
+// canvas in a scrolling area.
+#pragma once
+
+#include "Canvas.h"
+#include "ChildDocument.h"
+
+#include <QMdiSubWindow>
+
+class CanvasWidget;
+class QLineEdit;
+class QScrollArea;
+class QScrollBar;
+class QTimer;
+
+class TChildForm : public QMdiSubWindow, public ChildDocument {
+    Q_OBJECT
+public:
+    // brushText is the palette's brush caption; width and height the main
+    // window's size for the next new drawing.
+    TChildForm(const QString& brushText, int newDocWidth, int newDocHeight, QWidget* parent = nullptr);
+
+    // Paints the cells whose current text differs from what the canvas shows.
+    void ReDraw();
+    // Repaints the whole canvas: grid lines and every cell.
+    void ReDrawAll();
+
+    Canvas& canvas() { return m_canvas; }
+    QScrollArea* scrollArea() const { return m_scroll; }
+    QScrollBar* verticalScrollBar() const;
+    // The size the window takes when first placed: the whole canvas where it fits.
+    QSize preferredSize() const;
+
+    CanvasWidget* Image1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    Canvas m_canvas;
+    QScrollArea* m_scroll = nullptr;
+    bool m_shown = false;
+};

@@ -1,0 +1,15 @@
+// Runeboard: a desktop editor for character art.
+#include "app/AppStartup.h"
+#include "app/TMainForm.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    setupApplication(app);
+    QtPlatform platform;
+    auto mainForm = createMainWindow(platform);
+    mainForm->show();
+    return app.exec();
+}

@@ -1,0 +1,65 @@
+// One row per drawing tool: its palette button, cursor, hot-spot offset and
+// undo name. Everything that differs between tools only by data lives here.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <span>
+
+enum class ToolId : int {
+    Select = 0,
+    Pencil = 1,
+    Line = 2,
+    Text = 3,
+    Rectangle = 4,
+    FilledRectangle = 5,
+    Ellipse = 6,
+    FilledEllipse = 7,
+    RoundRect = 8,
+    FilledRoundRect = 9,
+    Polygon = 10,
+    FilledPolygon = 11,
+    ModifyText = 12,
+    Spray = 13,
+    Eraser = 14,
+    Eyedropper = 15,
+    Curve = 16,
+};
+inline constexpr int kToolCount = 17;
+
+// Slots of the cursor table filled at start-up; 0 is the system arrow.
+enum CursorSlot : int {
+    ArrowCursor = 0,
+    PlusCursor = 1,
+    EyedropCursor = 2,
+    PenCursor = 3,
+    SprayCursor = 4,
+    EraseCursor = 5,
+    ChangeTextCursor = 6,
+    TextCursor = 7,
+};
+
+struct ToolRow {
+    ToolId id;
+    const char* button;   // palette button's object name
+    int column, row;      // place in the palette, from 1
+    QString hint;         // tooltip
+    QString caption;      // shown instead of a picture when not empty
+    const char* icon;     // picture resource, or nullptr
+    QString helpText;     // status-bar text when chosen
+    CursorSlot cursor;
+    QPoint hotSpotOffset; // added to the pointer position before it is mapped to a cell
+    QString undoName;
+};
+
+// The rows in palette order.
+std::span<const ToolRow> toolTable();
+const ToolRow& toolRow(ToolId id);
+
+struct CursorResource {
+    CursorSlot slot;
+    const char* name;
+};
+// The cursors in the order they are loaded at start-up.
+std::span<const CursorResource> cursorResources();

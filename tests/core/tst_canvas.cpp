@@ -1,0 +1,211 @@
+// Canvas painting: grid-line geometry, cell text placement, incremental repaint.
+#include "GridText.h"
+#include "document/Canvas.h"
+#include "document/ChildDocument.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kMarker = qRgb(0, 200, 0);
+
+QRgb px(const Canvas& c, int x, int y) { return c.picture().pixel(x, y) | 0xFF000000u; }
+
+// Which pixels of the cell interior (all but the grid lines) are not white.
+QList<QPoint> inkIn(const Canvas& c, int col, int row) {
+    QList<QPoint> ink;
+    for (int y = 18 * row + 1; y < 18 * row + 18; ++y)
+        for (int x = 18 * col + 1; x < 18 * col + 18; ++x)
+            if (px(c, x, y) != kWhite) ink << QPoint(x, y);
+    return ink;
+}
+
+void mark(Canvas& c, int col, int row) { c.picture().setPixel(18 * col + 9, 18 * row + 9, kMarker); }
+bool marked(const Canvas& c, int col, int row) { return px(c, 18 * col + 9, 18 * row + 9) == kMarker; }
+
+} // namespace
+
+class TestCanvas : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void gridLineGeometry_data();
+    void gridLineGeometry();
+    void textPlacement();
+    void reDrawPaintsExactlyTheDifferingCells();
+    void cellsOutsideTheAreaAreNeverPainted();
+    void blankingACellLeavesNoInk();
+    void badBytesStillPaint();
+};
+
+void TestCanvas::gridLineGeometry_data() {
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::newRow("1x1") << 1 << 1;
+    QTest::newRow("50x50") << 50 << 50;
+    QTest::newRow("100x100") << 100 << 100;
+    QTest::newRow("7x3") << 7 << 3;
+}
+
+void TestCanvas::gridLineGeometry() {
+    QFETCH(int, w);
+    QFETCH(int, h);
+    ChildDocument doc;
+    doc.GridWidth = w;
+    doc.GridHeight = h;
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, w, h);
+    QCOMPARE(canvas.picture().size(), QSize(18 * w, 18 * h));
+
+    // Vertical lines: exactly the columns 18i for i in 1..w-1 are red at the top row (no line at y = 0).
+    QList<int> redColumns, redRows;
+    for (int x = 0; x < 18 * w; ++x)
+        if (px(canvas, x, 1) == kRed) redColumns << x;
+    for (int y = 0; y < 18 * h; ++y)
+        if (px(canvas, 1, y) == kRed) redRows << y;
+    QCOMPARE(redColumns.size(), w - 1);
+    QCOMPARE(redRows.size(), h - 1);
+    for (int i = 0; i < redColumns.size(); ++i) QCOMPARE(redColumns[i], 18 * (i + 1));
+    for (int j = 0; j < redRows.size(); ++j) QCOMPARE(redRows[j], 18 * (j + 1));
+
+    // Dotted: three on, three off along a line; nothing red on the outer edges.
+    if (w > 1) {
+        QCOMPARE(px(canvas, 18, 0), kRed);
+        QCOMPARE(px(canvas, 18, 2), kRed);
+        QCOMPARE(px(canvas, 18, 3), kWhite);
+        QCOMPARE(px(canvas, 18, 5), kWhite);
+        QCOMPARE(px(canvas, 18, 6), kRed);
+    }
+    for (int x = 0; x < 18 * w; ++x) QVERIFY(px(canvas, x, 18 * h - 1) != kRed || x % 18 == 0);
+    int reds = 0;
+    for (int y = 0; y < 18 * h; ++y)
+        for (int x = 0; x < 18 * w; ++x) reds += px(canvas, x, y) == kRed;
+    if (w == 1 && h == 1) QCOMPARE(reds, 0);
+
+    // The shown grid now equals the current grid: an immediate ReDraw paints nothing.
+    const qint64 painted = canvas.paintedCells();
+    QVERIFY(canvas.reDraw(doc.CurGrid, doc.ShownGrid, w, h).isEmpty());
+    QCOMPARE(canvas.paintedCells(), painted);
+}
+
+void TestCanvas::textPlacement() {
+    ChildDocument doc;
+    doc.GridWidth = doc.GridHeight = 4;
+    setGridText(doc.CurGrid, QStringLiteral("画ab\n  a "));
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 4, 4);
+
+    // The glyph of 画 is drawn with its top-left at (+2, +2) of the cell, as the font draws it there.
+    QImage expected(16, 16, QImage::Format_RGB32);
+    expected.fill(kWhite);
+    {
+        QPainter p(&expected);
+        p.setFont(canvas.cellPainter().font());
+        p.setPen(Qt::black);
+        p.drawText(0, QFontMetrics(canvas.cellPainter().font()).ascent(), QStringLiteral("画"));
+    }
+    int inkPixels = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            QCOMPARE(px(canvas, 2 + x, 2 + y), expected.pixel(x, y) | 0xFF000000u);
+            inkPixels += expected.pixel(x, y) != kWhite;
+        }
+    QVERIFY(inkPixels > 20);
+
+    // Two single-byte characters take 8 pixels each; a blank cell has no ink; a single byte uses the left half.
+    const QList<QPoint> ab = inkIn(canvas, 1, 0);
+    QVERIFY(!ab.isEmpty());
+    bool leftHalf = false, rightHalf = false;
+    for (const QPoint& p : ab) {
+        leftHalf |= p.x() < 18 + 10;
+        rightHalf |= p.x() >= 18 + 10;
+    }
+    QVERIFY(leftHalf && rightHalf);
+    QVERIFY(inkIn(canvas, 0, 1).isEmpty());
+    const QList<QPoint> a = inkIn(canvas, 1, 1);
+    QVERIFY(!a.isEmpty());
+    for (const QPoint& p : a) QVERIFY(p.x() < 18 + 10);
+}
+
+void TestCanvas::reDrawPaintsExactlyTheDifferingCells() {
+    ChildDocument doc;
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    for (int col : {0, 3, 49})
+        for (int row : {0, 4, 49}) mark(canvas, col, row);
+
+    doc.CurGrid.at(3, 4) = CharCell::of(0xBB, 0xAD); // 画
+    doc.CurGrid.at(49, 49) = CharCell::of('x', 'y');
+    const qint64 before = canvas.paintedCells();
+    const QRect dirty = canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
+    QCOMPARE(canvas.paintedCells() - before, qint64(2));
+    QCOMPARE(dirty, Canvas::cellRect(3, 4) | Canvas::cellRect(49, 49));
+    QVERIFY(!marked(canvas, 3, 4));
+    QVERIFY(!marked(canvas, 49, 49));
+    // Unchanged cells are not touched, even with something else drawn over them.
+    QVERIFY(marked(canvas, 0, 0));
+    QVERIFY(marked(canvas, 3, 0));
+    QVERIFY(marked(canvas, 49, 4));
+    QVERIFY(doc.ShownGrid.sameArea(doc.CurGrid, 50, 50));
+
+    // A cell whose text changed back is repainted again; a second ReDraw paints nothing.
+    doc.CurGrid.at(3, 4) = CharCell::blank();
+    QCOMPARE(canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50), Canvas::cellRect(3, 4));
+    QVERIFY(inkIn(canvas, 3, 4).isEmpty());
+    QVERIFY(canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50).isEmpty());
+}
+
+void TestCanvas::cellsOutsideTheAreaAreNeverPainted() {
+    ChildDocument doc;
+    doc.GridWidth = 10;
+    doc.GridHeight = 5;
+    for (int x = 0; x < kGridMax; ++x)
+        for (int y = 0; y < kGridMax; ++y) doc.CurGrid.at(x, y) = CharCell::of('#', '#');
+    Canvas canvas;
+    canvas.reset(10, 5);
+    const QRect dirty = canvas.reDraw(doc.CurGrid, doc.ShownGrid, 10, 5);
+    QCOMPARE(dirty, QRect(0, 0, 180, 90));
+    QCOMPARE(canvas.paintedCells(), qint64(50));
+    // The shown grid keeps its spaces outside the area in use.
+    QCOMPARE(doc.ShownGrid.at(10, 0), CharCell::blank());
+    QCOMPARE(doc.ShownGrid.at(0, 5), CharCell::blank());
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 10, 5);
+    QCOMPARE(canvas.picture().size(), QSize(180, 90));
+    QCOMPARE(doc.ShownGrid.at(99, 99), CharCell::blank());
+}
+
+void TestCanvas::blankingACellLeavesNoInk() {
+    // The font inks the last column and row of its 16-pixel box, which lie outside the
+    // 16 x 16 box cleared before the text; blanking a cell must still leave it clean.
+    ChildDocument doc;
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    for (const QString& text : {QStringLiteral("画"), QStringLiteral("鑫"), QStringLiteral("|y"), QStringLiteral("龍")}) {
+        setGridText(doc.CurGrid, text);
+        canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
+        QVERIFY(!inkIn(canvas, 0, 0).isEmpty());
+        doc.CurGrid.at(0, 0) = CharCell::blank();
+        canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
+        QVERIFY2(inkIn(canvas, 0, 0).isEmpty(), qPrintable(text));
+    }
+}
+
+void TestCanvas::badBytesStillPaint() {
+    ChildDocument doc;
+    doc.CurGrid.at(0, 0) = CharCell::of(0xD6, ' ');  // lead byte without its trail
+    doc.CurGrid.at(1, 0) = CharCell::of(0xFF, 0xFF); // never valid
+    doc.CurGrid.at(2, 0) = CharCell::of('a', 0);     // one-byte brush
+    doc.CurGrid.at(3, 0) = CharCell::of(0, 'z');     // a first byte of 0 ends the text at once
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    QVERIFY(!inkIn(canvas, 0, 0).isEmpty());
+    QVERIFY(!inkIn(canvas, 1, 0).isEmpty());
+    QVERIFY(!inkIn(canvas, 2, 0).isEmpty());
+    QVERIFY(inkIn(canvas, 3, 0).isEmpty());
+}
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"

@@ -1,0 +1,35 @@
+// Test platform.
+#include "FakePlatform.h"
+
+#include <QDialog>
+
+MessageAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& caption,
+                                       MessageButtons buttons, MessageKind kind) {
+    messages << Message{text, caption, buttons, kind};
+    if (!answers.isEmpty()) return answers.takeFirst();
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
+    ++openDialogs;
+    return openNames.isEmpty() ? QString() : openNames.takeFirst();
+}
+
+QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    ++saveDialogs;
+    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+}
+
+QString FakePlatform::pictureFileName(QWidget*, const QString&) {
+    return pictureNames.isEmpty() ? QString() : pictureNames.takeFirst();
+}
+
+int FakePlatform::execDialog(QDialog& dialog) {
+    dialogsShown << &dialog;
+    if (!onDialog) return QDialog::Rejected;
+    // Shown for real (headless), so the dialog's show handlers run as they would for the user.
+    dialog.show();
+    const int result = onDialog(dialog);
+    dialog.hide();
+    return result;
+}

@@ -1,0 +1,29 @@
+// Grid <-> text helpers.
+#include "GridText.h"
+
+#include "document/GbkText.h"
+
+#include <QStringList>
+
+QString gridText(const CharGrid& grid, int width, int height) {
+    QStringList rows;
+    for (int y = 0; y < height; ++y) {
+        QByteArray bytes;
+        for (int x = 0; x < width; ++x) {
+            const CharCell& c = grid.at(x, y);
+            bytes += char(c.b0);
+            bytes += char(c.b1);
+        }
+        rows << gbkToUnicode(bytes);
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+void setGridText(CharGrid& grid, const QString& rows) {
+    const QStringList lines = rows.split(QLatin1Char('\n'));
+    for (int y = 0; y < lines.size() && y < kGridMax; ++y) {
+        const QByteArray bytes = unicodeToGbk(lines[y]);
+        for (int x = 0; 2 * x + 1 < bytes.size() && x < kGridMax; ++x)
+            grid.at(x, y) = CharCell::of(quint8(bytes[2 * x]), quint8(bytes[2 * x + 1]));
+    }
+}

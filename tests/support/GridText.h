@@ -1,0 +1,12 @@
+// Grids as readable text for test expectations, and back.
+#pragma once
+
+#include "document/CharGrid.h"
+
+#include <QString>
+
+// Rows of the width x height area joined by '\n'; each cell as its GBK text
+// decoded, so "画画" is two cells of 画 and "ab" one cell of a and b.
+QString gridText(const CharGrid& grid, int width, int height);
+// Writes rows of text (GBK-encoded, two bytes per cell) into the grid from (0, 0).
+void setGridText(CharGrid& grid, const QString& rows);

@@ -1,0 +1,363 @@
+// The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
+#include "FakePlatform.h"
+#include "app/AppStartup.h"
+#include "app/TMainForm.h"
+#include "document/CanvasWidget.h"
+#include "document/TChildForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <QToolBar>
+#include <QToolButton>
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startState();
+    void menusAndToolbar();
+    void paletteButtons_data();
+    void paletteButtons();
+    void lineThenCurve();
+    void viewToggles();
+    void windowMenuFollowsTheDrawings();
+    void tiling();
+    void wheelScrollsTheActiveDrawing();
+    void helpHomePageMailAndAbout();
+
+private:
+    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
+    QToolButton* button(const char* name) { return m_main->findChild<QToolButton*>(QLatin1String(name)); }
+    void closeAllDrawings();
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+};
+
+void TestMainForm::initTestCase() { setupApplication(*qApp); }
+
+void TestMainForm::init() {
+    m_platform = FakePlatform();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void TestMainForm::cleanup() { m_main.reset(); }
+
+void TestMainForm::closeAllDrawings() {
+    m_main->mdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(m_main->children().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void TestMainForm::startState() {
+    QCOMPARE(m_main->windowTitle(), QStringLiteral("Runeboard(符阵画板) V2.0 "));
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Runeboard"));
+    QCOMPARE(m_main->size(), QSize(624, 450));
+    QCOMPARE(m_main->CurrentTool, 0);
+    QCOMPARE(m_main->NewDocWidth, 50);
+    QCOMPARE(m_main->NewDocHeight, 50);
+    QVERIFY(button("SpeedButton13")->isChecked());
+    QCOMPARE(m_main->statusText(), QString());
+    QCOMPARE(button("SpeedButton17")->text(), QStringLiteral("画"));
+    QCOMPARE(button("SpeedButton17")->toolTip(), QStringLiteral("画笔文本 单击修改"));
+
+    const QList<TChildForm*> drawings = m_main->children();
+    QCOMPARE(drawings.size(), 1);
+    TChildForm* child = drawings.first();
+    QCOMPARE(m_main->activeChild(), child);
+    QCOMPARE(child->windowTitle(), QStringLiteral("新建"));
+    QCOMPARE(child->GridWidth, 50);
+    QCOMPARE(child->GridHeight, 50);
+    QCOMPARE(child->FileName, QString());
+    QCOMPARE(child->FontName, QStringLiteral("Fixedsys"));
+    QCOMPARE(child->FontSize, 10);
+    QCOMPARE(child->BrushText, QStringLiteral("画"));
+    QCOMPARE(QByteArray(child->BrushBytes.data()), QByteArray("\xBB\xAD"));
+    QCOMPARE(child->ChangeCount, 0);
+    QCOMPARE(child->SavedCount, 0);
+    QCOMPARE(child->UndoState, 0);
+    QCOMPARE(child->CellWidth, 18);
+    QCOMPARE(child->CurGrid.at(0, 0), CharCell::blank());
+    QCOMPARE(child->TempGrid.at(0, 0), CharCell::zero());
+    QCOMPARE(child->UndoGrid.at(99, 99), CharCell::zero());
+    QCOMPARE(child->Image1->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(child->Image1->size(), QSize(900, 900));
+    QCOMPARE(child->canvas().picture().size(), QSize(900, 900));
+    QVERIFY(!child->Edit1->isVisible());
+    QCOMPARE(child->Timer1->interval(), 20);
+    QVERIFY(!child->Timer1->isActive());
+
+    // The window is freed on close, not hidden.
+    QPointer<TChildForm> watch(child);
+    child->close();
+    QTRY_VERIFY(watch.isNull());
+}
+
+void TestMainForm::menusAndToolbar() {
+    const struct {
+        const char* name;
+        QString caption;
+        QKeySequence shortcut;
+    } items[] = {
+        {"N3", QStringLiteral("新建(&N)"), QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"O1", QStringLiteral("打开(&O)"), QKeySequence(QStringLiteral("Ctrl+O"))},
+        {"N17", QStringLiteral("导入图片(&D)"), {}},
+        {"S1", QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"N4", QStringLiteral("另存为(&A)"), {}},
+        {"E2", QStringLiteral("打印设置(&E)"), {}},
+        {"P2", QStringLiteral("打印(&P)"), QKeySequence(QStringLiteral("Ctrl+P"))},
+        {"Q1", QStringLiteral("退出(&X)"), {}},
+        {"U1", QStringLiteral("撤消(&U)"), QKeySequence(QStringLiteral("Ctrl+Z"))},
+        {"N26", QStringLiteral("重复(&R)"), QKeySequence(QStringLiteral("F4"))},
+        {"C1", QStringLiteral("剪切(&T)"), QKeySequence(QStringLiteral("Ctrl+X"))},
+        {"C2", QStringLiteral("复制(&C)"), QKeySequence(QStringLiteral("Ctrl+C"))},
+        {"P1", QStringLiteral("粘贴(&P)"), QKeySequence(QStringLiteral("Ctrl+V"))},
+        {"L1", QStringLiteral("删除(&D)"), QKeySequence(QStringLiteral("Del"))},
+        {"A1", QStringLiteral("全选(&A)"), QKeySequence(QStringLiteral("Ctrl+A"))},
+        {"N27", QStringLiteral("不选(&N)"), {}},
+        {"N21", QStringLiteral("清空(&L)"), {}},
+        {"N18", QStringLiteral("标准工具栏(&S)"), {}},
+        {"N19", QStringLiteral("作图工具箱(&T)"), {}},
+        {"N29", QStringLiteral("状态栏(&Z)"), {}},
+        {"N9", QStringLiteral("层叠(&C)"), {}},
+        {"N10", QStringLiteral("水平平铺(&H)"), {}},
+        {"N11", QStringLiteral("竖直平铺(&V)"), {}},
+        {"N12", QStringLiteral("排列图标(&A)"), {}},
+        {"N16", QStringLiteral("最小化(&M)"), {}},
+        {"N14", QStringLiteral("关于(&A)"), {}},
+        {"N13", QStringLiteral("帮助(&H)"), {}},
+        {"N23", QStringLiteral("软件主页(&W)"), {}},
+        {"N24", QStringLiteral("联系作者(&E)"), {}},
+    };
+    for (const auto& item : items) {
+        QAction* a = action(item.name);
+        QVERIFY2(a, item.name);
+        QCOMPARE(a->text(), item.caption);
+        QCOMPARE(a->shortcut(), item.shortcut);
+    }
+    for (const char* sep : {"N6", "N5", "N15", "N7", "N20", "N22"}) QVERIFY2(action(sep)->isSeparator(), sep);
+    const QStringList menus{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("视图(&V)"),
+                            QStringLiteral("窗口(&W)"), QStringLiteral("帮助(&H)")};
+    QStringList shown;
+    for (QAction* a : m_main->menuBar()->actions()) shown << a->text();
+    QCOMPARE(shown, menus);
+
+    // The toolbar: eleven buttons in five groups, each group preceded by a separator.
+    QToolBar* bar = m_main->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    QStringList layout;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator())
+            layout << QStringLiteral("|");
+        else if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
+            layout << b->objectName() + QLatin1Char(':') + b->toolTip();
+    }
+    QCOMPARE(layout.join(QLatin1Char(' ')),
+             QStringLiteral("| SpeedButton12:新建 SpeedButton11:打开 SpeedButton10:保存 | SpeedButton6:打印 | "
+                            "SpeedButton29:导入图片 | SpeedButton9:剪切 SpeedButton8:复制 SpeedButton7:粘贴 | "
+                            "SpeedButton4:访问软件主页 SpeedButton3:发EMAIL给作者 SpeedButton2:帮助"));
+}
+
+void TestMainForm::paletteButtons_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("help");
+    for (const ToolRow& row : toolTable())
+        QTest::newRow(row.button) << QString::fromLatin1(row.button) << int(row.id) << row.hint << row.helpText;
+}
+
+void TestMainForm::paletteButtons() {
+    QFETCH(QString, name);
+    QFETCH(int, tool);
+    QFETCH(QString, hint);
+    QFETCH(QString, help);
+    QToolButton* b = m_main->findChild<QToolButton*>(name);
+    QVERIFY(b);
+    QCOMPARE(b->toolTip(), hint);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(m_main->CurrentTool, tool);
+    QCOMPARE(m_main->statusText(), help);
+    // Exactly one palette button is down: this one.
+    int down = 0;
+    for (const ToolRow& row : toolTable()) {
+        QToolButton* other = button(row.button);
+        QVERIFY(other->isCheckable());
+        down += other->isChecked();
+        QCOMPARE(other->isChecked(), other == b);
+    }
+    QCOMPARE(down, 1);
+    // Clicking it again keeps it down.
+    QTest::mouseClick(b, Qt::LeftButton);
+    QVERIFY(b->isChecked());
+    QVERIFY(!button("SpeedButton17")->isCheckable());
+}
+
+void TestMainForm::lineThenCurve() {
+    QTest::mouseClick(button("SpeedButton15"), Qt::LeftButton);
+    QTest::mouseClick(button("SpeedButton31"), Qt::LeftButton);
+    QCOMPARE(m_main->CurrentTool, 16);
+    QCOMPARE(m_main->statusText(),
+             QStringLiteral("先作一条直线，单击一个弧所在的位置拖动调整曲线形状。第二个弧线操作相同"));
+    QVERIFY(!button("SpeedButton15")->isChecked());
+    QCOMPARE(button("SpeedButton26")->text(), QStringLiteral("A|"));
+}
+
+void TestMainForm::viewToggles() {
+    const struct {
+        const char* item;
+        QWidget* bar;
+    } toggles[] = {
+        {"N18", m_main->findChild<QToolBar*>(QStringLiteral("ToolBar1"))},
+        {"N19", m_main->findChild<QWidget*>(QStringLiteral("CoolBar1"))},
+        {"N29", m_main->findChild<QStatusBar*>(QStringLiteral("StatusBar1"))},
+    };
+    for (const auto& t : toggles) {
+        QAction* item = action(t.item);
+        QVERIFY(item->isCheckable());
+        QVERIFY(item->isChecked());
+        QVERIFY(t.bar->isVisible());
+        item->trigger();
+        QVERIFY(!item->isChecked());
+        QVERIFY(!t.bar->isVisible());
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QVERIFY(t.bar->isVisible());
+    }
+}
+
+void TestMainForm::windowMenuFollowsTheDrawings() {
+    const char* items[] = {"N9", "N10", "N11", "N12", "N16"};
+    for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
+
+    closeAllDrawings();
+    QCOMPARE(m_main->activeChild(), nullptr);
+    for (const char* name : items) QVERIFY2(!action(name)->isEnabled(), name);
+    // Triggering them with nothing open does nothing harmful.
+    m_main->findChild<QAction*>(QStringLiteral("WindowCascade1"))->trigger();
+
+    m_main->createChild();
+    for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
+
+    action("N16")->trigger();
+    for (TChildForm* c : m_main->children()) QVERIFY(c->isMinimized());
+    action("N12")->trigger();
+    for (TChildForm* c : m_main->children())
+        QCOMPARE(c->geometry().bottom(), m_main->mdiArea()->viewport()->rect().bottom());
+}
+
+void TestMainForm::tiling() {
+    m_main->NewDocWidth = 10;
+    m_main->NewDocHeight = 8;
+    TChildForm* second = m_main->createChild();
+    QCOMPARE(second->GridWidth, 10);
+    QCOMPARE(second->GridHeight, 8);
+    QCOMPARE(second->Image1->size(), QSize(180, 144));
+    const QRect area = m_main->mdiArea()->viewport()->rect();
+
+    action("N10")->trigger(); // horizontally: one above the other, full width
+    QList<TChildForm*> c = m_main->children();
+    QCOMPARE(c.size(), 2);
+    QCOMPARE(c[0]->geometry().width(), area.width());
+    QCOMPARE(c[1]->geometry().width(), area.width());
+    QCOMPARE(c[0]->geometry().top(), 0);
+    QCOMPARE(c[1]->geometry().top(), c[0]->geometry().bottom() + 1);
+
+    action("N11")->trigger(); // vertically: side by side, full height
+    QCOMPARE(c[0]->geometry().height(), area.height());
+    QCOMPARE(c[1]->geometry().left(), c[0]->geometry().right() + 1);
+
+    action("N9")->trigger(); // cascade
+    QVERIFY(c[0]->geometry().topLeft() != c[1]->geometry().topLeft());
+}
+
+void TestMainForm::wheelScrollsTheActiveDrawing() {
+    TChildForm* child = m_main->activeChild();
+    QScrollBar* bar = child->verticalScrollBar();
+    QVERIFY(bar->maximum() > 30);
+    QCOMPARE(bar->value(), 0);
+    QWidget* target = child->Image1;
+    const QPoint at(20, 20);
+    auto wheel = [&](QWidget* w, int delta) {
+        QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        // Delivered as a real wheel turn would be, so that it propagates from the canvas upwards.
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        qApp->notify(w, &e);
+    };
+    wheel(target, -120); // towards the user: down
+    QCOMPARE(bar->value(), 10);
+    wheel(target, -240);
+    QCOMPARE(bar->value(), 30);
+    wheel(target, 120);
+    QCOMPARE(bar->value(), 20);
+    // Half notches add up to a whole step.
+    wheel(target, -60);
+    QCOMPARE(bar->value(), 20);
+    wheel(target, -60);
+    QCOMPARE(bar->value(), 30);
+    // Over the frame's empty area too.
+    wheel(m_main->mdiArea()->viewport(), -120);
+    QCOMPARE(bar->value(), 40);
+
+    closeAllDrawings();
+    wheel(m_main->mdiArea()->viewport(), -120); // nothing to scroll: nothing happens
+    QCOMPARE(m_main->activeChild(), nullptr);
+}
+
+void TestMainForm::helpHomePageMailAndAbout() {
+    m_platform.programDirectory = QStringLiteral("/opt/rb");
+    action("N13")->trigger();
+    button("SpeedButton2")->click();
+    action("N23")->trigger();
+    button("SpeedButton4")->click();
+    action("N24")->trigger();
+    button("SpeedButton3")->click();
+    QCOMPARE(m_platform.opened.size(), 6);
+    QCOMPARE(m_platform.opened[0], QUrl::fromLocalFile(QStringLiteral("/opt/rb/help/index.htm")));
+    QCOMPARE(m_platform.opened[1], m_platform.opened[0]);
+    QCOMPARE(m_platform.opened[2].scheme(), QStringLiteral("https"));
+    QCOMPARE(m_platform.opened[3], m_platform.opened[2]);
+    QCOMPARE(m_platform.opened[4].scheme(), QStringLiteral("mailto"));
+    QCOMPARE(m_platform.opened[5], m_platform.opened[4]);
+
+    QString product, version, okCaption;
+    m_platform.onDialog = [&](QDialog& d) {
+        product = d.findChild<QLabel*>(QStringLiteral("ProductName"))->text();
+        version = d.findChild<QLabel*>(QStringLiteral("Version"))->text();
+        auto* ok = d.findChild<QPushButton*>(QStringLiteral("Button1"));
+        okCaption = ok->text();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        return d.result();
+    };
+    action("N14")->trigger();
+    QCOMPARE(m_platform.dialogsShown.size(), 1);
+    QCOMPARE(product, QStringLiteral("符阵画板"));
+    QCOMPARE(version, QStringLiteral("V2.0"));
+    QCOMPARE(okCaption, QStringLiteral("确定(&Y)"));
+    QCOMPARE(m_platform.dialogsShown.first()->result(), int(QDialog::Accepted));
+
+    // Exit closes the main window.
+    action("Q1")->trigger();
+    QVERIFY(!m_main->isVisible());
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
