@@ -11,5 +11,7 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     auto mainForm = createMainWindow(platform);
     mainForm->show();
+    // Files named on the command line open as if chosen in the Open dialog.
+    mainForm->openFiles(app.arguments().mid(1));
     return app.exec();
 }

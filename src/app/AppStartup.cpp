@@ -3,6 +3,7 @@
 
 #include "TAboutForm.h"
 #include "TMainForm.h"
+#include "TNewForm.h"
 
 #include <QApplication>
 #include <QFont>
@@ -25,6 +26,7 @@ void setupApplication(QApplication& app) {
 
 std::unique_ptr<TMainForm> createMainWindow(Platform& platform) {
     auto main = std::make_unique<TMainForm>(platform);
+    main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
     return main;
 }

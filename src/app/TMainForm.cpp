@@ -1,14 +1,18 @@
 // Main frame: construction, wiring, palette, View and Window menus, Help.
 #include "TMainForm.h"
 
+#include "FileCommands.h"
 #include "Icons.h"
 #include "Links.h"
 #include "TAboutForm.h"
+#include "TNewForm.h"
+#include "UndoRepeat.h"
 #include "document/TChildForm.h"
 #include "platform/Platform.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,7 +46,8 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint, 
 
 } // namespace
 
-TMainForm::TMainForm(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
+TMainForm::TMainForm(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_files(std::make_unique<FileCommands>(*this, platform)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Runeboard"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/runeboard.svg")));
@@ -108,21 +113,37 @@ void TMainForm::buildMenus() {
     QList<QAction*> notYet;
 
     QMenu* N1 = menu("N1", QStringLiteral("文件(&F)"));
-    notYet << addItem(N1, "N3", QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    notYet << addItem(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(addItem(N1, "N3", QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+            &TMainForm::N3Click);
+    connect(addItem(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
+            &TMainForm::O1Click);
     notYet << addItem(N1, "N17", QStringLiteral("导入图片(&D)"));
     addSeparator(N1, "N6");
-    notYet << addItem(N1, "S1", QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    notYet << addItem(N1, "N4", QStringLiteral("另存为(&A)"));
+    S1 = addItem(N1, "S1", QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    N4 = addItem(N1, "N4", QStringLiteral("另存为(&A)"));
     addSeparator(N1, "N5");
-    notYet << addItem(N1, "E2", QStringLiteral("打印设置(&E)"));
-    notYet << addItem(N1, "P2", QStringLiteral("打印(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(addItem(N1, "E2", QStringLiteral("打印设置(&E)")), &QAction::triggered, this, &TMainForm::E2Click);
+    P2 = addItem(N1, "P2", QStringLiteral("打印(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addSeparator(N1, "N15");
     connect(addItem(N1, "Q1", QStringLiteral("退出(&X)")), &QAction::triggered, this, &QWidget::close);
+    connect(S1, &QAction::triggered, this, &TMainForm::S1Click);
+    connect(N4, &QAction::triggered, this, &TMainForm::N4Click);
+    connect(P2, &QAction::triggered, this, &TMainForm::P2Click);
+    // The menu shows the enabling while open; closed, the shortcuts reach the commands, which check for themselves.
+    connect(N1, &QMenu::aboutToShow, this, &TMainForm::N1Click);
+    connect(N1, &QMenu::aboutToHide, this, [this] {
+        for (QAction* a : {S1, N4, P2}) a->setEnabled(true);
+    });
 
     QMenu* E1 = menu("E1", QStringLiteral("编辑(&E)"));
-    notYet << addItem(E1, "U1", QStringLiteral("撤消(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    notYet << addItem(E1, "N26", QStringLiteral("重复(&R)"), QKeySequence(Qt::Key_F4));
+    U1 = addItem(E1, "U1", QStringLiteral("撤消(&U)"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    N26 = addItem(E1, "N26", QStringLiteral("重复(&R)"), QKeySequence(Qt::Key_F4));
+    connect(U1, &QAction::triggered, this, &TMainForm::U1Click);
+    connect(N26, &QAction::triggered, this, &TMainForm::N26Click);
+    connect(E1, &QMenu::aboutToShow, this, &TMainForm::E1Click);
+    connect(E1, &QMenu::aboutToHide, this, [this] {
+        for (QAction* a : {U1, N26}) a->setEnabled(true);
+    });
     addSeparator(E1, "N7");
     notYet << addItem(E1, "C1", QStringLiteral("剪切(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
     notYet << addItem(E1, "C2", QStringLiteral("复制(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -132,7 +153,6 @@ void TMainForm::buildMenus() {
     notYet << addItem(E1, "A1", QStringLiteral("全选(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A));
     notYet << addItem(E1, "N27", QStringLiteral("不选(&N)"));
     notYet << addItem(E1, "N21", QStringLiteral("清空(&L)"));
-
     QMenu* N2 = menu("N2", QStringLiteral("视图(&V)"));
     N18 = addItem(N2, "N18", QStringLiteral("标准工具栏(&S)"));
     N19 = addItem(N2, "N19", QStringLiteral("作图工具箱(&T)"));
@@ -205,10 +225,10 @@ void TMainForm::buildToolBar() {
         void (TMainForm::*command)();
     };
     const Button buttons[] = {
-        {1, "SpeedButton12", QStringLiteral("新建"), ":/icons/new.svg", nullptr},
-        {1, "SpeedButton11", QStringLiteral("打开"), ":/icons/open.svg", nullptr},
-        {1, "SpeedButton10", QStringLiteral("保存"), ":/icons/save.svg", nullptr},
-        {2, "SpeedButton6", QStringLiteral("打印"), ":/icons/print.svg", nullptr},
+        {1, "SpeedButton12", QStringLiteral("新建"), ":/icons/new.svg", &TMainForm::N3Click},
+        {1, "SpeedButton11", QStringLiteral("打开"), ":/icons/open.svg", &TMainForm::O1Click},
+        {1, "SpeedButton10", QStringLiteral("保存"), ":/icons/save.svg", &TMainForm::S1Click},
+        {2, "SpeedButton6", QStringLiteral("打印"), ":/icons/print.svg", &TMainForm::P2Click},
         {3, "SpeedButton29", QStringLiteral("导入图片"), ":/icons/import-picture.svg", nullptr},
         {4, "SpeedButton9", QStringLiteral("剪切"), ":/icons/cut.svg", nullptr},
         {4, "SpeedButton8", QStringLiteral("复制"), ":/icons/copy.svg", nullptr},
@@ -289,7 +309,7 @@ QCursor TMainForm::cursorForSlot(int slot) const {
 }
 
 TChildForm* TMainForm::createChild() {
-    auto* child = new TChildForm(brushCaption(), NewDocWidth, NewDocHeight);
+    auto* child = new TChildForm(*this, brushCaption(), NewDocWidth, NewDocHeight);
     child->setWindowIcon(windowIcon());
     m_mdi->addSubWindow(child);
     child->scrollArea()->viewport()->installEventFilter(this);
@@ -438,4 +458,68 @@ void TMainForm::N24Click() { m_platform.openExternal(QUrl(links::kContactMail));
 
 void TMainForm::N14Click() {
     if (m_about) m_platform.execDialog(*m_about);
+}
+
+void TMainForm::setNewForm(TNewForm* form) { m_files->setNewForm(form); }
+
+void TMainForm::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) m_files->openFile(path);
+}
+
+bool TMainForm::saveDrawing(TChildForm& child) { return m_files->save(child); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // Each drawing asks its own question; a Cancel (or a save that failed) stops the exit.
+    for (TChildForm* child : children()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::N1Click() {
+    const bool any = activeChild() != nullptr;
+    for (QAction* a : {S1, N4, P2}) a->setEnabled(any);
+}
+
+void TMainForm::N3Click() { m_files->newDrawing(); }
+
+void TMainForm::O1Click() { m_files->open(); }
+
+void TMainForm::S1Click() {
+    if (TChildForm* child = activeChild()) m_files->save(*child);
+}
+
+void TMainForm::N4Click() {
+    if (TChildForm* child = activeChild()) m_files->saveAs(*child);
+}
+
+void TMainForm::E2Click() { m_files->printerSetup(); }
+
+void TMainForm::P2Click() {
+    if (TChildForm* child = activeChild()) m_files->print(*child);
+}
+
+void TMainForm::E1Click() {
+    const UndoMenuState state = undoMenuState(activeChild());
+    U1->setText(state.undoCaption);
+    U1->setEnabled(state.undoEnabled);
+    N26->setText(state.repeatCaption);
+    N26->setEnabled(state.repeatEnabled);
+}
+
+void TMainForm::U1Click() {
+    TChildForm* child = activeChild();
+    if (!undoMenuState(child).undoEnabled) return; // as the menu would have it: nothing to undo
+    undoLastOperation(*child);
+    child->ReDrawAll();
+}
+
+void TMainForm::N26Click() {
+    TChildForm* child = activeChild();
+    if (!undoMenuState(child).repeatEnabled) return;
+    repeatLastOperation(*child);
+    child->ReDrawAll();
 }

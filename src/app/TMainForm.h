@@ -3,12 +3,14 @@
 // themselves live with the parts they belong to.
 #pragma once
 
+#include "document/ChildHost.h"
 #include "tools/ToolTable.h"
 
 #include <QCursor>
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class Platform;
 class QAction;
@@ -18,16 +20,26 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class FileCommands;
 class TAboutForm;
 class TChildForm;
+class TNewForm;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public ChildHost {
     Q_OBJECT
 public:
     explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     void setAboutForm(TAboutForm* form) { m_about = form; }
+    void setNewForm(TNewForm* form);
+
+    // Opens files as if each was chosen in the Open dialog (files named on the command line).
+    void openFiles(const QStringList& paths);
+
+    // ChildHost
+    Platform& platform() override { return m_platform; }
+    bool saveDrawing(TChildForm& child) override;
 
     int CurrentTool = 0;
     int NewDocWidth = 50;
@@ -48,6 +60,16 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
 
 public Q_SLOTS:
+    void N1Click();  // File menu opening: enabling
+    void N3Click();  // New
+    void O1Click();  // Open
+    void S1Click();  // Save
+    void N4Click();  // Save as
+    void E2Click();  // Printer setup
+    void P2Click();  // Print
+    void E1Click();  // Edit menu opening: enabling and captions
+    void U1Click();  // Undo
+    void N26Click(); // Repeat
     void N13Click(); // Help
     void N14Click(); // About
     void N18Click(); // View: standard toolbar
@@ -60,6 +82,8 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Asks about every modified drawing first; any Cancel keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -87,6 +111,12 @@ private:
     QLabel* m_statusPanel = nullptr;
     QButtonGroup* m_palette = nullptr;
     QToolButton* SpeedButton17 = nullptr;
+    std::unique_ptr<FileCommands> m_files;
+    QAction* S1 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* P2 = nullptr;
+    QAction* U1 = nullptr;
+    QAction* N26 = nullptr;
     QAction* N18 = nullptr;
     QAction* N19 = nullptr;
     QAction* N29 = nullptr;

@@ -24,6 +24,13 @@ QFont canvasFont(const QString& name, int pointSize) {
     return font;
 }
 
+QFont printFont(const QString& name, int pointSize) {
+    QFont font(name.compare(QStringLiteral("Fixedsys"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Unifont") : name);
+    font.setPointSize(pointSize > 0 ? pointSize : 10);
+    font.setFixedPitch(true);
+    return font;
+}
+
 CellPainter::CellPainter(const QFont& font) : m_tiles(1 << 16) { setFont(font); }
 
 void CellPainter::setFont(const QFont& font) {

@@ -16,6 +16,8 @@
 // coverage in which a double-byte character is 16 pixels wide and a single-byte
 // character 8.
 QFont canvasFont(const QString& name, int pointSize);
+// The same font for a printer: there it keeps its size in points.
+QFont printFont(const QString& name, int pointSize);
 
 class CellPainter {
 public:

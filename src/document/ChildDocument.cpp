@@ -32,3 +32,16 @@ void ChildDocument::resetForShow() {
     ChangeCount = 0;
     SavedCount = 0;
 }
+
+void ChildDocument::takeUndoSnapshot(const QString& name) {
+    UndoState = 1;
+    UndoName = name;
+    ++ChangeCount;
+    UndoGrid.copyArea(CurGrid, GridWidth, GridHeight);
+}
+
+void ChildDocument::swapUndo() {
+    TempGrid.copyArea(CurGrid, GridWidth, GridHeight);
+    CurGrid.copyArea(UndoGrid, GridWidth, GridHeight);
+    UndoGrid.copyArea(TempGrid, GridWidth, GridHeight);
+}

@@ -29,6 +29,10 @@ public:
     void setBrushText(const QString& text);
     // The state the show event resets.
     void resetForShow();
+    // The first step of every undoable operation: remember the drawing as it is now.
+    void takeUndoSnapshot(const QString& name);
+    // Exchanges the current and undo grids over the area in use, through the scratch grid.
+    void swapUndo();
 
     QString FileName;
     int GridWidth = 50;

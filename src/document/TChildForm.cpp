@@ -2,14 +2,18 @@
 #include "TChildForm.h"
 
 #include "CanvasWidget.h"
+#include "ChildHost.h"
+#include "platform/Platform.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 
-TChildForm::TChildForm(const QString& brushText, int newDocWidth, int newDocHeight, QWidget* parent)
-    : QMdiSubWindow(parent), ChildDocument(brushText) {
+TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
+                       QWidget* parent)
+    : QMdiSubWindow(parent), ChildDocument(brushText), m_host(host) {
     setObjectName(QStringLiteral("ChildForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("新建"));
@@ -55,6 +59,24 @@ void TChildForm::showEvent(QShowEvent* event) {
         m_shown = true;
         FormShow();
     }
+}
+
+void TChildForm::closeEvent(QCloseEvent* event) {
+    if (SavedCount < ChangeCount) {
+        switch (m_host.platform().messageBox(this, QStringLiteral("是否保存当前文档"), QStringLiteral("?"),
+                                             MessageButtons::YesNoCancel, MessageKind::Question)) {
+        case MessageAnswer::Yes:
+            // Only a save that really wrote the file lets the drawing go.
+            if (!m_host.saveDrawing(*this)) {
+                event->ignore();
+                return;
+            }
+            break;
+        case MessageAnswer::No: break;
+        default: event->ignore(); return;
+        }
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 void TChildForm::FormShow() {

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 
 class CanvasWidget;
+class ChildHost;
 class QLineEdit;
 class QScrollArea;
 class QScrollBar;
@@ -18,7 +19,8 @@ class TChildForm : public QMdiSubWindow, public ChildDocument {
 public:
     // brushText is the palette's brush caption; width and height the main
     // window's size for the next new drawing.
-    TChildForm(const QString& brushText, int newDocWidth, int newDocHeight, QWidget* parent = nullptr);
+    TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
+               QWidget* parent = nullptr);
 
     // Paints the cells whose current text differs from what the canvas shows.
     void ReDraw();
@@ -37,10 +39,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Asks whether to save a modified drawing; the window closes only if nothing is lost.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormShow();
 
+    ChildHost& m_host;
     Canvas m_canvas;
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;

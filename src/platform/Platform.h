@@ -8,6 +8,7 @@
 #include <QUrl>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -44,4 +45,8 @@ public:
     virtual QString tempDir() = 0;
 
     virtual qint64 clockMs() = 0;
+
+    // The print dialog (true: print) and the printer setup dialog, on the program's printer.
+    virtual bool printDialog(QWidget* owner, QPrinter& printer) = 0;
+    virtual void printerSetupDialog(QWidget* owner, QPrinter& printer) = 0;
 };

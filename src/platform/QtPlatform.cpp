@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -105,3 +108,13 @@ QString QtPlatform::programDir() { return QCoreApplication::applicationDirPath()
 QString QtPlatform::tempDir() { return QDir::tempPath(); }
 
 qint64 QtPlatform::clockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+bool QtPlatform::printDialog(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::printerSetupDialog(QWidget* owner, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, owner);
+    dialog.exec();
+}

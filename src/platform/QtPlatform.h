@@ -20,4 +20,6 @@ public:
     QString programDir() override;
     QString tempDir() override;
     qint64 clockMs() override;
+    bool printDialog(QWidget* owner, QPrinter& printer) override;
+    void printerSetupDialog(QWidget* owner, QPrinter& printer) override;
 };

@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 MessageAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageKind kind) {
@@ -32,4 +33,14 @@ int FakePlatform::execDialog(QDialog& dialog) {
     const int result = onDialog(dialog);
     dialog.hide();
     return result;
+}
+
+bool FakePlatform::printDialog(QWidget*, QPrinter& printer) {
+    ++printDialogs;
+    const bool ok = !printAnswers.isEmpty() && printAnswers.takeFirst();
+    if (ok && !printPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printPdf);
+    }
+    return ok;
 }

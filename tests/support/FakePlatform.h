@@ -50,4 +50,11 @@ public:
     QString programDir() override { return programDirectory; }
     QString tempDir() override { return tempDirectory; }
     qint64 clockMs() override { return clock; }
+
+    // Print dialog: each call takes the next answer (default: cancel); when printing, output goes to printPdf.
+    QList<bool> printAnswers;
+    QString printPdf;
+    int printDialogs = 0, printerSetups = 0;
+    bool printDialog(QWidget*, QPrinter& printer) override;
+    void printerSetupDialog(QWidget*, QPrinter&) override { ++printerSetups; }
 };

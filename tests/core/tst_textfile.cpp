@@ -1,0 +1,348 @@
+// Text rules and the file format: line splitting, the space scans, layouts, writing, atomic saves, print layout.
+#include "GridText.h"
+#include "app/PrintLayout.h"
+#include "app/TextFile.h"
+#include "app/UndoRepeat.h"
+#include "document/ChildDocument.h"
+#include "document/TextLines.h"
+#include "editing/FloatingBlock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using Lines = QList<QByteArray>;
+
+namespace {
+
+QByteArray bytes(std::initializer_list<int> list) {
+    QByteArray out;
+    for (int b : list) out += char(b);
+    return out;
+}
+
+OpenedText open(const QByteArray& file) { return layoutText(scanTextBytes(file)); }
+
+QString cells(const OpenedText& t) { return gridText(t.grid, t.width, t.height); }
+
+} // namespace
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void splitting_data();
+    void splitting();
+    void pairing_data();
+    void pairing();
+    void unpairing_data();
+    void unpairing();
+    void flowCells();
+    void opening_data();
+    void opening();
+    void hugeTextsKeepTheirShape();
+    void writing();
+    void saveThenOpenRoundTrip();
+    void failedWriteKeepsTheOldFile();
+    void undoAndRepeat();
+    void printPages_data();
+    void printPages();
+};
+
+void TestTextFile::splitting_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<Lines>("lines");
+    QTest::newRow("crlf") << QByteArray("ab\r\ncd") << Lines{"ab", "cd"};
+    QTest::newRow("lone cr") << QByteArray("ab\rcd") << Lines{"ab", "cd"};
+    QTest::newRow("lone lf") << QByteArray("ab\ncd") << Lines{"ab", "cd"};
+    QTest::newRow("final end adds no line") << QByteArray("ab\r\n") << Lines{"ab"};
+    QTest::newRow("final lone cr") << QByteArray("ab\r") << Lines{"ab"};
+    QTest::newRow("empty line kept") << QByteArray("ab\r\n\r\ncd\n") << Lines{"ab", "", "cd"};
+    QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << Lines{"a", "", "b"};
+    QTest::newRow("only a line end") << QByteArray("\r\n") << Lines{""};
+    QTest::newRow("empty") << QByteArray() << Lines{};
+    QTest::newRow("zero byte ends the text") << QByteArray("ab\ncd\0ef\ngh", 11) << Lines{"ab", "cd"};
+    QTest::newRow("zero byte at a line start") << QByteArray("ab\n\0ef", 6) << Lines{"ab"};
+}
+
+void TestTextFile::splitting() {
+    QFETCH(QByteArray, text);
+    QFETCH(Lines, lines);
+    QCOMPARE(splitLines(text), lines);
+    // Fed one byte at a time (a CR LF split between chunks among them), the result is the same.
+    Lines pieces;
+    LineSplitter splitter([&](QByteArray&& head, qint64 length) {
+        QCOMPARE(head.size(), length);
+        pieces << head;
+    });
+    bool open = true;
+    for (char c : text)
+        if (open) open = splitter.feed(QByteArrayView(&c, 1));
+    if (open) splitter.finish();
+    QCOMPARE(pieces, lines);
+}
+
+void TestTextFile::pairing_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("paired");
+    QTest::newRow("three blank cells") << QByteArray("      ") << bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1});
+    QTest::newRow("a-space, space-b") << QByteArray("a  b") << bytes({'a', 0xA1, 0xA1, 'b'});
+    QTest::newRow("three spaces") << QByteArray("   ") << bytes({0xA1, 0xA1, ' '});
+    QTest::newRow("no spaces") << QByteArray("\xBB\xAD" "ab") << QByteArray("\xBB\xAD" "ab");
+    QTest::newRow("stops at a zero byte") << QByteArray("  \0  ", 5) << QByteArray("\xA1\xA1\0  ", 5);
+}
+
+void TestTextFile::pairing() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, paired);
+    pairSpaces(line);
+    QCOMPARE(line, paired);
+}
+
+void TestTextFile::unpairing_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("unpaired");
+    QTest::newRow("ideographic space") << bytes({'a', 0xA1, 0xA1, 'b'}) << QByteArray("a  b");
+    QTest::newRow("pair then space") << bytes({0xA1, 0xA1, ' '}) << QByteArray("   ");
+    // 啊 ends in 0xA1 and 。 starts with 0xA1: the bytes across the border are not a space.
+    QTest::newRow("ah, full stop") << bytes({0xB0, 0xA1, 0xA1, 0xA3}) << bytes({0xB0, 0xA1, 0xA1, 0xA3});
+    QTest::newRow("ah, ideographic space") << bytes({0xB0, 0xA1, 0xA1, 0xA1}) << bytes({0xB0, 0xA1, ' ', ' '});
+    QTest::newRow("odd tail") << bytes({0xA1, 0xA1, 0xA1}) << bytes({' ', ' ', 0xA1});
+    QTest::newRow("single byte") << bytes({0xA1}) << bytes({0xA1});
+}
+
+void TestTextFile::unpairing() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, unpaired);
+    unpairSpaces(line);
+    QCOMPARE(line, unpaired);
+}
+
+void TestTextFile::flowCells() {
+    // a before 中 takes a cell of its own; two single bytes share one; a last single byte is padded.
+    const QByteArray line("a\xD6\xD0" "bcd");
+    qsizetype pos = 0;
+    QList<CharCell> got;
+    while (pos < line.size()) got << nextFlowCell(line, pos);
+    QCOMPARE(got, (QList<CharCell>{CharCell::of('a', ' '), CharCell::of(0xD6, 0xD0), CharCell::of('b', 'c'),
+                                   CharCell::of('d', ' ')}));
+}
+
+void TestTextFile::opening_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("3x2 blank") << (bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2)) << 3 << 2
+                               << QStringLiteral("      \n      ");
+    QTest::newRow("a-space space-b") << (bytes({'a', 0xA1, 0xA1, 'b'}) + "\r\n") << 2 << 1 << QStringLiteral("a  b");
+    QTest::newRow("three spaces") << (bytes({0xA1, 0xA1, ' ', 'x'}) + "\r\n") << 2 << 1 << QStringLiteral("   x");
+    // Rectangular: cells by byte position, so 中 at an odd position is split between two cells
+    // (the row still reads a中b as a whole).
+    QTest::newRow("rectangular split") << QByteArray("a\xD6\xD0" "b\r\na\xD6\xD0" "b\r\n") << 2 << 2
+                                       << QStringLiteral("a中b\na中b");
+    QTest::newRow("flowed AB ABCD A") << QByteArray("AB\r\nABCD\r\nA\r\n") << 2 << 4
+                                      << QStringLiteral("AB  \nABCD\n    \nA   ");
+    QTest::newRow("flowed AB ABCD") << QByteArray("AB\r\nABCD") << 2 << 2 << QStringLiteral("AB  \nABCD");
+    // A line that exactly fills the width is followed by an empty row.
+    QTest::newRow("flowed a中") << QByteArray("a\xD6\xD0\nxy\n") << 1 << 4 << QStringLiteral("a \n中\n  \nxy");
+    QTest::newRow("flowed ah ideographic space") << (bytes({0xB0, 0xA1, 0xA1, 0xA1}) + "\nab\n") << 2 << 3
+                                                 << QStringLiteral("啊  \n    \nab  ");
+    QTest::newRow("ah full stop survives") << QByteArray("\xB0\xA1\xA1\xA3\r\n") << 2 << 1 << QStringLiteral("啊。");
+    QTest::newRow("one line") << QByteArray("xy") << 1 << 1 << QStringLiteral("xy");
+    QTest::newRow("binary") << bytes({0x01, 0xFF, 0x80, 0x7F, '\n', 0xFE}) << 2 << 3
+                            << QStringLiteral("\x01 \xFFFD\x20AC\n\x7F   \n\xFFFD   ");
+}
+
+void TestTextFile::opening() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, text);
+    const OpenedText t = open(file);
+    QCOMPARE(t.error, QString());
+    QCOMPARE(t.width, width);
+    QCOMPARE(t.height, height);
+    QCOMPARE(cells(t), text);
+    if (QTest::currentDataTag() == QByteArray("rectangular split")) {
+        QCOMPARE(t.grid.at(0, 1), CharCell::of('a', 0xD6));
+        QCOMPARE(t.grid.at(1, 1), CharCell::of(0xD0, 'b'));
+    }
+    // Cells outside the drawing keep their two spaces.
+    QCOMPARE(t.grid.at(width, 0), CharCell::blank());
+}
+
+void TestTextFile::hugeTextsKeepTheirShape() {
+    // 120 lines of 250 bytes: the first 100 lines, the first 200 bytes of each.
+    QByteArray big;
+    for (int r = 0; r < 120; ++r) {
+        QByteArray line(250, char('a' + r % 26));
+        line[0] = char('A' + r % 26);
+        big += line + "\r\n";
+    }
+    OpenedText t = open(big);
+    QCOMPARE(t.width, 100);
+    QCOMPARE(t.height, 100);
+    QCOMPARE(t.grid.at(0, 99), CharCell::of('A' + 99 % 26, 'a' + 99 % 26));
+
+    // Nothing to put in a cell: no drawing, and a reason.
+    QVERIFY(!open(QByteArray()).error.isEmpty());
+    QVERIFY(!open(QByteArray("\r\n\r\n")).error.isEmpty());
+    QVERIFY(!open(QByteArray("a\r\n\r\nb")).error.isEmpty()); // flowed, longest line one byte
+
+    // A flowed line of 300 kB runs on to the row limit and stops there.
+    QByteArray longLine(300000, 'x');
+    t = open(longLine + "\nab\n");
+    QCOMPARE(t.width, 100);
+    QCOMPARE(t.height, 100);
+    QCOMPARE(t.grid.at(99, 99), CharCell::of('x', 'x'));
+
+    // A flowed file's rows beyond 100 lines are not read into the drawing.
+    QByteArray many;
+    for (int r = 0; r < 150; ++r) many += (r % 2 ? "abcd\n" : "ab\n");
+    t = open(many);
+    QCOMPARE(t.width, 2);
+    QCOMPARE(t.height, 100);
+}
+
+void TestTextFile::writing() {
+    CharGrid grid;
+    QCOMPARE(drawingFileBytes(grid, 3, 2), bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2));
+    setGridText(grid, QStringLiteral("a  b画"));
+    QCOMPARE(drawingFileBytes(grid, 3, 1), bytes({'a', 0xA1, 0xA1, 'b', 0xBB, 0xAD, '\r', '\n'}));
+    // A one-byte brush cell keeps its row two bytes a cell; the space then pairs with the next.
+    grid.at(0, 0) = CharCell::of('z', 0);
+    grid.at(1, 0) = CharCell::of(0, 0);
+    QCOMPARE(drawingFileBytes(grid, 3, 1), bytes({'z', 0xA1, 0xA1, ' ', 0xBB, 0xAD, '\r', '\n'}));
+}
+
+void TestTextFile::saveThenOpenRoundTrip() {
+    // Any drawing of whole characters comes back cell for cell, including 啊。 and a character ending in 0xA1
+    // next to blank cells.
+    const QList<CharCell> pool{CharCell::blank(),       CharCell::of(0xB0, 0xA1), CharCell::of(0xA1, 0xA3),
+                               CharCell::of('a', ' '),  CharCell::of(' ', 'b'),   CharCell::of(0xBB, 0xAD),
+                               CharCell::of('x', 'y'),  CharCell::of(0xA9, 0xA4), CharCell::of(0xA1, 0xA2)};
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 200; ++round) {
+        const int w = 1 + random.bounded(12), h = 1 + random.bounded(6);
+        CharGrid grid;
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y) grid.at(x, y) = pool[random.bounded(int(pool.size()))];
+        const OpenedText back = open(drawingFileBytes(grid, w, h));
+        QCOMPARE(back.width, w);
+        QCOMPARE(back.height, h);
+        QCOMPARE(gridText(back.grid, w, h), gridText(grid, w, h));
+    }
+}
+
+void TestTextFile::failedWriteKeepsTheOldFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("art.txt"));
+    QCOMPARE(writeFileAtomically(path, "old contents\r\n"), QString());
+
+    // A disk that fills up in the middle of the write, simulated by a file size limit.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const QString error = writeFileAtomically(path, QByteArray(100000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(!error.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old contents\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("art.txt")});
+
+    QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("no/such/folder/a.txt")), "x").isEmpty());
+}
+
+void TestTextFile::undoAndRepeat() {
+    ChildDocument doc;
+    doc.GridWidth = 3;
+    doc.GridHeight = 2;
+    setGridText(doc.CurGrid, QStringLiteral("画画画\nabcdef"));
+    doc.CurGrid.at(3, 0) = CharCell::of('#', '#'); // outside the area in use: never exchanged
+
+    QCOMPARE(undoMenuState(&doc).undoEnabled, false);
+    doc.takeUndoSnapshot(QStringLiteral("清空"));
+    doc.CurGrid.fillArea(3, 2, CharCell::blank());
+    QCOMPARE(doc.ChangeCount, 1);
+    UndoMenuState menu = undoMenuState(&doc);
+    QCOMPARE(menu.undoCaption, QStringLiteral("撤消清空(&U)"));
+    QVERIFY(menu.undoEnabled && !menu.repeatEnabled);
+
+    for (int round = 0; round < 3; ++round) {
+        undoLastOperation(doc);
+        QCOMPARE(gridText(doc.CurGrid, 3, 2), QStringLiteral("画画画\nabcdef"));
+        menu = undoMenuState(&doc);
+        QCOMPARE(menu.undoCaption, QStringLiteral("撤消(&U)"));
+        QCOMPARE(menu.repeatCaption, QStringLiteral("重复清空(&R)"));
+        QVERIFY(!menu.undoEnabled && menu.repeatEnabled);
+        repeatLastOperation(doc);
+        QCOMPARE(gridText(doc.CurGrid, 3, 2), QStringLiteral("      \n      "));
+        QCOMPARE(undoMenuState(&doc).undoCaption, QStringLiteral("撤消清空(&U)"));
+    }
+    // Undo and Repeat each count as a change.
+    QCOMPARE(doc.ChangeCount, 7);
+    QCOMPARE(doc.CurGrid.at(3, 0), CharCell::of('#', '#'));
+    QCOMPARE(doc.UndoGrid.at(3, 0), CharCell::zero());
+
+    // Undo with a floating block: the block is written first, then the drawing goes back to before the paste.
+    doc.takeUndoSnapshot(QStringLiteral("粘贴"));
+    doc.PasteActive = 1;
+    doc.PasteTransparent = 1;
+    doc.PasteLines = {QByteArray("xx  yy"), QByteArray("zzzz")};
+    doc.SelRect = {-1, 1, 2, 3};
+    undoLastOperation(doc);
+    QCOMPARE(doc.PasteActive, 0);
+    QCOMPARE(doc.SelRect, CellRect{});
+    QCOMPARE(gridText(doc.CurGrid, 3, 2), QStringLiteral("      \n      "));
+    repeatLastOperation(doc);
+    // Row 1 of the grid gets block row 0 from its second column on; the transparent blank cell is left out.
+    QCOMPARE(gridText(doc.CurGrid, 3, 2), QStringLiteral("      \n  yy  "));
+}
+
+void TestTextFile::printPages_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("pageHeight");
+    QTest::addColumn<QString>("layout");
+    // h = 40: lines 50 apart; a 1000-pixel page holds 20 (0 .. 950).
+    QTest::newRow("two rows") << 2 << 1000 << QStringLiteral("0 50");
+    QTest::newRow("exactly a page: no empty page after") << 20 << 1000
+                                                         << QStringLiteral("0 50 100 150 200 250 300 350 400 450 500 "
+                                                                           "550 600 650 700 750 800 850 900 950");
+    QTest::newRow("one row more") << 21 << 1000
+                                  << QStringLiteral("0 50 100 150 200 250 300 350 400 450 500 550 600 650 700 750 "
+                                                    "800 850 900 950 | 0");
+    QTest::newRow("tiny page") << 3 << 60 << QStringLiteral("0 | 0 | 0");
+}
+
+void TestTextFile::printPages() {
+    QFETCH(int, rows);
+    QFETCH(int, pageHeight);
+    QFETCH(QString, layout);
+    struct Recorder : PrintSink {
+        QStringList out;
+        void drawRow(int y, const QByteArray&) override { out << QString::number(y); }
+        void newPage() override { out << QStringLiteral("|"); }
+    } recorder;
+    printRows(Lines(rows, QByteArray("row")), 40, pageHeight, recorder);
+    QCOMPARE(recorder.out.join(QLatin1Char(' ')), layout);
+
+    // Row text: each cell's bytes as a 0-terminated string.
+    CharGrid grid;
+    grid.at(0, 0) = CharCell::of('a', 0);
+    grid.at(1, 0) = CharCell::of(0, 'b');
+    grid.at(2, 0) = CharCell::of(0xBB, 0xAD);
+    QCOMPARE(printRowTexts(grid, 4, 1), (Lines{QByteArray("a\xBB\xAD  ")}));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
