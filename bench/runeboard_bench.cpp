@@ -1,9 +1,15 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
+#include "app/TextFile.h"
 #include "document/Canvas.h"
 #include "document/ChildDocument.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,11 +58,66 @@ void benchCanvas() {
           medianNs(201, [] {}, [&] { canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); }) / 1e6, "ms");
 }
 
+// A field of /proc/self/status in megabytes (VmRSS, VmHWM).
+double statusMb(const char* field) {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field)) return line.mid(qsizetype(strlen(field)) + 1).trimmed().split(' ').first().toDouble() / 1024;
+    return -1;
+}
+
+void benchFiles() {
+    QTemporaryDir dir;
+    // A 100 x 100 drawing of Chinese characters: open it and save it.
+    CharGrid grid;
+    for (int x = 0; x < 100; ++x)
+        for (int y = 0; y < 100; ++y) grid.at(x, y) = CharCell::of(quint8(0xB0 + (x * 7 + y) % 40), quint8(0xA1 + y % 90));
+    const QString art = dir.filePath(QStringLiteral("art.txt"));
+    writeFileAtomically(art, drawingFileBytes(grid, 100, 100));
+    print("open_save_100x100_ms", medianNs(101, [] {}, [&] {
+              const OpenedText t = layoutText(scanTextFile(art));
+              writeFileAtomically(art, drawingFileBytes(t.grid, t.width, t.height));
+          }) / 1e6, "ms");
+
+    // A 200 MB text file of lines of different lengths, opened in a child process so that its
+    // peak memory is its own.
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    {
+        QFile f(big);
+        if (!f.open(QIODevice::WriteOnly)) return;
+        QByteArray block;
+        for (int i = 0; block.size() < (1 << 20); ++i) {
+            block += QByteArray("\xBB\xAD\xD6\xD0 ascii text ").repeated(1 + i % 7);
+            block += "\r\n";
+        }
+        for (qint64 written = 0; written < 200LL * 1024 * 1024; written += block.size()) f.write(block);
+    }
+    int pipeFd[2];
+    if (pipe(pipeFd) != 0) return;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const double before = statusMb("VmRSS:");
+        QElapsedTimer timer;
+        timer.start();
+        const OpenedText t = layoutText(scanTextFile(big));
+        const double figures[3] = {timer.nsecsElapsed() / 1e6, statusMb("VmHWM:") - before, double(t.height)};
+        (void)!write(pipeFd[1], figures, sizeof figures);
+        _exit(0);
+    }
+    double figures[3] = {-1, -1, -1};
+    (void)!read(pipeFd[0], figures, sizeof figures);
+    waitpid(pid, nullptr, 0);
+    print("open_200mb_ms", figures[0], "ms");
+    print("open_200mb_peak_mb", figures[1], "MB");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
+    benchFiles();
     benchCanvas();
     return 0;
 }

@@ -1,0 +1,513 @@
+// File commands through the main window: open, save, save as, the close prompts, New, undo and repeat, print.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "app/AppStartup.h"
+#include "app/TMainForm.h"
+#include "app/TNewForm.h"
+#include "document/CanvasWidget.h"
+#include "document/TChildForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMdiArea>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openCreatesADrawing();
+    void openFailuresOpenNothing();
+    void commandLineFilesOpen();
+    void saveUntitledAndCancel();
+    void saveAsAndOverwrite();
+    void failedSaveKeepsTheDrawingModified();
+    void chineseTextSurvivesSaveAndOpen();
+    void closePrompt_data();
+    void closePrompt();
+    void closingTheMainWindowAsksForEachDrawing();
+    void fileMenuEnabling();
+    void newFromClipboard();
+    void newValidation_data();
+    void newValidation();
+    void undoRepeatFromTheMenu();
+    void printToPdf();
+
+private:
+    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
+    TChildForm* active() { return m_main->activeChild(); }
+    TNewForm* newForm() { return m_main->findChild<TNewForm*>(); }
+    QString path(const char* name) { return m_dir->filePath(QLatin1String(name)); }
+    // Marks the drawing changed as an editing operation would.
+    void edit(TChildForm* child, const QString& text) {
+        child->takeUndoSnapshot(QStringLiteral("铅笔"));
+        setGridText(child->CurGrid, text);
+        child->ReDraw();
+    }
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestFiles::initTestCase() { setupApplication(*qApp); }
+
+void TestFiles::init() {
+    m_platform = FakePlatform();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void TestFiles::cleanup() {
+    // Nothing may ask any more questions on the way out.
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+    m_dir.reset();
+}
+
+void TestFiles::openCreatesADrawing() {
+    writeFile(path("rect.txt"), "\xBB\xAD\xA1\xA1" "ab\r\nxyz\xA1\xA1" "c\r\n");
+    m_platform.openNames << path("rect.txt");
+    action("O1")->trigger();
+    QCOMPARE(m_platform.openDialogs, 1);
+    QCOMPARE(m_main->children().size(), 2);
+    TChildForm* c = active();
+    QCOMPARE(c->FileName, path("rect.txt"));
+    QCOMPARE(c->windowTitle(), path("rect.txt"));
+    QCOMPARE(m_main->NewDocWidth, 3);
+    QCOMPARE(m_main->NewDocHeight, 2);
+    QCOMPARE(c->GridWidth, 3);
+    QCOMPARE(c->GridHeight, 2);
+    QCOMPARE(gridText(c->CurGrid, 3, 2), QStringLiteral("画  ab\nxyz  c"));
+    QVERIFY(c->ShownGrid.sameArea(c->CurGrid, 3, 2)); // painted
+    QCOMPARE(c->Image1->size(), QSize(54, 36));
+    QCOMPARE(c->ChangeCount, 0);
+    QCOMPARE(c->SavedCount, 0);
+    QCOMPARE(c->UndoState, 0);
+
+    // Cancelling the dialog opens nothing.
+    action("O1")->trigger();
+    QCOMPARE(m_main->children().size(), 2);
+}
+
+void TestFiles::openFailuresOpenNothing() {
+    writeFile(path("empty.txt"), "");
+    writeFile(path("narrow.txt"), "a\r\n\r\nb\r\n");
+    m_platform.openNames << path("missing.txt") << path("empty.txt") << path("narrow.txt");
+    for (int i = 0; i < 3; ++i) action("O1")->trigger();
+    QCOMPARE(m_main->children().size(), 1);
+    QCOMPARE(m_platform.messages.size(), 3);
+    QVERIFY(m_platform.messages[0].text.contains(path("missing.txt")));
+    QVERIFY(m_platform.messages[1].text.contains(QStringLiteral("文件为空，无法打开")));
+    QVERIFY(m_platform.messages[2].text.contains(QStringLiteral("无法打开")));
+    for (const auto& m : m_platform.messages) QCOMPARE(m.buttons, MessageButtons::Ok);
+}
+
+void TestFiles::commandLineFilesOpen() {
+    writeFile(path("a.txt"), "AB\r\nABCD\r\nA\r\n");
+    writeFile(path("b.txt"), "xy\r\n");
+    m_main->openFiles({path("a.txt"), path("b.txt")});
+    const QList<TChildForm*> all = m_main->children();
+    QCOMPARE(all.size(), 3);
+    QCOMPARE(all[1]->windowTitle(), path("a.txt"));
+    QCOMPARE(gridText(all[1]->CurGrid, all[1]->GridWidth, all[1]->GridHeight),
+             QStringLiteral("AB  \nABCD\n    \nA   "));
+    QCOMPARE(all[2]->FileName, path("b.txt"));
+    QCOMPARE(m_platform.openDialogs, 0);
+}
+
+void TestFiles::saveUntitledAndCancel() {
+    TChildForm* c = active();
+    c->GridWidth = 3; // a small drawing: 3 x 2
+    c->GridHeight = 2;
+    edit(c, QStringLiteral("a  b  \n画画画"));
+    const int changes = c->ChangeCount;
+
+    action("S1")->trigger(); // the dialog is cancelled
+    QCOMPARE(m_platform.saveDialogs, 1);
+    QCOMPARE(c->windowTitle(), QStringLiteral("新建"));
+    QCOMPARE(c->FileName, QString());
+    QCOMPARE(c->SavedCount, 0);
+    QCOMPARE(c->ChangeCount, changes);
+
+    m_platform.saveNames << path("art.txt");
+    action("S1")->trigger();
+    QCOMPARE(c->FileName, path("art.txt"));
+    QCOMPARE(c->windowTitle(), path("art.txt"));
+    QCOMPARE(c->SavedCount, changes);
+    QCOMPARE(readFile(path("art.txt")), QByteArray("a\xA1\xA1" "b\xA1\xA1\r\n\xBB\xAD\xBB\xAD\xBB\xAD\r\n"));
+
+    // Saved once, Save writes to the file without a dialog or question; the toolbar button does the same.
+    edit(c, QStringLiteral("zz"));
+    QMetaObject::invokeMethod(m_main->findChild<QObject*>(QStringLiteral("SpeedButton10")), "click");
+    QCOMPARE(m_platform.saveDialogs, 2);
+    QVERIFY(m_platform.messages.isEmpty());
+    QVERIFY(readFile(path("art.txt")).startsWith("zz b\xA1\xA1"));
+    QCOMPARE(c->SavedCount, c->ChangeCount);
+}
+
+void TestFiles::saveAsAndOverwrite() {
+    TChildForm* c = active();
+    writeFile(path("taken.txt"), "keep me");
+    edit(c, QStringLiteral("xy"));
+
+    m_platform.saveNames << path("taken.txt");
+    m_platform.answers << MessageAnswer::No;
+    action("N4")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].text, QStringLiteral("此文件已经存在，是否覆盖?"));
+    QCOMPARE(m_platform.messages[0].caption, QStringLiteral("请确认"));
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(readFile(path("taken.txt")), QByteArray("keep me"));
+    QCOMPARE(c->FileName, QString());
+    QVERIFY(c->SavedCount < c->ChangeCount);
+
+    m_platform.saveNames << path("taken.txt");
+    m_platform.answers << MessageAnswer::Yes;
+    action("N4")->trigger();
+    QCOMPARE(c->FileName, path("taken.txt"));
+    QCOMPARE(readFile(path("taken.txt")).size(), 50 * 102);
+    QCOMPARE(c->SavedCount, c->ChangeCount);
+
+    // Save As always asks for a name, even for a drawing that has one.
+    m_platform.saveNames << path("other.txt");
+    action("N4")->trigger();
+    QCOMPARE(c->windowTitle(), path("other.txt"));
+    QVERIFY(QFile::exists(path("other.txt")));
+    QCOMPARE(m_platform.saveDialogs, 3);
+}
+
+void TestFiles::failedSaveKeepsTheDrawingModified() {
+    TChildForm* c = active();
+    edit(c, QStringLiteral("xy"));
+    const QString bad = path("no/such/folder/art.txt");
+    m_platform.saveNames << bad;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("无法保存")));
+    QCOMPARE(c->FileName, bad); // the name chosen stays set
+    QVERIFY(c->SavedCount < c->ChangeCount);
+}
+
+void TestFiles::chineseTextSurvivesSaveAndOpen() {
+    TChildForm* c = active();
+    c->GridWidth = 4;
+    c->GridHeight = 1;
+    edit(c, QStringLiteral("啊。啊  "));
+    m_platform.saveNames << path("ah.txt");
+    action("S1")->trigger();
+    QCOMPARE(readFile(path("ah.txt")), QByteArray("\xB0\xA1\xA1\xA3\xB0\xA1\xA1\xA1\r\n"));
+    m_platform.openNames << path("ah.txt");
+    action("O1")->trigger();
+    QCOMPARE(gridText(active()->CurGrid, active()->GridWidth, active()->GridHeight), QStringLiteral("啊。啊  "));
+    QCOMPARE(active()->GridWidth, 4);
+}
+
+void TestFiles::closePrompt_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("answer");     // MessageAnswer
+    QTest::addColumn<QString>("saveTo"); // "" cancels the save dialog, "bad" fails the write
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("saved: no question") << false << -1 << QString() << true << false;
+    QTest::newRow("modified, No") << true << int(MessageAnswer::No) << QString() << true << false;
+    QTest::newRow("modified, Cancel") << true << int(MessageAnswer::Cancel) << QString() << false << false;
+    QTest::newRow("modified, Yes, saved") << true << int(MessageAnswer::Yes) << QStringLiteral("ok") << true << true;
+    QTest::newRow("modified, Yes, dialog cancelled") << true << int(MessageAnswer::Yes) << QString() << false << false;
+    QTest::newRow("modified, Yes, write fails") << true << int(MessageAnswer::Yes) << QStringLiteral("bad") << false
+                                                << false;
+}
+
+void TestFiles::closePrompt() {
+    QFETCH(bool, modified);
+    QFETCH(int, answer);
+    QFETCH(QString, saveTo);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    TChildForm* c = active();
+    if (modified) edit(c, QStringLiteral("画"));
+    const int changes = c->ChangeCount, undo = c->UndoState;
+    if (answer >= 0) m_platform.answers << MessageAnswer(answer);
+    if (saveTo == QStringLiteral("ok")) m_platform.saveNames << path("closing.txt");
+    if (saveTo == QStringLiteral("bad")) m_platform.saveNames << path("no/folder/closing.txt");
+
+    QPointer<TChildForm> watch(c);
+    c->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(watch.isNull(), closes);
+    QCOMPARE(QFile::exists(path("closing.txt")), written);
+    if (modified) {
+        QCOMPARE(m_platform.messages.first().text, QStringLiteral("是否保存当前文档"));
+        QCOMPARE(m_platform.messages.first().caption, QStringLiteral("?"));
+        QCOMPARE(m_platform.messages.first().buttons, MessageButtons::YesNoCancel);
+    } else {
+        QVERIFY(m_platform.messages.isEmpty());
+    }
+    if (!closes) {
+        // Kept open with its drawing, counters and undo state untouched.
+        QCOMPARE(c->ChangeCount, changes);
+        QCOMPARE(c->UndoState, undo);
+        QCOMPARE(gridText(c->CurGrid, 1, 1), QStringLiteral("画"));
+        QVERIFY(c->SavedCount < c->ChangeCount);
+    }
+}
+
+void TestFiles::closingTheMainWindowAsksForEachDrawing() {
+    TChildForm* first = active();
+    edit(first, QStringLiteral("ab"));
+    m_main->createChild(); // unmodified: no question
+    TChildForm* third = m_main->createChild();
+    edit(third, QStringLiteral("cd"));
+
+    m_platform.answers << MessageAnswer::No << MessageAnswer::Cancel;
+    QVERIFY(!m_main->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_main->isVisible());
+    QCOMPARE(m_platform.messages.size(), 2);
+    QCOMPARE(m_main->children().size(), 1); // the first and second closed, the cancelled third stays
+    QCOMPARE(m_main->children().first(), third);
+
+    m_platform.answers << MessageAnswer::No;
+    action("Q1")->trigger(); // Exit asks the same way
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_main->isVisible());
+    QVERIFY(m_main->children().isEmpty());
+}
+
+void TestFiles::fileMenuEnabling() {
+    m_main->N1Click();
+    for (const char* name : {"S1", "N4", "P2", "N3", "O1", "E2", "Q1"}) QVERIFY2(action(name)->isEnabled(), name);
+    m_main->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_main->N1Click();
+    for (const char* name : {"S1", "N4", "P2"}) QVERIFY2(!action(name)->isEnabled(), name);
+    for (const char* name : {"N3", "O1", "E2", "Q1"}) QVERIFY2(action(name)->isEnabled(), name);
+    // The commands do nothing without a drawing, however they are reached.
+    m_main->S1Click();
+    m_main->N4Click();
+    m_main->P2Click();
+    m_main->U1Click();
+    QCOMPARE(m_platform.saveDialogs + m_platform.printDialogs, 0);
+}
+
+void TestFiles::newFromClipboard() {
+    // Three lines of 10 bytes: the dialog proposes 5 x 3 and the clipboard choice.
+    m_platform.clipboard = QStringLiteral("画画画画画\r\nabcdefghij\r\n　　xyzuvw\r\n");
+    QString proposed;
+    m_platform.onDialog = [&](QDialog&) {
+        TNewForm* f = newForm();
+        proposed = QStringLiteral("%1 %2 %3 %4").arg(f->RadioButton2->isChecked()).arg(f->RadioButton2->isEnabled())
+                       .arg(f->Edit1->text(), f->Edit2->text());
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        return f->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(proposed, QStringLiteral("1 1 5 3"));
+    TChildForm* c = active();
+    QCOMPARE(c->GridWidth, 5);
+    QCOMPARE(c->GridHeight, 3);
+    QCOMPARE(c->windowTitle(), QStringLiteral("新建"));
+    QCOMPARE(gridText(c->CurGrid, 5, 3), QStringLiteral("画画画画画\nabcdefghij\n    xyzuvw"));
+    QVERIFY(c->ShownGrid.sameArea(c->CurGrid, 5, 3));
+    QCOMPARE(c->ChangeCount, 0);
+    QCOMPARE(c->UndoState, 0);
+
+    // The user narrows it to 2 and adds rows: only the first 4 bytes of each line, rows below stay empty.
+    m_platform.onDialog = [&](QDialog&) {
+        TNewForm* f = newForm();
+        f->Edit1->setText(QStringLiteral("2"));
+        f->Edit2->setText(QStringLiteral("4"));
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        return f->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(gridText(active()->CurGrid, 2, 4), QStringLiteral("画画\nabcd\n    \n    "));
+
+    // Lines of different lengths, the clipboard choice left on: flowed at 4 x 2, the rest dropped.
+    m_platform.clipboard = QStringLiteral("abcdefghijk\nxy\nlonger line\n");
+    m_platform.onDialog = [&](QDialog&) {
+        TNewForm* f = newForm();
+        proposed = QStringLiteral("%1 %2").arg(f->RadioButton2->isChecked()).arg(f->RadioButton2->isEnabled());
+        f->Edit1->setText(QStringLiteral("4"));
+        f->Edit2->setText(QStringLiteral("2"));
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        return f->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(proposed, QStringLiteral("1 1"));
+    QCOMPARE(gridText(active()->CurGrid, 4, 2), QStringLiteral("abcdefgh\nijk     "));
+
+    // Two lines only: the clipboard choice is disabled and the drawing starts empty.
+    m_platform.clipboard = QStringLiteral("ab\ncd\n");
+    m_platform.onDialog = [&](QDialog&) {
+        TNewForm* f = newForm();
+        proposed = QStringLiteral("%1 %2").arg(f->RadioButton1->isChecked()).arg(f->RadioButton2->isEnabled());
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        return f->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(proposed, QStringLiteral("1 0"));
+    QCOMPARE(gridText(active()->CurGrid, 2, 1), QStringLiteral("    "));
+
+    // Cancel creates nothing.
+    const qsizetype count = m_main->children().size();
+    m_platform.onDialog = [&](QDialog&) {
+        QTest::mouseClick(newForm()->Button1, Qt::LeftButton);
+        return newForm()->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(newForm()->Accepted, 0);
+    QCOMPARE(m_main->children().size(), count);
+}
+
+void TestFiles::newValidation_data() {
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("letters") << QStringLiteral("abc") << QStringLiteral("5") << QStringLiteral("请输入一个整数")
+                             << QStringLiteral("Edit1");
+    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("5") << QStringLiteral("你输入的数据有误，请修改")
+                          << QStringLiteral("Edit1");
+    QTest::newRow("101") << QStringLiteral("101") << QStringLiteral("5") << QStringLiteral("你输入的数据有误，请修改")
+                         << QStringLiteral("Edit1");
+    QTest::newRow("width first") << QStringLiteral("x") << QStringLiteral("y") << QStringLiteral("请输入一个整数")
+                                 << QStringLiteral("Edit1");
+    QTest::newRow("height letters") << QStringLiteral("100") << QStringLiteral("1.5")
+                                    << QStringLiteral("请输入一个整数") << QStringLiteral("Edit2");
+    QTest::newRow("height range") << QStringLiteral("100") << QStringLiteral("-3")
+                                  << QStringLiteral("你输入的数据有误，请修改") << QStringLiteral("Edit2");
+    QTest::newRow("100 by 1 accepted") << QStringLiteral("100") << QStringLiteral(" +1 ") << QString() << QString();
+}
+
+void TestFiles::newValidation() {
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QString focused;
+    int accepted = -1;
+    m_platform.onDialog = [&](QDialog& d) {
+        TNewForm* f = newForm();
+        d.activateWindow();
+        f->Edit1->setText(width);
+        f->Edit2->setText(height);
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        accepted = f->Accepted;
+        if (QWidget* w = d.focusWidget()) focused = w->objectName();
+        if (f->isVisible() && accepted == 0) QTest::mouseClick(f->Button1, Qt::LeftButton);
+        return f->result();
+    };
+    const qsizetype count = m_main->children().size();
+    action("N3")->trigger();
+    if (message.isEmpty()) {
+        QCOMPARE(accepted, 1);
+        QCOMPARE(active()->GridWidth, 100);
+        QCOMPARE(active()->GridHeight, 1);
+        QVERIFY(m_platform.messages.isEmpty());
+    } else {
+        QCOMPARE(accepted, 0);
+        QCOMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages[0].text, message);
+        QCOMPARE(focused, focus);
+        QCOMPARE(m_main->children().size(), count);
+    }
+}
+
+void TestFiles::undoRepeatFromTheMenu() {
+    TChildForm* c = active();
+    QMenu* edit = m_main->findChild<QMenu*>(QStringLiteral("E1"));
+    m_main->E1Click();
+    QVERIFY(!action("U1")->isEnabled());
+    QVERIFY(!action("N26")->isEnabled());
+
+    setGridText(c->CurGrid, QStringLiteral("画画"));
+    c->ReDrawAll();
+    c->takeUndoSnapshot(QStringLiteral("清空"));
+    c->CurGrid.fillArea(c->GridWidth, c->GridHeight, CharCell::blank());
+    c->ReDrawAll();
+    m_platform.saveNames << path("u.txt");
+    action("S1")->trigger();
+    QCOMPARE(c->SavedCount, c->ChangeCount);
+
+    Q_EMIT edit->aboutToShow();
+    QCOMPARE(action("U1")->text(), QStringLiteral("撤消清空(&U)"));
+    QVERIFY(action("U1")->isEnabled());
+    Q_EMIT edit->aboutToHide();
+    action("U1")->trigger();
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
+    Q_EMIT edit->aboutToShow();
+    QCOMPARE(action("U1")->text(), QStringLiteral("撤消(&U)"));
+    QVERIFY(!action("U1")->isEnabled());
+    QCOMPARE(action("N26")->text(), QStringLiteral("重复清空(&R)"));
+    QVERIFY(action("N26")->isEnabled());
+    Q_EMIT edit->aboutToHide();
+    // Undo after a save counts as a change: closing now asks rather than losing the undone state.
+    QVERIFY(c->SavedCount < c->ChangeCount);
+
+    action("U1")->trigger(); // nothing to undo now: Ctrl+Z does nothing
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
+    action("N26")->trigger();
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("    "));
+    QCOMPARE(c->UndoState, 1);
+}
+
+void TestFiles::printToPdf() {
+    TChildForm* c = active();
+    c->GridWidth = 6;
+    c->GridHeight = 3;
+    edit(c, QStringLiteral("RUNE画\n  板板  \nxyz "));
+
+    action("P2")->trigger(); // print dialog cancelled
+    QCOMPARE(m_platform.printDialogs, 1);
+
+    const QString pdf = path("out.pdf");
+    m_platform.printAnswers << true;
+    m_platform.printPdf = pdf;
+    action("P2")->trigger();
+    QVERIFY(QFile::exists(pdf));
+    action("E2")->trigger();
+    QCOMPARE(m_platform.printerSetups, 1);
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("RUNE画")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("板板")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("xyz")), qPrintable(text));
+    QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page, no empty page after it
+}
+
+QTEST_MAIN(TestFiles)
+#include "tst_files.moc"
