@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString kTextFilter = QStringLiteral("*.txt (*.txt)");
+const QString kTextFilter = QStringLiteral("*.txt"); // one entry, shown and matched as *.txt
 const QString kCaption = QStringLiteral("Runeboard");
 
 class PainterSink final : public PrintSink {

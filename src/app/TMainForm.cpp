@@ -342,6 +342,8 @@ void TMainForm::setStatusText(const QString& text) { m_statusPanel->setText(text
 
 QString TMainForm::brushCaption() const { return SpeedButton17->text(); }
 
+void TMainForm::setBrushCaption(const QString& text) { SpeedButton17->setText(text); }
+
 void TMainForm::PaletteButtonClick(ToolId tool) {
     CurrentTool = int(tool);
     setStatusText(toolRow(tool).helpText);

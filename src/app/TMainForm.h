@@ -54,8 +54,10 @@ public:
     QString statusText() const;
     void setStatusText(const QString& text);
     QString brushCaption() const;
+    void setBrushCaption(const QString& text) override;
     // The cursor loaded into a slot at start-up; the arrow for slot 0.
-    QCursor cursorForSlot(int slot) const;
+    QCursor cursorForSlot(int slot) const override;
+    ToolId currentTool() const override { return ToolId(CurrentTool); }
 
     QMdiArea* mdiArea() const { return m_mdi; }
 

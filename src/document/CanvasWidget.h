@@ -2,6 +2,8 @@
 // only what ReDraw reports as changed.
 #pragma once
 
+#include "tools/ToolController.h"
+
 #include <QWidget>
 
 class Canvas;
@@ -14,8 +16,18 @@ public:
     // Takes the picture's size; call after the picture was replaced.
     void syncSize();
 
+Q_SIGNALS:
+    void pressed(const PointerEvent& e);
+    void moved(const PointerEvent& e);
+    void released(const PointerEvent& e);
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     Canvas& m_canvas;

@@ -1,6 +1,11 @@
 // What a drawing window needs from the frame that holds it.
 #pragma once
 
+#include "tools/ToolTable.h"
+
+#include <QCursor>
+#include <QString>
+
 class Platform;
 class TChildForm;
 
@@ -10,4 +15,8 @@ public:
     virtual Platform& platform() = 0;
     // Runs the Save command on this drawing; true when the drawing was written.
     virtual bool saveDrawing(TChildForm& child) = 0;
+    virtual ToolId currentTool() const = 0;
+    virtual QCursor cursorForSlot(int slot) const = 0;
+    // The palette's brush button caption.
+    virtual void setBrushCaption(const QString& text) = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "CanvasWidget.h"
 #include "ChildHost.h"
+#include "GbkText.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
@@ -37,6 +38,11 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(20);
+    connect(Timer1, &QTimer::timeout, this, [this] { m_tools.sprayTick(); });
+    connect(Image1, &CanvasWidget::pressed, this, &TChildForm::Image1MouseDown);
+    connect(Image1, &CanvasWidget::moved, this, &TChildForm::Image1MouseMove);
+    connect(Image1, &CanvasWidget::released, this, &TChildForm::Image1MouseUp);
+    connect(Image1, &CanvasWidget::doubleClicked, this, &TChildForm::Image1DblClick);
 
     Edit1 = new QLineEdit(Image1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -96,4 +102,42 @@ void TChildForm::ReDrawAll() {
     m_canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
     Image1->syncSize();
     Image1->update();
+}
+
+void TChildForm::Image1MouseDown(const PointerEvent& e) { m_tools.press(e); }
+
+void TChildForm::Image1MouseMove(const PointerEvent& e) { m_tools.move(e); }
+
+void TChildForm::Image1MouseUp(const PointerEvent& e) { m_tools.release(e); }
+
+void TChildForm::Image1DblClick() { m_tools.doubleClick(); }
+
+ToolId TChildForm::currentTool() const { return m_host.currentTool(); }
+
+void TChildForm::paintText(int col, int row, CharCell cell) {
+    m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
+    Image1->update(Canvas::cellRect(col, row));
+}
+
+void TChildForm::setCanvasCursor(CursorSlot slot) { Image1->setCursor(m_host.cursorForSlot(slot)); }
+
+void TChildForm::setBrushCaption(const QString& text) { m_host.setBrushCaption(text); }
+
+void TChildForm::setSprayTimer(bool on) {
+    if (on)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+quint32 TChildForm::clockSeed() { return quint32(m_host.platform().clockMs()); }
+
+bool TChildForm::commitEditBox() {
+    if (!Edit1->isVisible()) return false;
+    // At most two bytes: empty is two spaces, one byte is padded with a space.
+    const QByteArray text = unicodeToGbk(Edit1->text()).left(2);
+    CurGrid.at(AnchorX, AnchorY) = CharCell::of(text.size() > 0 ? quint8(text[0]) : quint8(' '),
+                                                text.size() > 1 ? quint8(text[1]) : quint8(' '));
+    Edit1->hide();
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include "Canvas.h"
 #include "ChildDocument.h"
+#include "tools/ToolController.h"
 
 #include <QMdiSubWindow>
 
@@ -14,7 +15,7 @@ class QScrollArea;
 class QScrollBar;
 class QTimer;
 
-class TChildForm : public QMdiSubWindow, public ChildDocument {
+class TChildForm : public QMdiSubWindow, public ChildDocument, private ToolHost {
     Q_OBJECT
 public:
     // brushText is the palette's brush caption; width and height the main
@@ -28,6 +29,7 @@ public:
     void ReDrawAll();
 
     Canvas& canvas() { return m_canvas; }
+    ToolController& tools() { return m_tools; }
     QScrollArea* scrollArea() const { return m_scroll; }
     QScrollBar* verticalScrollBar() const;
     // The size the window takes when first placed: the whole canvas where it fits.
@@ -37,6 +39,11 @@ public:
     QTimer* Timer1 = nullptr;
     QLineEdit* Edit1 = nullptr;
 
+    void Image1MouseDown(const PointerEvent& e);
+    void Image1MouseMove(const PointerEvent& e);
+    void Image1MouseUp(const PointerEvent& e);
+    void Image1DblClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Asks whether to save a modified drawing; the window closes only if nothing is lost.
@@ -45,8 +52,20 @@ protected:
 private:
     void FormShow();
 
+    // ToolHost
+    ToolId currentTool() const override;
+    void reDraw() override { ReDraw(); }
+    void reDrawAll() override { ReDrawAll(); }
+    void paintText(int col, int row, CharCell cell) override;
+    void setCanvasCursor(CursorSlot slot) override;
+    void setBrushCaption(const QString& text) override;
+    void setSprayTimer(bool on) override;
+    quint32 clockSeed() override;
+    bool commitEditBox() override;
+
     ChildHost& m_host;
     Canvas m_canvas;
+    ToolController m_tools{*this, *this};
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;
 };

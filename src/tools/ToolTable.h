@@ -40,6 +40,18 @@ enum CursorSlot : int {
     TextCursor = 7,
 };
 
+// How a tool gathers its points from the pointer.
+enum class Gesture {
+    Select,       // rubber band and block dragging
+    Freehand,     // acts on the cells under the pointer as it goes (accumulates)
+    TwoPoints,    // press and drag: a shape from the pressed cell to the pointer (previews)
+    SeveralDrags, // the curve: a line, then two drags bending it
+    PointByPoint, // the polygon: a vertex per click
+    OnePoint,     // acts once on the pressed cell
+};
+
+enum class Shape { None, Line, Rectangle, Ellipse, RoundRect, Polygon, Bezier };
+
 struct ToolRow {
     ToolId id;
     const char* button;   // palette button's object name
@@ -49,8 +61,10 @@ struct ToolRow {
     const char* icon;     // picture resource, or nullptr
     QString helpText;     // status-bar text when chosen
     CursorSlot cursor;
-    QPoint hotSpotOffset; // added to the pointer position before it is mapped to a cell
     QString undoName;
+    Gesture gesture;
+    Shape shape;
+    bool filled;
 };
 
 // The rows in palette order.
@@ -63,3 +77,8 @@ struct CursorResource {
 };
 // The cursors in the order they are loaded at start-up.
 std::span<const CursorResource> cursorResources();
+
+// Added to the pointer position before it is mapped to a cell. Every cursor has its
+// hot spot at its top-left pixel; the offset moves the point of action to the tip
+// drawn in the cursor's picture.
+QPoint hotSpotOffset(CursorSlot slot);
