@@ -1,0 +1,531 @@
+// The drawing tools driven by real mouse events on a drawing's canvas.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "app/AppStartup.h"
+#include "app/TMainForm.h"
+#include "document/CanvasWidget.h"
+#include "document/TChildForm.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+class TestTools : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void mappingFollowsTheCursorShown();
+    void lineAndShapesPreviewThenCommit();
+    void shapesNeverPaintTheLastColumnOrRow_data();
+    void shapesNeverPaintTheLastColumnOrRow();
+    void pencilFillsGapsAndFollowsTheEdge();
+    void eraserLeavesGaps();
+    void sprayAnglesAndBounds();
+    void eyedropper();
+    void oneByteBrushIsPadded();
+    void polygonClosesOnTheFirstVertex();
+    void polygonOfTwentyVertices();
+    void polygonDoubleClick();
+    void polygonCancelled();
+    void curveStagesAndCancels();
+    void snapshotsPerTool_data();
+    void snapshotsPerTool();
+    void pressCommitsAFloatingBlock();
+    void reentrantMovesAreDropped();
+
+private:
+    void choose(ToolId tool);
+    // The pixel that maps to the cell with the cursor of this tool shown.
+    QPoint pixelFor(QPoint cell, ToolId tool) const;
+    void send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
+              Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void hover(QPoint cell);                      // a move without buttons
+    void press(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
+    void drag(QPoint cell);                       // a move with the left button down
+    void release(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
+    void click(QPoint cell) { press(cell), release(cell); }
+    void doubleClick(QPoint cell);
+    void stroke(std::initializer_list<QPoint> cells); // hover, press, drag through, release
+    QString drawn(int w, int h) const { return gridText(m_child->CurGrid, w, h); }
+    QString shown(int w, int h) const { return gridText(m_child->ShownGrid, w, h); }
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    TChildForm* m_child = nullptr;
+    ToolId m_tool = ToolId::Select;
+};
+
+// Grids as pictures: '#' for the brush 画 ("画" is two bytes, one cell), '.' for a blank cell.
+static QString art(std::initializer_list<const char*> rows) {
+    QStringList out;
+    for (const char* r : rows) {
+        QString row;
+        for (const char* c = r; *c; ++c) row += *c == '#' ? QStringLiteral("画") : QStringLiteral("  ");
+        out << row;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+void TestTools::initTestCase() { setupApplication(*qApp); }
+
+void TestTools::init() {
+    m_platform = FakePlatform();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_child = m_main->activeChild();
+    QVERIFY(m_child);
+    m_tool = ToolId::Select;
+}
+
+void TestTools::cleanup() {
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+}
+
+void TestTools::choose(ToolId tool) {
+    QTest::mouseClick(m_main->findChild<QToolButton*>(QLatin1String(toolRow(tool).button)), Qt::LeftButton);
+    QCOMPARE(m_main->CurrentTool, int(tool));
+    m_tool = tool;
+}
+
+QPoint TestTools::pixelFor(QPoint cell, ToolId tool) const {
+    return cell * 18 + QPoint(9, 9) - hotSpotOffset(toolRow(tool).cursor);
+}
+
+void TestTools::send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
+                     Qt::KeyboardModifiers mods) {
+    QWidget* canvas = m_child->Image1;
+    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, mods);
+    QApplication::sendEvent(canvas, &e);
+}
+
+void TestTools::hover(QPoint cell) { send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::NoButton); }
+
+void TestTools::press(QPoint cell, Qt::MouseButton b) {
+    send(QEvent::MouseButtonPress, pixelFor(cell, m_tool), b, b);
+}
+
+void TestTools::drag(QPoint cell) {
+    send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::LeftButton);
+}
+
+void TestTools::release(QPoint cell, Qt::MouseButton b) {
+    send(QEvent::MouseButtonRelease, pixelFor(cell, m_tool), b, Qt::NoButton);
+}
+
+void TestTools::doubleClick(QPoint cell) {
+    press(cell);
+    release(cell);
+    send(QEvent::MouseButtonDblClick, pixelFor(cell, m_tool), Qt::LeftButton, Qt::LeftButton);
+    release(cell);
+}
+
+void TestTools::stroke(std::initializer_list<QPoint> cells) {
+    const QPoint* c = cells.begin();
+    hover(*c);
+    press(*c);
+    for (const QPoint* p = c + 1; p != cells.end(); ++p) drag(*p);
+    release(*(cells.end() - 1));
+}
+
+void TestTools::mappingFollowsTheCursorShown() {
+    ToolController& tools = m_child->tools();
+    QCOMPARE(tools.cursorShown(), ArrowCursor);
+    choose(ToolId::Line);
+    // Until the pointer moves, the canvas still shows the arrow and its offset applies.
+    QCOMPARE(tools.cellAt({17, 17}), QPoint(0, 0));
+    send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(tools.cursorShown(), PlusCursor);
+    QCOMPARE(tools.cellAt({17, 17}), QPoint(0, 0));
+    QCOMPARE(m_child->Image1->cursor().shape(), Qt::BitmapCursor);
+    choose(ToolId::Pencil);
+    send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(tools.cursorShown(), PenCursor);
+    QCOMPARE(tools.cellAt({17, 17}), QPoint(1, 1)); // 27 / 18 and 33 / 18
+    // A press at (17, 17) with the pen paints cell (1, 1).
+    send(QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {17, 17}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(drawn(3, 3), art({"...", ".#.", "..."}));
+    // Far outside the drawing: the nearest edge cell.
+    QCOMPARE(tools.cellAt({-500, 5000}), QPoint(0, 49));
+    QCOMPARE(tools.cellAt({5000, -500}), QPoint(49, 0));
+    // The cursors are loaded, monochrome, with their hot spot at the top-left pixel.
+    for (int slot = 1; slot <= 7; ++slot) {
+        const QCursor c = m_main->cursorForSlot(slot);
+        QCOMPARE(c.shape(), Qt::BitmapCursor);
+        QCOMPARE(c.hotSpot(), QPoint(0, 0));
+        QCOMPARE(c.bitmap().size(), QSize(32, 32));
+    }
+}
+
+void TestTools::lineAndShapesPreviewThenCommit() {
+    choose(ToolId::Line);
+    hover({2, 5});
+    press({2, 5});
+    drag({5, 5});
+    drag({8, 5});
+    // The preview is shown, but the drawing does not hold it before the release.
+    QCOMPARE(shown(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
+    QCOMPARE(drawn(10, 6), art({"..........", "..........", "..........", "..........", "..........", ".........."}));
+    release({8, 5});
+    QCOMPARE(drawn(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
+    QCOMPARE(m_child->UndoName, QStringLiteral("直线"));
+
+    // Dragging back to the pressed cell removes the preview; the release commits nothing.
+    const QString before = drawn(10, 10);
+    stroke({{2, 8}, {6, 8}, {2, 8}});
+    QCOMPARE(drawn(10, 10), before);
+
+    // Rectangles: 10 cells for (1,1)-(5,4), 12 filled; the brush text in every cell.
+    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->ReDrawAll();
+    choose(ToolId::Rectangle);
+    stroke({{1, 1}, {3, 3}, {5, 4}});
+    QCOMPARE(drawn(7, 6), art({".......", ".####..", ".#..#..", ".####..", ".......", "......."}));
+    choose(ToolId::FilledRectangle);
+    stroke({{6, 6}, {2, 3}}); // dragged up and left: the same block between the two cells
+    QCOMPARE(drawn(7, 7), art({".......", ".####..", ".#..#..", ".#####.", "..####.", "..####.", "......."}));
+
+    // A filled ellipse overwrites what it covers and nothing else.
+    setGridText(m_child->CurGrid, QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    m_child->ReDrawAll();
+    choose(ToolId::FilledEllipse);
+    stroke({{20, 0}, {24, 2}, {26, 3}});
+    QCOMPARE(gridText(m_child->CurGrid, 26, 1),
+             QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOP画画画画YZ"));
+}
+
+void TestTools::shapesNeverPaintTheLastColumnOrRow_data() {
+    QTest::addColumn<int>("tool");
+    for (ToolId t : {ToolId::Line, ToolId::Rectangle, ToolId::FilledRectangle, ToolId::Ellipse, ToolId::FilledEllipse,
+                     ToolId::RoundRect, ToolId::FilledRoundRect})
+        QTest::newRow(qPrintable(toolRow(t).undoName)) << int(t);
+}
+
+void TestTools::shapesNeverPaintTheLastColumnOrRow() {
+    QFETCH(int, tool);
+    choose(ToolId(tool));
+    hover({30, 30});
+    press({30, 30});
+    send(QEvent::MouseMove, {5000, 5000}, Qt::NoButton, Qt::LeftButton); // far past the corner
+    send(QEvent::MouseButtonRelease, {5000, 5000}, Qt::LeftButton, Qt::NoButton);
+    int painted = 0;
+    for (int i = 0; i < 50; ++i) {
+        QCOMPARE(m_child->CurGrid.at(49, i), CharCell::blank());
+        QCOMPARE(m_child->CurGrid.at(i, 49), CharCell::blank());
+        for (int j = 0; j < 50; ++j) painted += !m_child->CurGrid.at(i, j).isBlank();
+    }
+    QVERIFY(painted > 0);
+    // The far corner of the shape sits in the last column and row: a filled shape reaches column and row 48.
+    if (toolRow(ToolId(tool)).filled) QVERIFY(!m_child->CurGrid.at(48, 39).isBlank());
+}
+
+void TestTools::pencilFillsGapsAndFollowsTheEdge() {
+    choose(ToolId::Pencil);
+    stroke({{2, 2}, {6, 3}, {7, 4}});
+    // The jump from (2,2) to (6,3) is filled along the raster line; the move to a diagonal neighbour paints just it.
+    QCOMPARE(drawn(9, 6), art({".........", ".........", "..###....", ".....##..", ".......#.", "........."}));
+    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+    QCOMPARE(m_child->UndoName, QStringLiteral("铅笔"));
+
+    // Dragged far outside, the stroke runs along the nearest edge.
+    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->ReDrawAll();
+    hover({45, 10});
+    press({45, 10});
+    send(QEvent::MouseMove, pixelFor({45, 10}, ToolId::Pencil) + QPoint(3000, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {3000, 10}, Qt::LeftButton, Qt::NoButton);
+    for (int x = 45; x < 50; ++x) QVERIFY(!m_child->CurGrid.at(x, 10).isBlank());
+}
+
+void TestTools::eraserLeavesGaps() {
+    m_child->CurGrid.fillArea(50, 50, CharCell::of('x', 'x'));
+    m_child->ReDrawAll();
+    choose(ToolId::Eraser);
+    stroke({{2, 2}, {8, 2}, {8, 3}});
+    QCOMPARE(gridText(m_child->CurGrid, 10, 3).split(QLatin1Char('\n')).last(), QStringLiteral("xxxx  xxxxxxxxxx  xx"));
+    QVERIFY(m_child->CurGrid.at(8, 3).isBlank());
+    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+    QCOMPARE(m_child->UndoName, QStringLiteral("橡皮擦"));
+}
+
+void TestTools::sprayAnglesAndBounds() {
+    choose(ToolId::Spray);
+    hover({10, 10});
+    press({10, 10});
+    QVERIFY(m_child->Timer1->isActive());
+    QCOMPARE(m_child->UndoName, QStringLiteral("喷枪"));
+    // Radius first, then the angle: 4 and 0, 90, 180, 270 degrees, then the centre itself (radius 0).
+    QList<quint32> numbers{4, 0, 4, 90, 4, 180, 4, 270, 0, 77};
+    m_child->tools().sprayTick([&] { return numbers.isEmpty() ? 5u * 999 : numbers.takeFirst(); });
+    QStringList hit;
+    for (int x = 0; x < 50; ++x)
+        for (int y = 0; y < 50; ++y)
+            if (!m_child->CurGrid.at(x, y).isBlank()) hit << QStringLiteral("%1,%2").arg(x).arg(y);
+    hit.sort();
+    QCOMPARE(hit, (QStringList{QStringLiteral("10,10"), QStringLiteral("10,6"), QStringLiteral("14,10"),
+                               QStringLiteral("6,9"), QStringLiteral("9,13")}));
+    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+
+    // Held still with real random numbers: never farther than 4 cells; at a corner, points outside are dropped.
+    for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
+    drag({0, 0});
+    for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
+    release({0, 0});
+    QVERIFY(!m_child->Timer1->isActive());
+    for (int x = 0; x < 50; ++x)
+        for (int y = 0; y < 50; ++y) {
+            if (m_child->CurGrid.at(x, y).isBlank()) continue;
+            const bool nearCentre = std::abs(x - 10) <= 4 && std::abs(y - 10) <= 4;
+            const bool nearCorner = x <= 4 && y <= 4;
+            QVERIFY2(nearCentre || nearCorner, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    QVERIFY(!m_child->CurGrid.at(0, 0).isBlank() || !m_child->CurGrid.at(1, 0).isBlank());
+
+    // The timer drives the same tick.
+    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->ReDrawAll();
+    hover({25, 25});
+    press({25, 25});
+    QTRY_VERIFY(!m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    release({25, 25});
+}
+
+void TestTools::eyedropper() {
+    setGridText(m_child->CurGrid, QStringLiteral("ab中"));
+    m_child->ReDrawAll();
+    choose(ToolId::Eyedropper);
+    const int changes = m_child->ChangeCount;
+    hover({0, 0});
+    click({0, 0});
+    QCOMPARE(m_child->BrushText, QStringLiteral("ab"));
+    QCOMPARE(m_main->brushCaption(), QStringLiteral("ab"));
+    click({1, 0});
+    QCOMPARE(m_child->BrushText, QStringLiteral("中"));
+    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("\xD6\xD0"));
+    click({5, 5}); // an empty cell: the brush becomes two spaces, and the pencil then erases
+    QCOMPARE(m_child->BrushText, QStringLiteral("  "));
+    QCOMPARE(m_child->ChangeCount, changes);
+    QCOMPARE(m_child->UndoState, 0);
+
+    choose(ToolId::Pencil);
+    stroke({{0, 0}, {1, 0}});
+    QCOMPARE(gridText(m_child->CurGrid, 3, 1), QStringLiteral("      "));
+
+    // Other drawings keep their own brush; a new one starts with the palette's.
+    TChildForm* other = m_main->createChild();
+    QCOMPARE(other->BrushText, QStringLiteral("  "));
+    QCOMPARE(m_child->BrushText, QStringLiteral("  "));
+}
+
+void TestTools::oneByteBrushIsPadded() {
+    m_child->BrushBytes = {'z', 0};
+    m_child->BrushText = QStringLiteral("z");
+    choose(ToolId::Pencil);
+    stroke({{0, 0}, {3, 0}});
+    choose(ToolId::Rectangle);
+    stroke({{0, 2}, {3, 4}});
+    QCOMPARE(gridText(m_child->CurGrid, 4, 4), QStringLiteral("z z z z \n        \nz z z   \nz z z   "));
+}
+
+void TestTools::polygonClosesOnTheFirstVertex() {
+    const QString triangle = art({"............", "............", "..#########.", "...#.....#..", "...#.....#..",
+                                  "....#...#...", ".....#.#....", ".....#.#....", "......#.....", "............"});
+    choose(ToolId::Polygon);
+    hover({2, 2});
+    click({2, 2});
+    click({10, 2});
+    hover({8, 5}); // the rubber band follows the pointer without a button, but only on the canvas
+    QVERIFY(!m_child->ShownGrid.at(9, 3).isBlank() || !m_child->ShownGrid.at(8, 4).isBlank());
+    QVERIFY(m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    click({6, 8});
+    QCOMPARE(m_child->PolyCount, 3);
+    click({2, 2});
+    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(drawn(12, 10), triangle);
+    QCOMPARE(m_child->UndoName, QStringLiteral("多边形"));
+
+    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->ReDrawAll();
+    choose(ToolId::FilledPolygon);
+    for (QPoint p : {QPoint(2, 2), QPoint(10, 2), QPoint(6, 8), QPoint(2, 2)}) {
+        hover(p);
+        click(p);
+    }
+    QCOMPARE(drawn(12, 10), art({"............", "............", "..#########.", "...#######..", "...#######..",
+                                 "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
+    QCOMPARE(m_child->UndoName, QStringLiteral("实心多边形"));
+
+    // Clicking the first vertex as the second or third vertex just adds it.
+    choose(ToolId::Polygon);
+    click({30, 30});
+    click({30, 30});
+    click({30, 30});
+    QCOMPARE(m_child->PolyCount, 3);
+}
+
+void TestTools::polygonOfTwentyVertices() {
+    choose(ToolId::Polygon);
+    const int changes = m_child->ChangeCount;
+    for (int i = 0; i < 19; ++i) click({2 + 2 * i, i % 2 ? 10 : 2});
+    QCOMPARE(m_child->PolyCount, 19);
+    QVERIFY(m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    click({40, 40}); // the twentieth closes it
+    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->ChangeCount, changes + 1); // one snapshot for the whole polygon
+    QVERIFY(!m_child->CurGrid.at(40, 40).isBlank());
+    QVERIFY(!m_child->CurGrid.at(2, 2).isBlank());
+}
+
+void TestTools::polygonDoubleClick() {
+    choose(ToolId::Polygon);
+    click({2, 2});
+    click({10, 2});
+    doubleClick({6, 8}); // the double-click's first click is the third vertex
+    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->SkipNextPress, 0); // the second click was skipped
+    QVERIFY(!m_child->CurGrid.at(6, 8).isBlank());
+    QVERIFY(!m_child->CurGrid.at(4, 5).isBlank());
+
+    // On vertex 0 the first click closes; the double-click then finds no polygon and its second click
+    // starts a new one, with a snapshot of its own.
+    click({20, 20});
+    click({30, 20});
+    click({25, 28});
+    const int changes = m_child->ChangeCount;
+    doubleClick({20, 20});
+    QCOMPARE(m_child->PolyCount, 1);
+    QCOMPARE(m_child->PolyPoints[0], QPoint(20, 20));
+    QCOMPARE(m_child->ChangeCount, changes + 1);
+}
+
+void TestTools::polygonCancelled() {
+    setGridText(m_child->CurGrid, QStringLiteral("ab"));
+    m_child->ReDrawAll();
+    const QString before = drawn(20, 20);
+    choose(ToolId::Polygon);
+    click({2, 2});
+    click({10, 2});
+    hover({10, 10});
+    QVERIFY(shown(20, 20) != before);
+    press({12, 12}, Qt::RightButton);
+    release({12, 12}, Qt::RightButton);
+    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(shown(20, 20), before);
+    QCOMPARE(drawn(20, 20), before);
+
+    // Another tool chosen and the pointer moved over the canvas: the band disappears, the drawing is as before.
+    click({2, 2});
+    click({10, 2});
+    hover({10, 10});
+    choose(ToolId::Pencil);
+    hover({11, 11});
+    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(shown(20, 20), before);
+}
+
+void TestTools::curveStagesAndCancels() {
+    choose(ToolId::Curve);
+    const QString blank = drawn(14, 10);
+    // Stage 1: a line that stays on the canvas only.
+    stroke({{0, 6}, {6, 6}, {12, 6}});
+    QCOMPARE(m_child->CurveStage, 1);
+    QCOMPARE(m_child->CurvePoints[3], QPoint(12, 6));
+    QVERIFY(!m_child->ShownGrid.at(6, 6).isBlank());
+    QCOMPARE(drawn(14, 10), blank);
+    // Stage 2 bends it by P1, stage 3 by P2, and the last release commits.
+    stroke({{0, 0}, {0, 1}, {0, 0}});
+    QCOMPARE(m_child->CurveStage, 2);
+    QCOMPARE(drawn(14, 10), blank);
+    stroke({{12, 0}, {12, 1}, {12, 0}});
+    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..", ".#.........#.",
+                                "#...........#", "#............"}));
+    QCOMPARE(m_child->UndoName, QStringLiteral("曲线"));
+    QCOMPARE(gridText(m_child->UndoGrid, 14, 10), blank); // every press took a snapshot of the drawing before
+
+    // Second and third presses released without moving: the drawing stays as it was.
+    const QString before = drawn(20, 20);
+    stroke({{2, 15}, {8, 15}});
+    click({5, 12});
+    click({6, 18});
+    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(drawn(20, 20), before);
+    QCOMPARE(shown(20, 20), before);
+
+    // A right-button press after the first stage removes the line.
+    stroke({{2, 15}, {8, 15}});
+    press({1, 1}, Qt::RightButton);
+    release({1, 1}, Qt::RightButton);
+    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(shown(20, 20), before);
+
+    // Another tool chosen while the curve waits for its second drag: the first move removes the line.
+    choose(ToolId::Curve);
+    stroke({{2, 15}, {8, 15}});
+    choose(ToolId::Line);
+    hover({1, 1});
+    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(shown(20, 20), before);
+}
+
+void TestTools::snapshotsPerTool_data() {
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<int>("increase");
+    for (const ToolRow& row : toolTable()) {
+        if (row.undoName.isEmpty() || row.id == ToolId::ModifyText) continue;
+        QTest::newRow(qPrintable(row.undoName)) << int(row.id) << 1;
+    }
+}
+
+void TestTools::snapshotsPerTool() {
+    QFETCH(int, tool);
+    QFETCH(int, increase);
+    setGridText(m_child->CurGrid, QStringLiteral("before"));
+    m_child->ReDrawAll();
+    choose(ToolId(tool));
+    const int changes = m_child->ChangeCount;
+    // A single press that may change no cell still counts.
+    hover({20, 20});
+    press({20, 20});
+    release({20, 20});
+    QCOMPARE(m_child->ChangeCount, changes + increase);
+    QCOMPARE(m_child->UndoState, 1);
+    QCOMPARE(m_child->UndoName, toolRow(ToolId(tool)).undoName);
+    QCOMPARE(gridText(m_child->UndoGrid, 3, 1), QStringLiteral("before"));
+}
+
+void TestTools::pressCommitsAFloatingBlock() {
+    m_child->PasteActive = 1;
+    m_child->PasteLines = {QByteArray("XXYY")};
+    m_child->SelRect = {1, 1, 3, 2};
+    choose(ToolId::Pencil);
+    hover({10, 10});
+    click({10, 10});
+    QCOMPARE(m_child->PasteActive, 0);
+    QCOMPARE(m_child->SelRect, CellRect{});
+    QCOMPARE(gridText(m_child->CurGrid, 3, 2), QStringLiteral("      \n  XXYY"));
+    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+}
+
+void TestTools::reentrantMovesAreDropped() {
+    choose(ToolId::Line);
+    hover({1, 1});
+    press({1, 1});
+    m_child->InMouseMove = 1; // as if a move were still being handled
+    drag({6, 1});
+    QVERIFY(m_child->ShownGrid.at(3, 1).isBlank());
+    m_child->InMouseMove = 0;
+    drag({6, 1});
+    QVERIFY(!m_child->ShownGrid.at(3, 1).isBlank());
+    QCOMPARE(m_child->InMouseMove, 0);
+    release({6, 1});
+}
+
+QTEST_MAIN(TestTools)
+#include "tst_tools.moc"
