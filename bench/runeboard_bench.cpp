@@ -1,5 +1,6 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
 #include "app/TextFile.h"
+#include "tools/ToolController.h"
 #include "document/Canvas.h"
 #include "document/ChildDocument.h"
 
@@ -112,12 +113,108 @@ void benchFiles() {
     print("open_200mb_peak_mb", figures[1], "MB");
 }
 
+// The drawing tools on a canvas, without a window: what a drawing window does for them.
+class BenchHost final : public ToolHost {
+public:
+    BenchHost(ChildDocument& doc, Canvas& canvas, ToolId tool) : m_doc(doc), m_canvas(canvas), tool(tool) {}
+    ToolId currentTool() const override { return tool; }
+    void reDraw() override { m_canvas.reDraw(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight); }
+    void reDrawAll() override { m_canvas.reDrawAll(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight); }
+    void paintText(int col, int row, CharCell cell) override {
+        m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
+    }
+    void setCanvasCursor(CursorSlot) override {}
+    void setBrushCaption(const QString&) override {}
+    void setSprayTimer(bool) override {}
+    quint32 clockSeed() override { return 1; }
+    bool commitEditBox() override { return false; }
+
+private:
+    ChildDocument& m_doc;
+    Canvas& m_canvas;
+
+public:
+    ToolId tool;
+};
+
+QPoint pixelOf(QPoint cell) { return cell * 18 + QPoint(9, 9); }
+
+void benchTools() {
+    ChildDocument doc;
+    doc.GridWidth = doc.GridHeight = 100;
+    for (int x = 0; x < 100; ++x)
+        for (int y = 0; y < 100; ++y) doc.CurGrid.at(x, y) = CharCell::of(quint8(0xB0 + (x + y) % 40), 0xA1);
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100);
+    BenchHost host(doc, canvas, ToolId::Line);
+    ToolController tools(doc, host);
+
+    double worst = 0;
+    const struct {
+        ToolId tool;
+        const char* name;
+    } shapes[] = {
+        {ToolId::Line, "preview_step_line_ms"},
+        {ToolId::Curve, "preview_step_curve_ms"},
+        {ToolId::Rectangle, "preview_step_rectangle_ms"},
+        {ToolId::FilledRectangle, "preview_step_filled_rectangle_ms"},
+        {ToolId::Ellipse, "preview_step_ellipse_ms"},
+        {ToolId::FilledEllipse, "preview_step_filled_ellipse_ms"},
+        {ToolId::RoundRect, "preview_step_roundrect_ms"},
+        {ToolId::FilledRoundRect, "preview_step_filled_roundrect_ms"},
+    };
+    for (const auto& s : shapes) {
+        host.tool = s.tool;
+        PointerEvent e;
+        e.left = true;
+        e.pixel = pixelOf({2, 3});
+        tools.move(e); // the cursor for the tool
+        tools.press(e);
+        if (s.tool == ToolId::Curve) { // bend it in its third stage, the costliest
+            e.pixel = pixelOf({97, 96});
+            tools.move(e);
+            tools.release(e);
+            e.pixel = pixelOf({10, 90});
+            tools.press(e);
+            tools.release(e);
+            e.pixel = pixelOf({90, 5});
+            tools.press(e);
+        }
+        // Every step the pointer enters a new cell, and the shape spans most of the drawing.
+        int step = 0;
+        const double ns = medianNs(301, [&] { e.pixel = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step; },
+                                   [&] { tools.move(e); });
+        tools.release(e);
+        worst = std::max(worst, ns / 1e6);
+        print(s.name, ns / 1e6, "ms");
+    }
+
+    // The polygon's rubber band with 19 vertices.
+    host.tool = ToolId::Polygon;
+    PointerEvent e;
+    e.left = true;
+    for (int i = 0; i < 19; ++i) {
+        e.pixel = pixelOf({5 + 4 * i, i % 2 ? 90 : 10});
+        tools.move(e);
+        tools.press(e);
+        tools.release(e);
+    }
+    e.left = false;
+    int step = 0;
+    const double band = medianNs(301, [&] { e.pixel = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step; },
+                                 [&] { tools.move(e); }) / 1e6;
+    worst = std::max(worst, band);
+    print("polygon_band_step_ms", band, "ms");
+    print("preview_step_max_ms", worst, "ms");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
-    benchFiles();
     benchCanvas();
+    benchTools();
+    benchFiles();
     return 0;
 }

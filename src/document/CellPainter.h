@@ -1,6 +1,6 @@
 // Paints character cells onto the canvas picture. Each distinct two-byte cell
-// text is rendered once into a small tile and then copied, so a full repaint of
-// 10,000 cells is a run of memory copies rather than 10,000 text layouts.
+// text is rendered once into a small black-and-white tile, so a full repaint of
+// 10,000 cells is a run of small copies rather than 10,000 text layouts.
 #pragma once
 
 #include "CharGrid.h"
@@ -8,7 +8,8 @@
 #include <QFont>
 #include <QImage>
 
-#include <memory>
+#include <array>
+#include <deque>
 #include <vector>
 
 // The font the canvas draws with. The stored name is kept as the drawing has it;
@@ -31,9 +32,6 @@ public:
     void setFont(const QFont& font);
     const QFont& font() const { return m_font; }
 
-    // The cell interior cleared to white with the text at (+1, +1) of the tile,
-    // which is (+2, +2) of the cell.
-    const QImage& tile(CharCell cell);
     // Width in pixels of the cell's text as drawn (two spaces are 16 wide).
     int textWidth(CharCell cell);
 
@@ -44,14 +42,17 @@ public:
     void paintText(QImage& picture, int col, int row, CharCell cell);
 
 private:
+    // The cell interior cleared to white with the text at (+1, +1) of the tile,
+    // which is (+2, +2) of the cell; one byte a pixel, 1 for ink.
     struct Tile {
-        QImage image;
+        std::array<quint8, kTileSize * kTileSize> ink{};
         int textWidth = 0;
     };
-    Tile& tileFor(CharCell cell);
-    void blit(QImage& picture, int px, int py, const QImage& tile, int sx, int sy, int w, int h);
+    const Tile& tileFor(CharCell cell);
+    void blit(QImage& picture, int px, int py, const Tile& tile, int sx, int sy, int w, int h);
 
     QFont m_font;
     int m_ascent = 0;
-    std::vector<std::unique_ptr<Tile>> m_tiles; // indexed by (first byte << 8) | second byte
+    std::vector<int> m_index; // (first byte << 8) | second byte -> tile, or -1
+    std::deque<Tile> m_tiles; // a deque: references to tiles stay valid as it grows
 };
