@@ -1,8 +1,8 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
 #include "app/TextFile.h"
-#include "tools/ToolController.h"
 #include "document/Canvas.h"
 #include "document/ChildDocument.h"
+#include "tools/ToolController.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,29 +34,37 @@ double medianNs(int runs, const std::function<void()>& prepare, const std::funct
     return double(times[runs / 2]);
 }
 
-void print(const char* name, double value, const char* unit) { std::printf("%s %.3f %s\n", name, value, unit); }
+void print(const char* name, double value, const char* unit) {
+    std::printf("%s %.3f %s\n", name, value, unit);
+}
 
 void benchCanvas() {
     ChildDocument doc;
     doc.GridWidth = doc.GridHeight = 100;
     // A drawing full of different Chinese characters, so the glyph cache holds many tiles.
     for (int x = 0; x < 100; ++x)
-        for (int y = 0; y < 100; ++y) doc.CurGrid.at(x, y) = CharCell::of(quint8(0xB0 + (x + y) % 40), quint8(0xA1 + x % 90));
+        for (int y = 0; y < 100; ++y)
+            doc.CurGrid.at(x, y) = CharCell::of(quint8(0xB0 + (x + y) % 40), quint8(0xA1 + x % 90));
     Canvas canvas;
     canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); // warm the glyph cache
 
     print("redraw_idle_us",
-          medianNs(2001, [] {}, [&] { canvas.reDraw(doc.CurGrid, doc.ShownGrid, 100, 100); }) / 1e3, "us");
+          medianNs(
+              2001, [] {}, [&] { canvas.reDraw(doc.CurGrid, doc.ShownGrid, 100, 100); }) /
+              1e3,
+          "us");
     int flip = 0;
     print("redraw_one_cell_us",
           medianNs(
-              2001,
-              [&] { doc.CurGrid.at(57, 63) = CharCell::of(0xBB, (flip++ & 1) ? 0xAD : 0xAE); },
+              2001, [&] { doc.CurGrid.at(57, 63) = CharCell::of(0xBB, (flip++ & 1) ? 0xAD : 0xAE); },
               [&] { canvas.reDraw(doc.CurGrid, doc.ShownGrid, 100, 100); }) /
               1e3,
           "us");
     print("redrawall_ms",
-          medianNs(201, [] {}, [&] { canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); }) / 1e6, "ms");
+          medianNs(
+              201, [] {}, [&] { canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); }) /
+              1e6,
+          "ms");
 }
 
 // A field of /proc/self/status in megabytes (VmRSS, VmHWM).
@@ -64,7 +72,8 @@ double statusMb(const char* field) {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(field)) return line.mid(qsizetype(strlen(field)) + 1).trimmed().split(' ').first().toDouble() / 1024;
+        if (line.startsWith(field))
+            return line.mid(qsizetype(strlen(field)) + 1).trimmed().split(' ').first().toDouble() / 1024;
     return -1;
 }
 
@@ -73,13 +82,19 @@ void benchFiles() {
     // A 100 x 100 drawing of Chinese characters: open it and save it.
     CharGrid grid;
     for (int x = 0; x < 100; ++x)
-        for (int y = 0; y < 100; ++y) grid.at(x, y) = CharCell::of(quint8(0xB0 + (x * 7 + y) % 40), quint8(0xA1 + y % 90));
+        for (int y = 0; y < 100; ++y)
+            grid.at(x, y) = CharCell::of(quint8(0xB0 + (x * 7 + y) % 40), quint8(0xA1 + y % 90));
     const QString art = dir.filePath(QStringLiteral("art.txt"));
     writeFileAtomically(art, drawingFileBytes(grid, 100, 100));
-    print("open_save_100x100_ms", medianNs(101, [] {}, [&] {
-              const OpenedText t = layoutText(scanTextFile(art));
-              writeFileAtomically(art, drawingFileBytes(t.grid, t.width, t.height));
-          }) / 1e6, "ms");
+    print("open_save_100x100_ms",
+          medianNs(
+              101, [] {},
+              [&] {
+                  const OpenedText t = layoutText(scanTextFile(art));
+                  writeFileAtomically(art, drawingFileBytes(t.grid, t.width, t.height));
+              }) /
+              1e6,
+          "ms");
 
     // A 200 MB text file of lines of different lengths, opened in a child process so that its
     // peak memory is its own.
@@ -118,8 +133,12 @@ class BenchHost final : public ToolHost {
 public:
     BenchHost(ChildDocument& doc, Canvas& canvas, ToolId tool) : m_doc(doc), m_canvas(canvas), tool(tool) {}
     ToolId currentTool() const override { return tool; }
-    void reDraw() override { m_canvas.reDraw(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight); }
-    void reDrawAll() override { m_canvas.reDrawAll(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight); }
+    void reDraw() override {
+        m_canvas.reDraw(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight);
+    }
+    void reDrawAll() override {
+        m_canvas.reDrawAll(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight);
+    }
     void paintText(int col, int row, CharCell cell) override {
         m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
     }
@@ -137,7 +156,9 @@ public:
     ToolId tool;
 };
 
-QPoint pixelOf(QPoint cell) { return cell * 18 + QPoint(9, 9); }
+QPoint pixelOf(QPoint cell) {
+    return cell * 18 + QPoint(9, 9);
+}
 
 void benchTools() {
     ChildDocument doc;
@@ -182,8 +203,12 @@ void benchTools() {
         }
         // Every step the pointer enters a new cell, and the shape spans most of the drawing.
         int step = 0;
-        const double ns = medianNs(301, [&] { e.pixel = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step; },
-                                   [&] { tools.move(e); });
+        const double ns = medianNs(
+            301,
+            [&] {
+                e.pixel = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step;
+            },
+            [&] { tools.move(e); });
         tools.release(e);
         worst = std::max(worst, ns / 1e6);
         print(s.name, ns / 1e6, "ms");
@@ -201,8 +226,13 @@ void benchTools() {
     }
     e.left = false;
     int step = 0;
-    const double band = medianNs(301, [&] { e.pixel = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step; },
-                                 [&] { tools.move(e); }) / 1e6;
+    const double band = medianNs(
+                            301,
+                            [&] {
+                                e.pixel = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step;
+                            },
+                            [&] { tools.move(e); }) /
+                        1e6;
     worst = std::max(worst, band);
     print("polygon_band_step_ms", band, "ms");
     print("preview_step_max_ms", worst, "ms");
@@ -211,7 +241,8 @@ void benchTools() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     benchCanvas();
     benchTools();

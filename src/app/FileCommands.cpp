@@ -83,13 +83,15 @@ bool FileCommands::openFile(const QString& path) {
 
 bool FileCommands::confirmOverwrite(const QString& path) {
     if (!QFileInfo::exists(path)) return true;
-    return m_platform.messageBox(&m_main, QStringLiteral("此文件已经存在，是否覆盖?"), QStringLiteral("请确认"),
-                                 MessageButtons::YesNo, MessageKind::Question) == MessageAnswer::Yes;
+    return m_platform.messageBox(&m_main, QStringLiteral("此文件已经存在，是否覆盖?"),
+                                 QStringLiteral("请确认"), MessageButtons::YesNo,
+                                 MessageKind::Question) == MessageAnswer::Yes;
 }
 
 bool FileCommands::save(TChildForm& child) {
     if (child.FileName.isEmpty()) {
-        const QString path = m_platform.saveFileName(&m_main, kTextFilter, QStringLiteral("txt"), m_lastSaveName);
+        const QString path =
+            m_platform.saveFileName(&m_main, kTextFilter, QStringLiteral("txt"), m_lastSaveName);
         if (path.isEmpty()) return false;
         m_lastSaveName = path;
         if (!confirmOverwrite(path)) return false;
@@ -160,7 +162,9 @@ void FileCommands::newDrawing() {
     child->ReDraw();
 }
 
-void FileCommands::printerSetup() { m_platform.printerSetupDialog(&m_main, printer()); }
+void FileCommands::printerSetup() {
+    m_platform.printerSetupDialog(&m_main, printer());
+}
 
 void FileCommands::print(TChildForm& child) {
     QPrinter& p = printer();
@@ -174,7 +178,8 @@ void FileCommands::print(TChildForm& child) {
     painter.setFont(printFont(QStringLiteral("Fixedsys"), 10));
     painter.setPen(Qt::black);
     // The height of a sample line in the printer's pixels; only measured, never printed.
-    const int lineHeight = QFontMetrics(painter.font(), &p).boundingRect(QStringLiteral("RUNEBOARD符阵绘坊")).height();
+    const int lineHeight =
+        QFontMetrics(painter.font(), &p).boundingRect(QStringLiteral("RUNEBOARD符阵绘坊")).height();
     PainterSink sink(painter, p);
     printRows(printRowTexts(child.ShownGrid, child.GridWidth, child.GridHeight), lineHeight,
               painter.device()->height(), sink);

@@ -19,13 +19,13 @@ public:
 
     void setNewForm(TNewForm* form) { m_newForm = form; }
 
-    void newDrawing();                     // N3Click
-    void open();                           // O1Click
-    bool openFile(const QString& path);    // the file as if chosen in the Open dialog
-    bool save(TChildForm& child);          // S1Click on a drawing; true when written
-    void saveAs(TChildForm& child);        // N4Click
-    void printerSetup();                   // E2Click
-    void print(TChildForm& child);         // P2Click
+    void newDrawing();                  // N3Click
+    void open();                        // O1Click
+    bool openFile(const QString& path); // the file as if chosen in the Open dialog
+    bool save(TChildForm& child);       // S1Click on a drawing; true when written
+    void saveAs(TChildForm& child);     // N4Click
+    void printerSetup();                // E2Click
+    void print(TChildForm& child);      // P2Click
 
     QPrinter& printer();
 

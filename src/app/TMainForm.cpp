@@ -88,7 +88,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-QAction* TMainForm::addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut) {
+QAction* TMainForm::addItem(QMenu* menu, const char* name, const QString& caption,
+                            const QKeySequence& shortcut) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QLatin1String(name));
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
@@ -113,23 +114,25 @@ void TMainForm::buildMenus() {
     QList<QAction*> notYet;
 
     QMenu* N1 = menu("N1", QStringLiteral("文件(&F)"));
-    connect(addItem(N1, "N3", QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
-            &TMainForm::N3Click);
-    connect(addItem(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
-            &TMainForm::O1Click);
+    connect(addItem(N1, "N3", QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TMainForm::N3Click);
+    connect(addItem(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TMainForm::O1Click);
     notYet << addItem(N1, "N17", QStringLiteral("导入图片(&D)"));
     addSeparator(N1, "N6");
     S1 = addItem(N1, "S1", QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
     N4 = addItem(N1, "N4", QStringLiteral("另存为(&A)"));
     addSeparator(N1, "N5");
-    connect(addItem(N1, "E2", QStringLiteral("打印设置(&E)")), &QAction::triggered, this, &TMainForm::E2Click);
+    connect(addItem(N1, "E2", QStringLiteral("打印设置(&E)")), &QAction::triggered, this,
+            &TMainForm::E2Click);
     P2 = addItem(N1, "P2", QStringLiteral("打印(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addSeparator(N1, "N15");
     connect(addItem(N1, "Q1", QStringLiteral("退出(&X)")), &QAction::triggered, this, &QWidget::close);
     connect(S1, &QAction::triggered, this, &TMainForm::S1Click);
     connect(N4, &QAction::triggered, this, &TMainForm::N4Click);
     connect(P2, &QAction::triggered, this, &TMainForm::P2Click);
-    // The menu shows the enabling while open; closed, the shortcuts reach the commands, which check for themselves.
+    // The menu shows the enabling while open; closed, the shortcuts reach the commands, which check for
+    // themselves.
     connect(N1, &QMenu::aboutToShow, this, &TMainForm::N1Click);
     connect(N1, &QMenu::aboutToHide, this, [this] {
         for (QAction* a : {S1, N4, P2}) a->setEnabled(true);
@@ -181,7 +184,8 @@ void TMainForm::buildMenus() {
         QString caption;
         QAction* action;
     } windowItems[] = {
-        {"N9", QStringLiteral("层叠(&C)"), windowAction("WindowCascade1", [this] { m_mdi->cascadeSubWindows(); })},
+        {"N9", QStringLiteral("层叠(&C)"),
+         windowAction("WindowCascade1", [this] { m_mdi->cascadeSubWindows(); })},
         {"N10", QStringLiteral("水平平铺(&H)"),
          windowAction("WindowTileHorizontal1", [this] { tileWindows(Qt::Horizontal); })},
         {"N11", QStringLiteral("竖直平铺(&V)"),
@@ -201,8 +205,10 @@ void TMainForm::buildMenus() {
     connect(addItem(H1, "N14", QStringLiteral("关于(&A)")), &QAction::triggered, this, &TMainForm::N14Click);
     connect(addItem(H1, "N13", QStringLiteral("帮助(&H)")), &QAction::triggered, this, &TMainForm::N13Click);
     addSeparator(H1, "N22");
-    connect(addItem(H1, "N23", QStringLiteral("软件主页(&W)")), &QAction::triggered, this, &TMainForm::N23Click);
-    connect(addItem(H1, "N24", QStringLiteral("联系作者(&E)")), &QAction::triggered, this, &TMainForm::N24Click);
+    connect(addItem(H1, "N23", QStringLiteral("软件主页(&W)")), &QAction::triggered, this,
+            &TMainForm::N23Click);
+    connect(addItem(H1, "N24", QStringLiteral("联系作者(&E)")), &QAction::triggered, this,
+            &TMainForm::N24Click);
 
     for (QAction* a : notYet) a->setEnabled(false);
 }
@@ -336,13 +342,21 @@ QList<TChildForm*> TMainForm::children() const {
     return list;
 }
 
-QString TMainForm::statusText() const { return m_statusPanel->text(); }
+QString TMainForm::statusText() const {
+    return m_statusPanel->text();
+}
 
-void TMainForm::setStatusText(const QString& text) { m_statusPanel->setText(text); }
+void TMainForm::setStatusText(const QString& text) {
+    m_statusPanel->setText(text);
+}
 
-QString TMainForm::brushCaption() const { return SpeedButton17->text(); }
+QString TMainForm::brushCaption() const {
+    return SpeedButton17->text();
+}
 
-void TMainForm::setBrushCaption(const QString& text) { SpeedButton17->setText(text); }
+void TMainForm::setBrushCaption(const QString& text) {
+    SpeedButton17->setText(text);
+}
 
 void TMainForm::PaletteButtonClick(ToolId tool) {
     CurrentTool = int(tool);
@@ -442,7 +456,9 @@ bool TMainForm::handleWheel(QWheelEvent* event) {
     return true;
 }
 
-void TMainForm::wheelEvent(QWheelEvent* event) { handleWheel(event); }
+void TMainForm::wheelEvent(QWheelEvent* event) {
+    handleWheel(event);
+}
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // The drawing windows and the frame's client area leave the wheel to the frame.
@@ -454,21 +470,29 @@ void TMainForm::N13Click() {
     m_platform.openExternal(QUrl::fromLocalFile(m_platform.programDir() + links::kHelpPage));
 }
 
-void TMainForm::N23Click() { m_platform.openExternal(QUrl(links::kHomePage)); }
+void TMainForm::N23Click() {
+    m_platform.openExternal(QUrl(links::kHomePage));
+}
 
-void TMainForm::N24Click() { m_platform.openExternal(QUrl(links::kContactMail)); }
+void TMainForm::N24Click() {
+    m_platform.openExternal(QUrl(links::kContactMail));
+}
 
 void TMainForm::N14Click() {
     if (m_about) m_platform.execDialog(*m_about);
 }
 
-void TMainForm::setNewForm(TNewForm* form) { m_files->setNewForm(form); }
+void TMainForm::setNewForm(TNewForm* form) {
+    m_files->setNewForm(form);
+}
 
 void TMainForm::openFiles(const QStringList& paths) {
     for (const QString& path : paths) m_files->openFile(path);
 }
 
-bool TMainForm::saveDrawing(TChildForm& child) { return m_files->save(child); }
+bool TMainForm::saveDrawing(TChildForm& child) {
+    return m_files->save(child);
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // Each drawing asks its own question; a Cancel (or a save that failed) stops the exit.
@@ -486,9 +510,13 @@ void TMainForm::N1Click() {
     for (QAction* a : {S1, N4, P2}) a->setEnabled(any);
 }
 
-void TMainForm::N3Click() { m_files->newDrawing(); }
+void TMainForm::N3Click() {
+    m_files->newDrawing();
+}
 
-void TMainForm::O1Click() { m_files->open(); }
+void TMainForm::O1Click() {
+    m_files->open();
+}
 
 void TMainForm::S1Click() {
     if (TChildForm* child = activeChild()) m_files->save(*child);
@@ -498,7 +526,9 @@ void TMainForm::N4Click() {
     if (TChildForm* child = activeChild()) m_files->saveAs(*child);
 }
 
-void TMainForm::E2Click() { m_files->printerSetup(); }
+void TMainForm::E2Click() {
+    m_files->printerSetup();
+}
 
 void TMainForm::P2Click() {
     if (TChildForm* child = activeChild()) m_files->print(*child);

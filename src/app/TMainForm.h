@@ -101,7 +101,8 @@ private:
     void minimizeAll();
     // Turns wheel movement into whole steps of the frame's wheel handling.
     bool handleWheel(QWheelEvent* event);
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut = {});
     void addSeparator(QMenu* menu, const char* name);
 
     Platform& m_platform;

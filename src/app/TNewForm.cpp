@@ -94,7 +94,8 @@ bool TNewForm::readSize(QLineEdit* edit, int* value) {
     else if (*value < 1 || *value > 100)
         problem = QStringLiteral("你输入的数据有误，请修改");
     if (problem.isEmpty()) return true;
-    m_platform.messageBox(this, problem, QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+    m_platform.messageBox(this, problem, QStringLiteral("Runeboard"), MessageButtons::Ok,
+                          MessageKind::Warning);
     edit->setFocus();
     return false;
 }

@@ -13,12 +13,12 @@ class QIODevice;
 // What the layout needs of a text: the first 100 lines (each cut to what a
 // 100 x 100 drawing can use), and the length of every line.
 struct TextScan {
-    QList<QByteArray> lines;   // at most kMaxLines, each at most kKeepBytes
+    QList<QByteArray> lines; // at most kMaxLines, each at most kKeepBytes
     qint64 lineCount = 0;
     qint64 firstLength = 0;
     qint64 maxLength = 0;
-    bool rectangular = true;   // every line as long as the first
-    QString error;             // set when reading failed
+    bool rectangular = true; // every line as long as the first
+    QString error;           // set when reading failed
 
     static constexpr int kMaxLines = kGridMax;
     // A flowed line fills at most 100 rows of 100 cells of 2 bytes; one more byte decides the last cell.

@@ -10,11 +10,15 @@ const QRgb kWhite = qRgb(255, 255, 255);
 
 // A dotted cosmetic pen: three pixels on, three off, counted from the start of
 // the line; the gaps take the white background.
-inline QRgb dotted(int i) { return (i % 6) < 3 ? kGridRed : kWhite; }
+inline QRgb dotted(int i) {
+    return (i % 6) < 3 ? kGridRed : kWhite;
+}
 
 } // namespace
 
-Canvas::Canvas() { reset(50, 50); }
+Canvas::Canvas() {
+    reset(50, 50);
+}
 
 void Canvas::reset(int width, int height) {
     m_picture = QImage(width * kCellSize, height * kCellSize, QImage::Format_RGB32);

@@ -28,7 +28,9 @@ PointerEvent pointer(const QMouseEvent* e, Qt::MouseButtons buttons) {
 
 } // namespace
 
-void CanvasWidget::syncSize() { setFixedSize(m_canvas.picture().size()); }
+void CanvasWidget::syncSize() {
+    setFixedSize(m_canvas.picture().size());
+}
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
@@ -36,11 +38,17 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     p.drawImage(r.topLeft(), m_canvas.picture(), r);
 }
 
-void CanvasWidget::mousePressEvent(QMouseEvent* event) { Q_EMIT pressed(pointer(event, event->buttons())); }
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT pressed(pointer(event, event->buttons()));
+}
 
-void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { Q_EMIT moved(pointer(event, event->buttons())); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT moved(pointer(event, event->buttons()));
+}
 
-void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT released(pointer(event, event->button())); }
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    Q_EMIT released(pointer(event, event->button()));
+}
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // The double-click first, then its second click as a press, as the tools expect them.

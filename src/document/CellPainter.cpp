@@ -24,13 +24,16 @@ QFont canvasFont(const QString& name, int pointSize) {
 }
 
 QFont printFont(const QString& name, int pointSize) {
-    QFont font(name.compare(QStringLiteral("Fixedsys"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Unifont") : name);
+    QFont font(name.compare(QStringLiteral("Fixedsys"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Unifont")
+                                                                                  : name);
     font.setPointSize(pointSize > 0 ? pointSize : 10);
     font.setFixedPitch(true);
     return font;
 }
 
-CellPainter::CellPainter(const QFont& font) : m_index(1 << 16, -1) { setFont(font); }
+CellPainter::CellPainter(const QFont& font) : m_index(1 << 16, -1) {
+    setFont(font);
+}
 
 void CellPainter::setFont(const QFont& font) {
     m_font = font;
@@ -65,7 +68,9 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     return m_tiles.back();
 }
 
-int CellPainter::textWidth(CharCell cell) { return tileFor(cell).textWidth; }
+int CellPainter::textWidth(CharCell cell) {
+    return tileFor(cell).textWidth;
+}
 
 void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx, int sy, int w, int h) {
     static constexpr QRgb kColours[2] = {0xFFFFFFFFu, 0xFF000000u};

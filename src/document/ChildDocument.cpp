@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-ChildDocument::ChildDocument(const QString& brushText) { setBrushText(brushText); }
+ChildDocument::ChildDocument(const QString& brushText) {
+    setBrushText(brushText);
+}
 
 void ChildDocument::setBrushText(const QString& text) {
     BrushText = text;

@@ -11,7 +11,9 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool isTrailByte(uchar b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE); }
+bool isTrailByte(uchar b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
+}
 
 bool decodeRun(QByteArrayView run, QString& out) {
     if (run.isEmpty()) return true;

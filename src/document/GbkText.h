@@ -16,4 +16,6 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok = nullptr);
 QByteArray unicodeToGbk(QStringView text, bool* ok = nullptr);
 
 // True for a byte that starts a double-byte GBK character.
-inline bool isGbkLeadByte(uchar b) { return b >= 0x81 && b <= 0xFE; }
+inline bool isGbkLeadByte(uchar b) {
+    return b >= 0x81 && b <= 0xFE;
+}

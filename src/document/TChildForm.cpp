@@ -50,7 +50,9 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     Edit1->hide();
 }
 
-QScrollBar* TChildForm::verticalScrollBar() const { return m_scroll->verticalScrollBar(); }
+QScrollBar* TChildForm::verticalScrollBar() const {
+    return m_scroll->verticalScrollBar();
+}
 
 QSize TChildForm::preferredSize() const {
     const QSize canvasSize(CellWidth * GridWidth, CellHeight * GridHeight);
@@ -78,8 +80,11 @@ void TChildForm::closeEvent(QCloseEvent* event) {
                 return;
             }
             break;
-        case MessageAnswer::No: break;
-        default: event->ignore(); return;
+        case MessageAnswer::No:
+            break;
+        default:
+            event->ignore();
+            return;
         }
     }
     QMdiSubWindow::closeEvent(event);
@@ -104,24 +109,38 @@ void TChildForm::ReDrawAll() {
     Image1->update();
 }
 
-void TChildForm::Image1MouseDown(const PointerEvent& e) { m_tools.press(e); }
+void TChildForm::Image1MouseDown(const PointerEvent& e) {
+    m_tools.press(e);
+}
 
-void TChildForm::Image1MouseMove(const PointerEvent& e) { m_tools.move(e); }
+void TChildForm::Image1MouseMove(const PointerEvent& e) {
+    m_tools.move(e);
+}
 
-void TChildForm::Image1MouseUp(const PointerEvent& e) { m_tools.release(e); }
+void TChildForm::Image1MouseUp(const PointerEvent& e) {
+    m_tools.release(e);
+}
 
-void TChildForm::Image1DblClick() { m_tools.doubleClick(); }
+void TChildForm::Image1DblClick() {
+    m_tools.doubleClick();
+}
 
-ToolId TChildForm::currentTool() const { return m_host.currentTool(); }
+ToolId TChildForm::currentTool() const {
+    return m_host.currentTool();
+}
 
 void TChildForm::paintText(int col, int row, CharCell cell) {
     m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
     Image1->update(Canvas::cellRect(col, row));
 }
 
-void TChildForm::setCanvasCursor(CursorSlot slot) { Image1->setCursor(m_host.cursorForSlot(slot)); }
+void TChildForm::setCanvasCursor(CursorSlot slot) {
+    Image1->setCursor(m_host.cursorForSlot(slot));
+}
 
-void TChildForm::setBrushCaption(const QString& text) { m_host.setBrushCaption(text); }
+void TChildForm::setBrushCaption(const QString& text) {
+    m_host.setBrushCaption(text);
+}
 
 void TChildForm::setSprayTimer(bool on) {
     if (on)
@@ -130,7 +149,9 @@ void TChildForm::setSprayTimer(bool on) {
         Timer1->stop();
 }
 
-quint32 TChildForm::clockSeed() { return quint32(m_host.platform().clockMs()); }
+quint32 TChildForm::clockSeed() {
+    return quint32(m_host.platform().clockMs());
+}
 
 bool TChildForm::commitEditBox() {
     if (!Edit1->isVisible()) return false;

@@ -19,10 +19,14 @@ namespace {
 
 QMessageBox::Icon iconFor(MessageKind kind) {
     switch (kind) {
-    case MessageKind::Information: return QMessageBox::Information;
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Question: return QMessageBox::Question;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -38,7 +42,9 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
         box.addButton(b)->setText(caption);
     };
     switch (buttons) {
-    case MessageButtons::Ok: add(QMessageBox::Ok, QStringLiteral("确定")); break;
+    case MessageButtons::Ok:
+        add(QMessageBox::Ok, QStringLiteral("确定"));
+        break;
     case MessageButtons::YesNo:
         add(QMessageBox::Yes, QStringLiteral("是(&Y)"));
         add(QMessageBox::No, QStringLiteral("否(&N)"));
@@ -51,10 +57,14 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
     }
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
 
@@ -88,26 +98,42 @@ QString QtPlatform::pictureFileName(QWidget* owner, const QString& filter) {
     return dialog.selectedFiles().constFirst();
 }
 
-int QtPlatform::execDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPlatform::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
-QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
 bool QtPlatform::clipboardHasText() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     return data && data->hasText() && !data->text().isEmpty();
 }
 
-void QtPlatform::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
-QImage QtPlatform::clipboardImage() { return QGuiApplication::clipboard()->image(); }
+QImage QtPlatform::clipboardImage() {
+    return QGuiApplication::clipboard()->image();
+}
 
-bool QtPlatform::openExternal(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtPlatform::openExternal(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
-QString QtPlatform::programDir() { return QCoreApplication::applicationDirPath(); }
+QString QtPlatform::programDir() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString QtPlatform::tempDir() { return QDir::tempPath(); }
+QString QtPlatform::tempDir() {
+    return QDir::tempPath();
+}
 
-qint64 QtPlatform::clockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 QtPlatform::clockMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 bool QtPlatform::printDialog(QWidget* owner, QPrinter& printer) {
     QPrintDialog dialog(&printer, owner);

@@ -5,8 +5,8 @@
 
 class QtPlatform final : public Platform {
 public:
-    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
-                             MessageKind kind) override;
+    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption,
+                             MessageButtons buttons, MessageKind kind) override;
     QString openFileName(QWidget* owner, const QString& filter, const QString& initialName) override;
     QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix,
                          const QString& initialName) override;

@@ -28,9 +28,13 @@ bool inEllipse(double px, double py, double cx, double cy, double rx, double ry)
 
 } // namespace
 
-CellRaster::CellRaster() : m_image(kSize, kSize, QImage::Format_RGB32) { clear(); }
+CellRaster::CellRaster() : m_image(kSize, kSize, QImage::Format_RGB32) {
+    clear();
+}
 
-void CellRaster::clear() { m_image.fill(kWhite); }
+void CellRaster::clear() {
+    m_image.fill(kWhite);
+}
 
 bool CellRaster::isSet(int x, int y) const {
     if (x < 0 || y < 0 || x >= kSize || y >= kSize) return false;
@@ -43,8 +47,7 @@ void CellRaster::set(int x, int y) {
 }
 
 // Visits the pixels of a 1-pixel line from a to b, b left out, in drawing order.
-template <typename Visit>
-void traceLine(QPoint a, QPoint b, Visit visit) {
+template <typename Visit> void traceLine(QPoint a, QPoint b, Visit visit) {
     const int dx = b.x() - a.x(), dy = b.y() - a.y();
     const int adx = std::abs(dx), ady = std::abs(dy);
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
@@ -183,7 +186,8 @@ void CellRaster::polygon(std::span<const QPoint> points, bool filled) {
 
 void CellRaster::bezier(QPoint p0, QPoint p1, QPoint p2, QPoint p3) {
     // Enough steps that no segment spans more than about two pixels.
-    const double span = std::hypot(p1.x() - p0.x(), p1.y() - p0.y()) + std::hypot(p2.x() - p1.x(), p2.y() - p1.y()) +
+    const double span = std::hypot(p1.x() - p0.x(), p1.y() - p0.y()) +
+                        std::hypot(p2.x() - p1.x(), p2.y() - p1.y()) +
                         std::hypot(p3.x() - p2.x(), p3.y() - p2.y());
     const int steps = std::max(1, int(std::ceil(span / 2.0)));
     QPoint previous = p0;

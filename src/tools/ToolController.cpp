@@ -31,7 +31,8 @@ ToolController::ToolController(ChildDocument& doc, ToolHost& host) : m_doc(doc),
 
 QPoint ToolController::cellAt(QPoint pixel) const {
     const QPoint p = pixel + hotSpotOffset(m_cursor);
-    // Division truncating towards zero, then clamping: a pointer outside the drawing acts on the nearest edge cell.
+    // Division truncating towards zero, then clamping: a pointer outside the drawing acts on the nearest edge
+    // cell.
     const int col = std::clamp(p.x() / m_doc.CellWidth, 0, m_doc.GridWidth - 1);
     const int row = std::clamp(p.y() / m_doc.CellHeight, 0, m_doc.GridHeight - 1);
     return {col, row};
@@ -98,7 +99,9 @@ void ToolController::move(const PointerEvent& e) {
     if (e.left) moveTool(tool, cell);
 }
 
-void ToolController::release(const PointerEvent& e) { releaseTool(toolRow(m_host.currentTool()), cellAt(e.pixel)); }
+void ToolController::release(const PointerEvent& e) {
+    releaseTool(toolRow(m_host.currentTool()), cellAt(e.pixel));
+}
 
 void ToolController::doubleClick() {
     if (m_doc.PolyCount >= 3 && toolRow(m_host.currentTool()).gesture == Gesture::PointByPoint) {
@@ -173,7 +176,8 @@ void ToolController::moveTool(const ToolRow& tool, QPoint cell) {
         m_doc.LastX = cell.x();
         m_doc.LastY = cell.y();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -220,7 +224,9 @@ void ToolController::pencilMove(QPoint cell) {
     m_doc.LastY = cell.y();
 }
 
-void ToolController::erase(QPoint cell) { setCellDirect(cell, CharCell::blank()); }
+void ToolController::erase(QPoint cell) {
+    setCellDirect(cell, CharCell::blank());
+}
 
 void ToolController::takeBrush(QPoint cell) {
     const CharCell c = m_doc.CurGrid.at(cell.x(), cell.y());
@@ -231,7 +237,9 @@ void ToolController::takeBrush(QPoint cell) {
     m_host.setBrushCaption(m_doc.BrushText);
 }
 
-void ToolController::sprayTick() { sprayTick([this] { return quint32(m_random()); }); }
+void ToolController::sprayTick() {
+    sprayTick([this] { return quint32(m_random()); });
+}
 
 void ToolController::sprayTick(const std::function<quint32()>& next) {
     const CharCell brush = brushCell();
@@ -252,22 +260,31 @@ void ToolController::sprayTick(const std::function<quint32()>& next) {
 void ToolController::drawShape(const ToolRow& tool, QPoint cell) {
     const QPoint anchor(m_doc.AnchorX, m_doc.AnchorY);
     switch (tool.shape) {
-    case Shape::Line: m_raster.line(anchor, cell); break;
-    case Shape::Rectangle: m_raster.rectangle(anchor, cell, tool.filled); break;
-    case Shape::Ellipse: m_raster.ellipse(anchor, cell, tool.filled); break;
+    case Shape::Line:
+        m_raster.line(anchor, cell);
+        break;
+    case Shape::Rectangle:
+        m_raster.rectangle(anchor, cell, tool.filled);
+        break;
+    case Shape::Ellipse:
+        m_raster.ellipse(anchor, cell, tool.filled);
+        break;
     case Shape::RoundRect:
         // Corners rounded by an ellipse half as wide and half as high as the shape.
         m_raster.roundRect(anchor, cell, int(std::abs(cell.x() - anchor.x()) * 0.5),
                            int(std::abs(cell.y() - anchor.y()) * 0.5), tool.filled);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 void ToolController::curveMove(QPoint cell) {
     auto& p = m_doc.CurvePoints;
     switch (m_doc.CurveStage) {
-    case 1: m_raster.line({m_doc.AnchorX, m_doc.AnchorY}, cell); break;
+    case 1:
+        m_raster.line({m_doc.AnchorX, m_doc.AnchorY}, cell);
+        break;
     case 2:
         p[1] = cell;
         p[2] = p[3];
@@ -277,7 +294,8 @@ void ToolController::curveMove(QPoint cell) {
         p[2] = cell;
         m_raster.bezier(p[0], p[1], p[2], p[3]);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -307,7 +325,9 @@ void ToolController::rubberBand(QPoint cell) {
     showPreview();
 }
 
-void ToolController::stampRaster() { m_raster.stamp(m_doc.CurGrid, m_doc.GridWidth, m_doc.GridHeight, brushCell()); }
+void ToolController::stampRaster() {
+    m_raster.stamp(m_doc.CurGrid, m_doc.GridWidth, m_doc.GridHeight, brushCell());
+}
 
 void ToolController::showPreview() {
     m_doc.TempGrid.copyArea(m_doc.CurGrid, m_doc.GridWidth, m_doc.GridHeight);
@@ -316,4 +336,6 @@ void ToolController::showPreview() {
     m_doc.CurGrid.copyArea(m_doc.TempGrid, m_doc.GridWidth, m_doc.GridHeight);
 }
 
-void ToolController::commitPreview() { m_doc.CurGrid.copyArea(m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight); }
+void ToolController::commitPreview() {
+    m_doc.CurGrid.copyArea(m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight);
+}

@@ -15,8 +15,8 @@
 class ChildDocument;
 
 struct PointerEvent {
-    QPoint pixel;           // position on the canvas picture
-    bool left = false;      // left button among the buttons down (press, move) or released (release)
+    QPoint pixel;      // position on the canvas picture
+    bool left = false; // left button among the buttons down (press, move) or released (release)
     bool right = false;
     bool ctrl = false, alt = false, shift = false;
 };

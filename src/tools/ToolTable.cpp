@@ -6,8 +6,8 @@
 namespace {
 
 const QString kDragHelp = QStringLiteral("作图区按下鼠标左键，拖动到另外一处松开鼠标左键");
-const QString kPolygonHelp = QStringLiteral(
-    "作图区单击鼠标左键作出多边形的一个顶点，依次在其它位置单击左键就作出其它顶点。再次单击第一个顶点或双击左键结束");
+const QString kPolygonHelp = QStringLiteral("作图区单击鼠标左键作出多边形的一个顶点，依次在其它位置单击左键就"
+                                            "作出其它顶点。再次单击第一个顶点或双击左键结束");
 
 // clang-format off
 // id, palette button, column, row, hint, caption, picture,
@@ -73,7 +73,9 @@ const std::array<ToolRow, kToolCount>& rows() {
 
 } // namespace
 
-std::span<const ToolRow> toolTable() { return rows(); }
+std::span<const ToolRow> toolTable() {
+    return rows();
+}
 
 const ToolRow& toolRow(ToolId id) {
     for (const ToolRow& row : rows())
@@ -97,9 +99,13 @@ std::span<const CursorResource> cursorResources() {
 QPoint hotSpotOffset(CursorSlot slot) {
     switch (slot) {
     case PenCursor:
-    case SprayCursor: return {10, 16};
-    case ChangeTextCursor: return {0, 10};
-    case EyedropCursor: return {0, 16};
-    default: return {0, 0};
+    case SprayCursor:
+        return {10, 16};
+    case ChangeTextCursor:
+        return {0, 10};
+    case EyedropCursor:
+        return {0, 16};
+    default:
+        return {0, 0};
     }
 }

@@ -54,12 +54,12 @@ enum class Shape { None, Line, Rectangle, Ellipse, RoundRect, Polygon, Bezier };
 
 struct ToolRow {
     ToolId id;
-    const char* button;   // palette button's object name
-    int column, row;      // place in the palette, from 1
-    QString hint;         // tooltip
-    QString caption;      // shown instead of a picture when not empty
-    const char* icon;     // picture resource, or nullptr
-    QString helpText;     // status-bar text when chosen
+    const char* button; // palette button's object name
+    int column, row;    // place in the palette, from 1
+    QString hint;       // tooltip
+    QString caption;    // shown instead of a picture when not empty
+    const char* icon;   // picture resource, or nullptr
+    QString helpText;   // status-bar text when chosen
     CursorSlot cursor;
     QString undoName;
     Gesture gesture;

@@ -13,7 +13,9 @@ const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kMarker = qRgb(0, 200, 0);
 
-QRgb px(const Canvas& c, int x, int y) { return c.picture().pixel(x, y) | 0xFF000000u; }
+QRgb px(const Canvas& c, int x, int y) {
+    return c.picture().pixel(x, y) | 0xFF000000u;
+}
 
 // Which pixels of the cell interior (all but the grid lines) are not white.
 QList<QPoint> inkIn(const Canvas& c, int col, int row) {
@@ -24,8 +26,12 @@ QList<QPoint> inkIn(const Canvas& c, int col, int row) {
     return ink;
 }
 
-void mark(Canvas& c, int col, int row) { c.picture().setPixel(18 * col + 9, 18 * row + 9, kMarker); }
-bool marked(const Canvas& c, int col, int row) { return px(c, 18 * col + 9, 18 * row + 9) == kMarker; }
+void mark(Canvas& c, int col, int row) {
+    c.picture().setPixel(18 * col + 9, 18 * row + 9, kMarker);
+}
+bool marked(const Canvas& c, int col, int row) {
+    return px(c, 18 * col + 9, 18 * row + 9) == kMarker;
+}
 
 } // namespace
 
@@ -115,7 +121,8 @@ void TestCanvas::textPlacement() {
         }
     QVERIFY(inkPixels > 20);
 
-    // Two single-byte characters take 8 pixels each; a blank cell has no ink; a single byte uses the left half.
+    // Two single-byte characters take 8 pixels each; a blank cell has no ink; a single byte uses the left
+    // half.
     const QList<QPoint> ab = inkIn(canvas, 1, 0);
     QVERIFY(!ab.isEmpty());
     bool leftHalf = false, rightHalf = false;
@@ -183,7 +190,8 @@ void TestCanvas::blankingACellLeavesNoInk() {
     ChildDocument doc;
     Canvas canvas;
     canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
-    for (const QString& text : {QStringLiteral("画"), QStringLiteral("鑫"), QStringLiteral("|y"), QStringLiteral("龍")}) {
+    for (const QString& text :
+         {QStringLiteral("画"), QStringLiteral("鑫"), QStringLiteral("|y"), QStringLiteral("龍")}) {
         setGridText(doc.CurGrid, text);
         canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
         QVERIFY(!inkIn(canvas, 0, 0).isEmpty());

@@ -20,7 +20,9 @@ void TestGbkText::roundTrip_data() {
     QTest::newRow("chinese") << QStringLiteral("画中") << QByteArray("\xBB\xAD\xD6\xD0");
     QTest::newRow("ideographic space") << QStringLiteral("　") << QByteArray("\xA1\xA1");
     QTest::newRow("ah and full stop") << QStringLiteral("啊。") << QByteArray("\xB0\xA1\xA1\xA3");
-    QTest::newRow("mixed") << QStringLiteral("a中b") << QByteArray("a\xD6\xD0" "b");
+    QTest::newRow("mixed") << QStringLiteral("a中b")
+                           << QByteArray("a\xD6\xD0"
+                                         "b");
     QTest::newRow("box drawing") << QStringLiteral("┌─┐") << QByteArray("\xA9\xB0\xA9\xA4\xA9\xB4");
     QTest::newRow("gbk extension") << QStringLiteral("丂") << QByteArray("\x81\x40");
     QTest::newRow("empty") << QString() << QByteArray();
@@ -46,7 +48,8 @@ void TestGbkText::badBytes_data() {
     QTest::newRow("lead before space") << QByteArray("\xD6 b") << (bad + QStringLiteral(" b"));
     QTest::newRow("0xFF") << QByteArray("x\xFFy") << (QStringLiteral("x") + bad + QStringLiteral("y"));
     QTest::newRow("lead before line feed") << QByteArray("\xD6\n\xD6\xD0") << (bad + QStringLiteral("\n中"));
-    QTest::newRow("good around bad") << QByteArray("\xBB\xAD\xFF\xBB\xAD") << (QStringLiteral("画") + bad + QStringLiteral("画"));
+    QTest::newRow("good around bad") << QByteArray("\xBB\xAD\xFF\xBB\xAD")
+                                     << (QStringLiteral("画") + bad + QStringLiteral("画"));
 }
 
 void TestGbkText::badBytes() {

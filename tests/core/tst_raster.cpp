@@ -49,15 +49,15 @@ void TestRaster::linePictures_data() {
     QTest::addColumn<QPoint>("a");
     QTest::addColumn<QPoint>("b");
     QTest::addColumn<QString>("pixels");
-    QTest::newRow("shallow down-right") << QPoint(0, 0) << QPoint(5, 2)
-                                        << lines({"##....", "..##..", "....#.", "......"});
+    QTest::newRow("shallow down-right")
+        << QPoint(0, 0) << QPoint(5, 2) << lines({"##....", "..##..", "....#.", "......"});
     // Backwards it covers its own start, not its end, and the same cells otherwise.
     QTest::newRow("shallow up-left") << QPoint(5, 2) << QPoint(0, 0)
                                      << lines({".#....", "..##..", "....##", "......"});
     QTest::newRow("steep down-left") << QPoint(3, 0) << QPoint(1, 5)
                                      << lines({"...#", "...#", "..#.", "..#.", ".#..", "...."});
-    QTest::newRow("steep down-right") << QPoint(1, 0) << QPoint(3, 5)
-                                      << lines({".#..", ".#..", "..#.", "..#.", "...#", "...."});
+    QTest::newRow("steep down-right")
+        << QPoint(1, 0) << QPoint(3, 5) << lines({".#..", ".#..", "..#.", "..#.", "...#", "...."});
     QTest::newRow("horizontal") << QPoint(1, 1) << QPoint(5, 1) << lines({"......", ".####.", "......"});
     QTest::newRow("vertical up") << QPoint(1, 3) << QPoint(1, 0) << lines({"...", ".#.", ".#.", ".#."});
     QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(3, 3) << lines({"#...", ".#..", "..#.", "...."});
@@ -71,14 +71,17 @@ void TestRaster::linePictures() {
     CellRaster r;
     r.line(a, b);
     const int h = int(pixels.count(QLatin1Char('\n'))) + 1;
-    QCOMPARE(picture(r, int(pixels.indexOf(QLatin1Char('\n')) < 0 ? pixels.size() : pixels.indexOf(QLatin1Char('\n'))), h),
+    QCOMPARE(picture(r,
+                     int(pixels.indexOf(QLatin1Char('\n')) < 0 ? pixels.size()
+                                                               : pixels.indexOf(QLatin1Char('\n'))),
+                     h),
              pixels);
 }
 
 void TestRaster::linesInAllOctants() {
-    // From the centre to every point of a 13 x 13 square: the line with its end point added is the same set of
-    // pixels whichever way it is drawn (the tie-breaking makes lines reversible), it has one pixel per step of
-    // its major axis, and its pixels touch.
+    // From the centre to every point of a 13 x 13 square: the line with its end point added is the same set
+    // of pixels whichever way it is drawn (the tie-breaking makes lines reversible), it has one pixel per
+    // step of its major axis, and its pixels touch.
     const QPoint c(20, 20);
     for (int dx = -6; dx <= 6; ++dx)
         for (int dy = -6; dy <= 6; ++dy) {
@@ -155,13 +158,14 @@ void TestRaster::roundRects() {
     CellRaster r;
     // 12 x 8 with a corner ellipse of 6 x 4.
     r.roundRect({0, 0}, {12, 8}, 6, 4, false);
-    QCOMPARE(picture(r, 13, 9), lines({".##########..", "#..........#.", "#..........#.", "#..........#.", "#..........#.",
-                                       "#..........#.", "#..........#.", ".##########..", "............."}));
+    QCOMPARE(picture(r, 13, 9),
+             lines({".##########..", "#..........#.", "#..........#.", "#..........#.", "#..........#.",
+                    "#..........#.", "#..........#.", ".##########..", "............."}));
     r.clear();
     r.roundRect({12, 8}, {0, 0}, 6, 4, true);
-    QCOMPARE(picture(r, 13, 9), lines({".##########..", "############.", "############.", "############.",
-                                       "############.", "############.", "############.", ".##########..",
-                                       "............."}));
+    QCOMPARE(picture(r, 13, 9),
+             lines({".##########..", "############.", "############.", "############.", "############.",
+                    "############.", "############.", ".##########..", "............."}));
     // Corners of no size: a plain rectangle; corners larger than the box: an ellipse.
     CellRaster plain, rect, big, ellipse;
     plain.roundRect({1, 1}, {5, 4}, 0, 0, false);
@@ -176,14 +180,17 @@ void TestRaster::polygons() {
     const QPoint triangle[] = {{2, 2}, {10, 2}, {6, 8}};
     CellRaster r;
     r.polygon(triangle, false);
-    QCOMPARE(picture(r, 12, 10), lines({"............", "............", "..#########.", "...#.....#..", "...#.....#..",
-                                        "....#...#...", ".....#.#....", ".....#.#....", "......#.....", "............"}));
+    QCOMPARE(picture(r, 12, 10),
+             lines({"............", "............", "..#########.", "...#.....#..", "...#.....#..",
+                    "....#...#...", ".....#.#....", ".....#.#....", "......#.....", "............"}));
     r.clear();
     r.polygon(triangle, true);
     // The fill reaches the outline on every row, wherever the outline's steps fall.
-    QCOMPARE(picture(r, 12, 10), lines({"............", "............", "..#########.", "...#######..", "...#######..",
-                                        "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
-    // Even-odd: the middle of a self-crossing star stays empty, an axis-aligned square is filled with its outline.
+    QCOMPARE(picture(r, 12, 10),
+             lines({"............", "............", "..#########.", "...#######..", "...#######..",
+                    "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
+    // Even-odd: the middle of a self-crossing star stays empty, an axis-aligned square is filled with its
+    // outline.
     CellRaster star;
     const QPoint points[] = {{10, 0}, {16, 20}, {0, 7}, {20, 7}, {4, 20}};
     star.polygon(points, true);

@@ -1,4 +1,5 @@
-// Text rules and the file format: line splitting, the space scans, layouts, writing, atomic saves, print layout.
+// Text rules and the file format: line splitting, the space scans, layouts, writing, atomic saves, print
+// layout.
 #include "GridText.h"
 #include "app/PrintLayout.h"
 #include "app/TextFile.h"
@@ -26,9 +27,13 @@ QByteArray bytes(std::initializer_list<int> list) {
     return out;
 }
 
-OpenedText open(const QByteArray& file) { return layoutText(scanTextBytes(file)); }
+OpenedText open(const QByteArray& file) {
+    return layoutText(scanTextBytes(file));
+}
 
-QString cells(const OpenedText& t) { return gridText(t.grid, t.width, t.height); }
+QString cells(const OpenedText& t) {
+    return gridText(t.grid, t.width, t.height);
+}
 
 } // namespace
 
@@ -92,7 +97,10 @@ void TestTextFile::pairing_data() {
     QTest::newRow("three blank cells") << QByteArray("      ") << bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1});
     QTest::newRow("a-space, space-b") << QByteArray("a  b") << bytes({'a', 0xA1, 0xA1, 'b'});
     QTest::newRow("three spaces") << QByteArray("   ") << bytes({0xA1, 0xA1, ' '});
-    QTest::newRow("no spaces") << QByteArray("\xBB\xAD" "ab") << QByteArray("\xBB\xAD" "ab");
+    QTest::newRow("no spaces") << QByteArray("\xBB\xAD"
+                                             "ab")
+                               << QByteArray("\xBB\xAD"
+                                             "ab");
     QTest::newRow("stops at a zero byte") << QByteArray("  \0  ", 5) << QByteArray("\xA1\xA1\0  ", 5);
 }
 
@@ -110,7 +118,8 @@ void TestTextFile::unpairing_data() {
     QTest::newRow("pair then space") << bytes({0xA1, 0xA1, ' '}) << QByteArray("   ");
     // 啊 ends in 0xA1 and 。 starts with 0xA1: the bytes across the border are not a space.
     QTest::newRow("ah, full stop") << bytes({0xB0, 0xA1, 0xA1, 0xA3}) << bytes({0xB0, 0xA1, 0xA1, 0xA3});
-    QTest::newRow("ah, ideographic space") << bytes({0xB0, 0xA1, 0xA1, 0xA1}) << bytes({0xB0, 0xA1, ' ', ' '});
+    QTest::newRow("ah, ideographic space")
+        << bytes({0xB0, 0xA1, 0xA1, 0xA1}) << bytes({0xB0, 0xA1, ' ', ' '});
     QTest::newRow("odd tail") << bytes({0xA1, 0xA1, 0xA1}) << bytes({' ', ' ', 0xA1});
     QTest::newRow("single byte") << bytes({0xA1}) << bytes({0xA1});
 }
@@ -124,7 +133,8 @@ void TestTextFile::unpairing() {
 
 void TestTextFile::flowCells() {
     // a before 中 takes a cell of its own; two single bytes share one; a last single byte is padded.
-    const QByteArray line("a\xD6\xD0" "bcd");
+    const QByteArray line("a\xD6\xD0"
+                          "bcd");
     qsizetype pos = 0;
     QList<CharCell> got;
     while (pos < line.size()) got << nextFlowCell(line, pos);
@@ -138,22 +148,28 @@ void TestTextFile::opening_data() {
     QTest::addColumn<int>("height");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("3x2 blank") << (bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2)) << 3 << 2
-                               << QStringLiteral("      \n      ");
-    QTest::newRow("a-space space-b") << (bytes({'a', 0xA1, 0xA1, 'b'}) + "\r\n") << 2 << 1 << QStringLiteral("a  b");
-    QTest::newRow("three spaces") << (bytes({0xA1, 0xA1, ' ', 'x'}) + "\r\n") << 2 << 1 << QStringLiteral("   x");
+    QTest::newRow("3x2 blank") << (bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2)) << 3
+                               << 2 << QStringLiteral("      \n      ");
+    QTest::newRow("a-space space-b") << (bytes({'a', 0xA1, 0xA1, 'b'}) + "\r\n") << 2 << 1
+                                     << QStringLiteral("a  b");
+    QTest::newRow("three spaces") << (bytes({0xA1, 0xA1, ' ', 'x'}) + "\r\n") << 2 << 1
+                                  << QStringLiteral("   x");
     // Rectangular: cells by byte position, so 中 at an odd position is split between two cells
     // (the row still reads a中b as a whole).
-    QTest::newRow("rectangular split") << QByteArray("a\xD6\xD0" "b\r\na\xD6\xD0" "b\r\n") << 2 << 2
-                                       << QStringLiteral("a中b\na中b");
-    QTest::newRow("flowed AB ABCD A") << QByteArray("AB\r\nABCD\r\nA\r\n") << 2 << 4
-                                      << QStringLiteral("AB  \nABCD\n    \nA   ");
+    QTest::newRow("rectangular split") << QByteArray("a\xD6\xD0"
+                                                     "b\r\na\xD6\xD0"
+                                                     "b\r\n")
+                                       << 2 << 2 << QStringLiteral("a中b\na中b");
+    QTest::newRow("flowed AB ABCD A")
+        << QByteArray("AB\r\nABCD\r\nA\r\n") << 2 << 4 << QStringLiteral("AB  \nABCD\n    \nA   ");
     QTest::newRow("flowed AB ABCD") << QByteArray("AB\r\nABCD") << 2 << 2 << QStringLiteral("AB  \nABCD");
     // A line that exactly fills the width is followed by an empty row.
-    QTest::newRow("flowed a中") << QByteArray("a\xD6\xD0\nxy\n") << 1 << 4 << QStringLiteral("a \n中\n  \nxy");
-    QTest::newRow("flowed ah ideographic space") << (bytes({0xB0, 0xA1, 0xA1, 0xA1}) + "\nab\n") << 2 << 3
-                                                 << QStringLiteral("啊  \n    \nab  ");
-    QTest::newRow("ah full stop survives") << QByteArray("\xB0\xA1\xA1\xA3\r\n") << 2 << 1 << QStringLiteral("啊。");
+    QTest::newRow("flowed a中") << QByteArray("a\xD6\xD0\nxy\n") << 1 << 4
+                                << QStringLiteral("a \n中\n  \nxy");
+    QTest::newRow("flowed ah ideographic space")
+        << (bytes({0xB0, 0xA1, 0xA1, 0xA1}) + "\nab\n") << 2 << 3 << QStringLiteral("啊  \n    \nab  ");
+    QTest::newRow("ah full stop survives")
+        << QByteArray("\xB0\xA1\xA1\xA3\r\n") << 2 << 1 << QStringLiteral("啊。");
     QTest::newRow("one line") << QByteArray("xy") << 1 << 1 << QStringLiteral("xy");
     QTest::newRow("binary") << bytes({0x01, 0xFF, 0x80, 0x7F, '\n', 0xFE}) << 2 << 3
                             << QStringLiteral("\x01 \xFFFD\x20AC\n\x7F   \n\xFFFD   ");
@@ -212,7 +228,8 @@ void TestTextFile::hugeTextsKeepTheirShape() {
 
 void TestTextFile::writing() {
     CharGrid grid;
-    QCOMPARE(drawingFileBytes(grid, 3, 2), bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2));
+    QCOMPARE(drawingFileBytes(grid, 3, 2),
+             bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1, '\r', '\n'}).repeated(2));
     setGridText(grid, QStringLiteral("a  b画"));
     QCOMPARE(drawingFileBytes(grid, 3, 1), bytes({'a', 0xA1, 0xA1, 'b', 0xBB, 0xAD, '\r', '\n'}));
     // A one-byte brush cell keeps its row two bytes a cell; the space then pairs with the next.
@@ -224,9 +241,9 @@ void TestTextFile::writing() {
 void TestTextFile::saveThenOpenRoundTrip() {
     // Any drawing of whole characters comes back cell for cell, including 啊。 and a character ending in 0xA1
     // next to blank cells.
-    const QList<CharCell> pool{CharCell::blank(),       CharCell::of(0xB0, 0xA1), CharCell::of(0xA1, 0xA3),
-                               CharCell::of('a', ' '),  CharCell::of(' ', 'b'),   CharCell::of(0xBB, 0xAD),
-                               CharCell::of('x', 'y'),  CharCell::of(0xA9, 0xA4), CharCell::of(0xA1, 0xA2)};
+    const QList<CharCell> pool{CharCell::blank(),      CharCell::of(0xB0, 0xA1), CharCell::of(0xA1, 0xA3),
+                               CharCell::of('a', ' '), CharCell::of(' ', 'b'),   CharCell::of(0xBB, 0xAD),
+                               CharCell::of('x', 'y'), CharCell::of(0xA9, 0xA4), CharCell::of(0xA1, 0xA2)};
     QRandomGenerator random(20261208);
     for (int round = 0; round < 200; ++round) {
         const int w = 1 + random.bounded(12), h = 1 + random.bounded(6);
@@ -315,12 +332,14 @@ void TestTextFile::printPages_data() {
     QTest::addColumn<QString>("layout");
     // h = 40: lines 50 apart; a 1000-pixel page holds 20 (0 .. 950).
     QTest::newRow("two rows") << 2 << 1000 << QStringLiteral("0 50");
-    QTest::newRow("exactly a page: no empty page after") << 20 << 1000
-                                                         << QStringLiteral("0 50 100 150 200 250 300 350 400 450 500 "
-                                                                           "550 600 650 700 750 800 850 900 950");
+    QTest::newRow("exactly a page: no empty page after")
+        << 20 << 1000
+        << QStringLiteral("0 50 100 150 200 250 300 350 400 450 500 "
+                          "550 600 650 700 750 800 850 900 950");
     QTest::newRow("one row more") << 21 << 1000
-                                  << QStringLiteral("0 50 100 150 200 250 300 350 400 450 500 550 600 650 700 750 "
-                                                    "800 850 900 950 | 0");
+                                  << QStringLiteral(
+                                         "0 50 100 150 200 250 300 350 400 450 500 550 600 650 700 750 "
+                                         "800 850 900 950 | 0");
     QTest::newRow("tiny page") << 3 << 60 << QStringLiteral("0 | 0 | 0");
 }
 

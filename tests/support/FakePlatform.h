@@ -51,7 +51,8 @@ public:
     QString tempDir() override { return tempDirectory; }
     qint64 clockMs() override { return clock; }
 
-    // Print dialog: each call takes the next answer (default: cancel); when printing, output goes to printPdf.
+    // Print dialog: each call takes the next answer (default: cancel); when printing, output goes to
+    // printPdf.
     QList<bool> printAnswers;
     QString printPdf;
     int printDialogs = 0, printerSetups = 0;

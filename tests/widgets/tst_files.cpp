@@ -11,8 +11,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,7 +75,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestFiles::initTestCase() { setupApplication(*qApp); }
+void TestFiles::initTestCase() {
+    setupApplication(*qApp);
+}
 
 void TestFiles::init() {
     m_platform = FakePlatform();
@@ -93,7 +95,9 @@ void TestFiles::cleanup() {
 }
 
 void TestFiles::openCreatesADrawing() {
-    writeFile(path("rect.txt"), "\xBB\xAD\xA1\xA1" "ab\r\nxyz\xA1\xA1" "c\r\n");
+    writeFile(path("rect.txt"), "\xBB\xAD\xA1\xA1"
+                                "ab\r\nxyz\xA1\xA1"
+                                "c\r\n");
     m_platform.openNames << path("rect.txt");
     action("O1")->trigger();
     QCOMPARE(m_platform.openDialogs, 1);
@@ -162,7 +166,8 @@ void TestFiles::saveUntitledAndCancel() {
     QCOMPARE(c->FileName, path("art.txt"));
     QCOMPARE(c->windowTitle(), path("art.txt"));
     QCOMPARE(c->SavedCount, changes);
-    QCOMPARE(readFile(path("art.txt")), QByteArray("a\xA1\xA1" "b\xA1\xA1\r\n\xBB\xAD\xBB\xAD\xBB\xAD\r\n"));
+    QCOMPARE(readFile(path("art.txt")), QByteArray("a\xA1\xA1"
+                                                   "b\xA1\xA1\r\n\xBB\xAD\xBB\xAD\xBB\xAD\r\n"));
 
     // Saved once, Save writes to the file without a dialog or question; the toolbar button does the same.
     edit(c, QStringLiteral("zz"));
@@ -227,7 +232,8 @@ void TestFiles::chineseTextSurvivesSaveAndOpen() {
     QCOMPARE(readFile(path("ah.txt")), QByteArray("\xB0\xA1\xA1\xA3\xB0\xA1\xA1\xA1\r\n"));
     m_platform.openNames << path("ah.txt");
     action("O1")->trigger();
-    QCOMPARE(gridText(active()->CurGrid, active()->GridWidth, active()->GridHeight), QStringLiteral("啊。啊  "));
+    QCOMPARE(gridText(active()->CurGrid, active()->GridWidth, active()->GridHeight),
+             QStringLiteral("啊。啊  "));
     QCOMPARE(active()->GridWidth, 4);
 }
 
@@ -240,10 +246,12 @@ void TestFiles::closePrompt_data() {
     QTest::newRow("saved: no question") << false << -1 << QString() << true << false;
     QTest::newRow("modified, No") << true << int(MessageAnswer::No) << QString() << true << false;
     QTest::newRow("modified, Cancel") << true << int(MessageAnswer::Cancel) << QString() << false << false;
-    QTest::newRow("modified, Yes, saved") << true << int(MessageAnswer::Yes) << QStringLiteral("ok") << true << true;
-    QTest::newRow("modified, Yes, dialog cancelled") << true << int(MessageAnswer::Yes) << QString() << false << false;
-    QTest::newRow("modified, Yes, write fails") << true << int(MessageAnswer::Yes) << QStringLiteral("bad") << false
-                                                << false;
+    QTest::newRow("modified, Yes, saved")
+        << true << int(MessageAnswer::Yes) << QStringLiteral("ok") << true << true;
+    QTest::newRow("modified, Yes, dialog cancelled")
+        << true << int(MessageAnswer::Yes) << QString() << false << false;
+    QTest::newRow("modified, Yes, write fails")
+        << true << int(MessageAnswer::Yes) << QStringLiteral("bad") << false << false;
 }
 
 void TestFiles::closePrompt() {
@@ -304,7 +312,8 @@ void TestFiles::closingTheMainWindowAsksForEachDrawing() {
 
 void TestFiles::fileMenuEnabling() {
     m_main->N1Click();
-    for (const char* name : {"S1", "N4", "P2", "N3", "O1", "E2", "Q1"}) QVERIFY2(action(name)->isEnabled(), name);
+    for (const char* name : {"S1", "N4", "P2", "N3", "O1", "E2", "Q1"})
+        QVERIFY2(action(name)->isEnabled(), name);
     m_main->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_main->N1Click();
@@ -324,7 +333,9 @@ void TestFiles::newFromClipboard() {
     QString proposed;
     m_platform.onDialog = [&](QDialog&) {
         TNewForm* f = newForm();
-        proposed = QStringLiteral("%1 %2 %3 %4").arg(f->RadioButton2->isChecked()).arg(f->RadioButton2->isEnabled())
+        proposed = QStringLiteral("%1 %2 %3 %4")
+                       .arg(f->RadioButton2->isChecked())
+                       .arg(f->RadioButton2->isEnabled())
                        .arg(f->Edit1->text(), f->Edit2->text());
         QTest::mouseClick(f->Button2, Qt::LeftButton);
         return f->result();
@@ -355,7 +366,8 @@ void TestFiles::newFromClipboard() {
     m_platform.clipboard = QStringLiteral("abcdefghijk\nxy\nlonger line\n");
     m_platform.onDialog = [&](QDialog&) {
         TNewForm* f = newForm();
-        proposed = QStringLiteral("%1 %2").arg(f->RadioButton2->isChecked()).arg(f->RadioButton2->isEnabled());
+        proposed =
+            QStringLiteral("%1 %2").arg(f->RadioButton2->isChecked()).arg(f->RadioButton2->isEnabled());
         f->Edit1->setText(QStringLiteral("4"));
         f->Edit2->setText(QStringLiteral("2"));
         QTest::mouseClick(f->Button2, Qt::LeftButton);
@@ -369,7 +381,8 @@ void TestFiles::newFromClipboard() {
     m_platform.clipboard = QStringLiteral("ab\ncd\n");
     m_platform.onDialog = [&](QDialog&) {
         TNewForm* f = newForm();
-        proposed = QStringLiteral("%1 %2").arg(f->RadioButton1->isChecked()).arg(f->RadioButton2->isEnabled());
+        proposed =
+            QStringLiteral("%1 %2").arg(f->RadioButton1->isChecked()).arg(f->RadioButton2->isEnabled());
         QTest::mouseClick(f->Button2, Qt::LeftButton);
         return f->result();
     };
@@ -393,19 +406,20 @@ void TestFiles::newValidation_data() {
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("letters") << QStringLiteral("abc") << QStringLiteral("5") << QStringLiteral("请输入一个整数")
-                             << QStringLiteral("Edit1");
-    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("5") << QStringLiteral("你输入的数据有误，请修改")
-                          << QStringLiteral("Edit1");
-    QTest::newRow("101") << QStringLiteral("101") << QStringLiteral("5") << QStringLiteral("你输入的数据有误，请修改")
-                         << QStringLiteral("Edit1");
-    QTest::newRow("width first") << QStringLiteral("x") << QStringLiteral("y") << QStringLiteral("请输入一个整数")
-                                 << QStringLiteral("Edit1");
+    QTest::newRow("letters") << QStringLiteral("abc") << QStringLiteral("5")
+                             << QStringLiteral("请输入一个整数") << QStringLiteral("Edit1");
+    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("5")
+                          << QStringLiteral("你输入的数据有误，请修改") << QStringLiteral("Edit1");
+    QTest::newRow("101") << QStringLiteral("101") << QStringLiteral("5")
+                         << QStringLiteral("你输入的数据有误，请修改") << QStringLiteral("Edit1");
+    QTest::newRow("width first") << QStringLiteral("x") << QStringLiteral("y")
+                                 << QStringLiteral("请输入一个整数") << QStringLiteral("Edit1");
     QTest::newRow("height letters") << QStringLiteral("100") << QStringLiteral("1.5")
                                     << QStringLiteral("请输入一个整数") << QStringLiteral("Edit2");
     QTest::newRow("height range") << QStringLiteral("100") << QStringLiteral("-3")
                                   << QStringLiteral("你输入的数据有误，请修改") << QStringLiteral("Edit2");
-    QTest::newRow("100 by 1 accepted") << QStringLiteral("100") << QStringLiteral(" +1 ") << QString() << QString();
+    QTest::newRow("100 by 1 accepted")
+        << QStringLiteral("100") << QStringLiteral(" +1 ") << QString() << QString();
 }
 
 void TestFiles::newValidation() {

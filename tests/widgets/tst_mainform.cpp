@@ -10,18 +10,18 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QTimer>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QtTest/qtestspontaneevent.h>
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -49,7 +49,9 @@ private:
     std::unique_ptr<TMainForm> m_main;
 };
 
-void TestMainForm::initTestCase() { setupApplication(*qApp); }
+void TestMainForm::initTestCase() {
+    setupApplication(*qApp);
+}
 
 void TestMainForm::init() {
     m_platform = FakePlatform();
@@ -58,7 +60,9 @@ void TestMainForm::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
 }
 
-void TestMainForm::cleanup() { m_main.reset(); }
+void TestMainForm::cleanup() {
+    m_main.reset();
+}
 
 void TestMainForm::closeAllDrawings() {
     m_main->mdiArea()->closeAllSubWindows();
@@ -154,8 +158,9 @@ void TestMainForm::menusAndToolbar() {
         QCOMPARE(a->shortcut(), item.shortcut);
     }
     for (const char* sep : {"N6", "N5", "N15", "N7", "N20", "N22"}) QVERIFY2(action(sep)->isSeparator(), sep);
-    const QStringList menus{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"), QStringLiteral("视图(&V)"),
-                            QStringLiteral("窗口(&W)"), QStringLiteral("帮助(&H)")};
+    const QStringList menus{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"),
+                            QStringLiteral("视图(&V)"), QStringLiteral("窗口(&W)"),
+                            QStringLiteral("帮助(&H)")};
     QStringList shown;
     for (QAction* a : m_main->menuBar()->actions()) shown << a->text();
     QCOMPARE(shown, menus);
@@ -169,10 +174,11 @@ void TestMainForm::menusAndToolbar() {
         else if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
             layout << b->objectName() + QLatin1Char(':') + b->toolTip();
     }
-    QCOMPARE(layout.join(QLatin1Char(' ')),
-             QStringLiteral("| SpeedButton12:新建 SpeedButton11:打开 SpeedButton10:保存 | SpeedButton6:打印 | "
-                            "SpeedButton29:导入图片 | SpeedButton9:剪切 SpeedButton8:复制 SpeedButton7:粘贴 | "
-                            "SpeedButton4:访问软件主页 SpeedButton3:发EMAIL给作者 SpeedButton2:帮助"));
+    QCOMPARE(
+        layout.join(QLatin1Char(' ')),
+        QStringLiteral("| SpeedButton12:新建 SpeedButton11:打开 SpeedButton10:保存 | SpeedButton6:打印 | "
+                       "SpeedButton29:导入图片 | SpeedButton9:剪切 SpeedButton8:复制 SpeedButton7:粘贴 | "
+                       "SpeedButton4:访问软件主页 SpeedButton3:发EMAIL给作者 SpeedButton2:帮助"));
 }
 
 void TestMainForm::paletteButtons_data() {
@@ -181,7 +187,8 @@ void TestMainForm::paletteButtons_data() {
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("help");
     for (const ToolRow& row : toolTable())
-        QTest::newRow(row.button) << QString::fromLatin1(row.button) << int(row.id) << row.hint << row.helpText;
+        QTest::newRow(row.button) << QString::fromLatin1(row.button) << int(row.id) << row.hint
+                                  << row.helpText;
 }
 
 void TestMainForm::paletteButtons() {

@@ -43,9 +43,9 @@ private:
     QPoint pixelFor(QPoint cell, ToolId tool) const;
     void send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
               Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void hover(QPoint cell);                      // a move without buttons
+    void hover(QPoint cell); // a move without buttons
     void press(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
-    void drag(QPoint cell);                       // a move with the left button down
+    void drag(QPoint cell); // a move with the left button down
     void release(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
     void click(QPoint cell) { press(cell), release(cell); }
     void doubleClick(QPoint cell);
@@ -70,7 +70,9 @@ static QString art(std::initializer_list<const char*> rows) {
     return out.join(QLatin1Char('\n'));
 }
 
-void TestTools::initTestCase() { setupApplication(*qApp); }
+void TestTools::initTestCase() {
+    setupApplication(*qApp);
+}
 
 void TestTools::init() {
     m_platform = FakePlatform();
@@ -104,7 +106,9 @@ void TestTools::send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt
     QApplication::sendEvent(canvas, &e);
 }
 
-void TestTools::hover(QPoint cell) { send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::NoButton); }
+void TestTools::hover(QPoint cell) {
+    send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::NoButton);
+}
 
 void TestTools::press(QPoint cell, Qt::MouseButton b) {
     send(QEvent::MouseButtonPress, pixelFor(cell, m_tool), b, b);
@@ -171,7 +175,8 @@ void TestTools::lineAndShapesPreviewThenCommit() {
     drag({8, 5});
     // The preview is shown, but the drawing does not hold it before the release.
     QCOMPARE(shown(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
-    QCOMPARE(drawn(10, 6), art({"..........", "..........", "..........", "..........", "..........", ".........."}));
+    QCOMPARE(drawn(10, 6),
+             art({"..........", "..........", "..........", "..........", "..........", ".........."}));
     release({8, 5});
     QCOMPARE(drawn(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
     QCOMPARE(m_child->UndoName, QStringLiteral("直线"));
@@ -202,8 +207,8 @@ void TestTools::lineAndShapesPreviewThenCommit() {
 
 void TestTools::shapesNeverPaintTheLastColumnOrRow_data() {
     QTest::addColumn<int>("tool");
-    for (ToolId t : {ToolId::Line, ToolId::Rectangle, ToolId::FilledRectangle, ToolId::Ellipse, ToolId::FilledEllipse,
-                     ToolId::RoundRect, ToolId::FilledRoundRect})
+    for (ToolId t : {ToolId::Line, ToolId::Rectangle, ToolId::FilledRectangle, ToolId::Ellipse,
+                     ToolId::FilledEllipse, ToolId::RoundRect, ToolId::FilledRoundRect})
         QTest::newRow(qPrintable(toolRow(t).undoName)) << int(t);
 }
 
@@ -228,8 +233,10 @@ void TestTools::shapesNeverPaintTheLastColumnOrRow() {
 void TestTools::pencilFillsGapsAndFollowsTheEdge() {
     choose(ToolId::Pencil);
     stroke({{2, 2}, {6, 3}, {7, 4}});
-    // The jump from (2,2) to (6,3) is filled along the raster line; the move to a diagonal neighbour paints just it.
-    QCOMPARE(drawn(9, 6), art({".........", ".........", "..###....", ".....##..", ".......#.", "........."}));
+    // The jump from (2,2) to (6,3) is filled along the raster line; the move to a diagonal neighbour paints
+    // just it.
+    QCOMPARE(drawn(9, 6),
+             art({".........", ".........", "..###....", ".....##..", ".......#.", "........."}));
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
     QCOMPARE(m_child->UndoName, QStringLiteral("铅笔"));
 
@@ -238,7 +245,8 @@ void TestTools::pencilFillsGapsAndFollowsTheEdge() {
     m_child->ReDrawAll();
     hover({45, 10});
     press({45, 10});
-    send(QEvent::MouseMove, pixelFor({45, 10}, ToolId::Pencil) + QPoint(3000, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, pixelFor({45, 10}, ToolId::Pencil) + QPoint(3000, 0), Qt::NoButton,
+         Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {3000, 10}, Qt::LeftButton, Qt::NoButton);
     for (int x = 45; x < 50; ++x) QVERIFY(!m_child->CurGrid.at(x, 10).isBlank());
 }
@@ -248,7 +256,8 @@ void TestTools::eraserLeavesGaps() {
     m_child->ReDrawAll();
     choose(ToolId::Eraser);
     stroke({{2, 2}, {8, 2}, {8, 3}});
-    QCOMPARE(gridText(m_child->CurGrid, 10, 3).split(QLatin1Char('\n')).last(), QStringLiteral("xxxx  xxxxxxxxxx  xx"));
+    QCOMPARE(gridText(m_child->CurGrid, 10, 3).split(QLatin1Char('\n')).last(),
+             QStringLiteral("xxxx  xxxxxxxxxx  xx"));
     QVERIFY(m_child->CurGrid.at(8, 3).isBlank());
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
     QCOMPARE(m_child->UndoName, QStringLiteral("橡皮擦"));
@@ -272,7 +281,8 @@ void TestTools::sprayAnglesAndBounds() {
                                QStringLiteral("6,9"), QStringLiteral("9,13")}));
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
 
-    // Held still with real random numbers: never farther than 4 cells; at a corner, points outside are dropped.
+    // Held still with real random numbers: never farther than 4 cells; at a corner, points outside are
+    // dropped.
     for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
     drag({0, 0});
     for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
@@ -334,8 +344,9 @@ void TestTools::oneByteBrushIsPadded() {
 }
 
 void TestTools::polygonClosesOnTheFirstVertex() {
-    const QString triangle = art({"............", "............", "..#########.", "...#.....#..", "...#.....#..",
-                                  "....#...#...", ".....#.#....", ".....#.#....", "......#.....", "............"});
+    const QString triangle =
+        art({"............", "............", "..#########.", "...#.....#..", "...#.....#..", "....#...#...",
+             ".....#.#....", ".....#.#....", "......#.....", "............"});
     choose(ToolId::Polygon);
     hover({2, 2});
     click({2, 2});
@@ -357,8 +368,9 @@ void TestTools::polygonClosesOnTheFirstVertex() {
         hover(p);
         click(p);
     }
-    QCOMPARE(drawn(12, 10), art({"............", "............", "..#########.", "...#######..", "...#######..",
-                                 "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
+    QCOMPARE(drawn(12, 10),
+             art({"............", "............", "..#########.", "...#######..", "...#######..",
+                  "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
     QCOMPARE(m_child->UndoName, QStringLiteral("实心多边形"));
 
     // Clicking the first vertex as the second or third vertex just adds it.
@@ -419,7 +431,8 @@ void TestTools::polygonCancelled() {
     QCOMPARE(shown(20, 20), before);
     QCOMPARE(drawn(20, 20), before);
 
-    // Another tool chosen and the pointer moved over the canvas: the band disappears, the drawing is as before.
+    // Another tool chosen and the pointer moved over the canvas: the band disappears, the drawing is as
+    // before.
     click({2, 2});
     click({10, 2});
     hover({10, 10});
@@ -444,8 +457,8 @@ void TestTools::curveStagesAndCancels() {
     QCOMPARE(drawn(14, 10), blank);
     stroke({{12, 0}, {12, 1}, {12, 0}});
     QCOMPARE(m_child->CurveStage, 0);
-    QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..", ".#.........#.",
-                                "#...........#", "#............"}));
+    QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..",
+                                ".#.........#.", "#...........#", "#............"}));
     QCOMPARE(m_child->UndoName, QStringLiteral("曲线"));
     QCOMPARE(gridText(m_child->UndoGrid, 14, 10), blank); // every press took a snapshot of the drawing before
 
