@@ -86,7 +86,11 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     updateWindowActions();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The drawing windows go with the frame; nothing is to be updated for them on the way.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    for (TChildForm* child : children()) disconnect(child, nullptr, this, nullptr);
+}
 
 QAction* TMainForm::addItem(QMenu* menu, const char* name, const QString& caption,
                             const QKeySequence& shortcut) {
@@ -170,7 +174,7 @@ void TMainForm::buildMenus() {
     connect(N29, &QAction::triggered, this, &TMainForm::N29Click);
 
     // The frame's standard window actions; the Window menu's items are bound to them.
-    auto* ActionList1 = new QObject(this);
+    ActionList1 = new QObject(this);
     ActionList1->setObjectName(QStringLiteral("ActionList1"));
     auto windowAction = [&](const char* name, auto&& run) {
         auto* a = new QAction(ActionList1);
@@ -383,8 +387,7 @@ void TMainForm::N29Click() {
 
 void TMainForm::updateWindowActions() {
     const bool any = !m_mdi->subWindowList().isEmpty();
-    for (QAction* a : findChild<QObject*>(QStringLiteral("ActionList1"))->findChildren<QAction*>())
-        a->setEnabled(any);
+    for (QAction* a : ActionList1->findChildren<QAction*>()) a->setEnabled(any);
 }
 
 void TMainForm::tileWindows(Qt::Orientation orientation) {

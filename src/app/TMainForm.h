@@ -120,6 +120,7 @@ private:
     QAction* P2 = nullptr;
     QAction* U1 = nullptr;
     QAction* N26 = nullptr;
+    QObject* ActionList1 = nullptr; // the frame's standard window actions
     QAction* N18 = nullptr;
     QAction* N19 = nullptr;
     QAction* N29 = nullptr;

@@ -51,7 +51,7 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The double-click first, then its second click as a press, as the tools expect them.
-    Q_EMIT doubleClicked();
+    // A left double-click first, then its second click as a press, as the tools expect them.
+    if (event->button() == Qt::LeftButton) Q_EMIT doubleClicked();
     Q_EMIT pressed(pointer(event, event->buttons()));
 }

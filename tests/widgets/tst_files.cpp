@@ -124,10 +124,10 @@ void TestFiles::openCreatesADrawing() {
 void TestFiles::openFailuresOpenNothing() {
     writeFile(path("empty.txt"), "");
     writeFile(path("narrow.txt"), "a\r\n\r\nb\r\n");
-    m_platform.openNames << path("missing.txt") << path("empty.txt") << path("narrow.txt");
-    for (int i = 0; i < 3; ++i) action("O1")->trigger();
+    m_platform.openNames << path("missing.txt") << path("empty.txt") << path("narrow.txt") << m_dir->path();
+    for (int i = 0; i < 4; ++i) action("O1")->trigger();
     QCOMPARE(m_main->children().size(), 1);
-    QCOMPARE(m_platform.messages.size(), 3);
+    QCOMPARE(m_platform.messages.size(), 4);
     QVERIFY(m_platform.messages[0].text.contains(path("missing.txt")));
     QVERIFY(m_platform.messages[1].text.contains(QStringLiteral("文件为空，无法打开")));
     QVERIFY(m_platform.messages[2].text.contains(QStringLiteral("无法打开")));
