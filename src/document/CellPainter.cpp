@@ -47,16 +47,21 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     if (slot >= 0) return m_tiles[size_t(slot)];
     Tile tile;
     const QString text = gbkToUnicode(cell.text());
+    constexpr int kFullWidth = kTileSize - 1; // a double-byte character's 16 pixels
+    const int advance = QFontMetrics(m_font).horizontalAdvance(text);
+    // A double-byte character whose glyph is half width (arrows and other symbols in the canvas
+    // font) is centred in the character's full width, as a Chinese font would draw it.
+    const bool narrowWide = isGbkLeadByte(cell.b0) && text.size() == 1 && advance * 2 <= kFullWidth;
     // Two spaces still have a width: drawn directly they blank the glyphs under them.
-    tile.textWidth = std::min(QFontMetrics(m_font).horizontalAdvance(text), kTileSize - 1);
+    tile.textWidth = narrowWide ? kFullWidth : std::min(advance, kFullWidth);
     if (!cell.isBlank()) {
         QImage image(kTileSize, kTileSize, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
         p.setFont(m_font);
         p.setPen(Qt::black);
-        p.setClipRect(1, 1, kTileSize - 1, kTileSize - 1);
-        p.drawText(1, 1 + m_ascent, text);
+        p.setClipRect(1, 1, kFullWidth, kFullWidth);
+        p.drawText(1 + (narrowWide ? (kFullWidth - advance) / 2 : 0), 1 + m_ascent, text);
         p.end();
         for (int y = 0; y < kTileSize; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void cellsOutsideTheAreaAreNeverPainted();
     void blankingACellLeavesNoInk();
     void badBytesStillPaint();
+    void narrowSymbolsAreCentredAndPaintedWhole();
 };
 
 void TestCanvas::gridLineGeometry_data() {
@@ -213,6 +214,31 @@ void TestCanvas::badBytesStillPaint() {
     QVERIFY(!inkIn(canvas, 1, 0).isEmpty());
     QVERIFY(!inkIn(canvas, 2, 0).isEmpty());
     QVERIFY(inkIn(canvas, 3, 0).isEmpty());
+}
+
+void TestCanvas::narrowSymbolsAreCentredAndPaintedWhole() {
+    // → is a double-byte character drawn half width by the canvas font: it sits in the middle of its 16
+    // pixels.
+    ChildDocument doc;
+    doc.CurGrid.at(0, 0) = CharCell::of(0xA1, 0xFA);
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    const QList<QPoint> ink = inkIn(canvas, 0, 0);
+    QVERIFY(!ink.isEmpty());
+    int left = 99, right = -1;
+    for (const QPoint& p : ink) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+    }
+    QVERIFY2(left >= 4 && right <= 15, qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
+
+    // Painted directly over another glyph (as the pencil does), the whole character shows.
+    doc.CurGrid.at(1, 0) = CharCell::of(0xBB, 0xAD);
+    canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
+    canvas.cellPainter().paintText(canvas.picture(), 1, 0, CharCell::of(0xA1, 0xFA));
+    for (const QPoint& p : ink) QCOMPARE(px(canvas, p.x() + 18, p.y()), px(canvas, p.x(), p.y()));
+    for (int y = 2; y < 18; ++y)
+        for (int x = 2; x < 18; ++x) QCOMPARE(px(canvas, 18 + x, y), px(canvas, x, y));
 }
 
 QTEST_MAIN(TestCanvas)
