@@ -88,27 +88,23 @@ bool FileCommands::confirmOverwrite(const QString& path) {
                                  MessageKind::Question) == MessageAnswer::Yes;
 }
 
+bool FileCommands::chooseName(TChildForm& child) {
+    const QString path = m_platform.saveFileName(&m_main, kTextFilter, QStringLiteral("txt"), m_lastSaveName);
+    if (path.isEmpty()) return false;
+    m_lastSaveName = path;
+    if (!confirmOverwrite(path)) return false;
+    child.setWindowTitle(path);
+    child.FileName = path;
+    return true;
+}
+
 bool FileCommands::save(TChildForm& child) {
-    if (child.FileName.isEmpty()) {
-        const QString path =
-            m_platform.saveFileName(&m_main, kTextFilter, QStringLiteral("txt"), m_lastSaveName);
-        if (path.isEmpty()) return false;
-        m_lastSaveName = path;
-        if (!confirmOverwrite(path)) return false;
-        child.setWindowTitle(path);
-        child.FileName = path;
-    }
+    if (child.FileName.isEmpty() && !chooseName(child)) return false;
     return write(child);
 }
 
 void FileCommands::saveAs(TChildForm& child) {
-    const QString path = m_platform.saveFileName(&m_main, kTextFilter, QStringLiteral("txt"), m_lastSaveName);
-    if (path.isEmpty()) return;
-    m_lastSaveName = path;
-    if (!confirmOverwrite(path)) return;
-    child.setWindowTitle(path);
-    child.FileName = path;
-    write(child);
+    if (chooseName(child)) write(child);
 }
 
 bool FileCommands::write(TChildForm& child) {

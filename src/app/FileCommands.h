@@ -30,6 +30,8 @@ public:
     QPrinter& printer();
 
 private:
+    // The save dialog and the overwrite question; on a name chosen, the drawing takes it.
+    bool chooseName(TChildForm& child);
     // Asks before replacing an existing file; false when the user says no.
     bool confirmOverwrite(const QString& path);
     bool write(TChildForm& child);
