@@ -1,8 +1,8 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
-#include "app/TextFile.h"
-#include "document/Canvas.h"
-#include "document/ChildDocument.h"
-#include "tools/ToolController.h"
+#include "core/model/Drawing.h"
+#include "core/render/Canvas.h"
+#include "core/text/TextFile.h"
+#include "core/tools/ToolController.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -129,31 +129,18 @@ void benchFiles() {
 }
 
 // The drawing tools on a canvas, without a window: what a drawing window does for them.
-class BenchHost final : public ToolHost {
+class BenchDrawing final : public Drawing, public ToolHost {
 public:
-    BenchHost(ChildDocument& doc, Canvas& canvas, ToolId tool) : m_doc(doc), m_canvas(canvas), tool(tool) {}
-    ToolId currentTool() const override { return tool; }
-    void reDraw() override {
-        m_canvas.reDraw(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight);
-    }
-    void reDrawAll() override {
-        m_canvas.reDrawAll(m_doc.CurGrid, m_doc.ShownGrid, m_doc.GridWidth, m_doc.GridHeight);
-    }
+    void ReDraw() override { canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight); }
+    void ReDrawAll() override { canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight); }
+    void setCaption(const QString&) override {}
     void paintText(int col, int row, CharCell cell) override {
-        m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
+        canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
     }
-    void setCanvasCursor(CursorSlot) override {}
-    void setBrushCaption(const QString&) override {}
-    void setSprayTimer(bool) override {}
     quint32 clockSeed() override { return 1; }
     bool commitEditBox() override { return false; }
 
-private:
-    ChildDocument& m_doc;
-    Canvas& m_canvas;
-
-public:
-    ToolId tool;
+    Canvas canvas;
 };
 
 QPoint pixelOf(QPoint cell) {
@@ -161,14 +148,13 @@ QPoint pixelOf(QPoint cell) {
 }
 
 void benchTools() {
-    ChildDocument doc;
+    BenchDrawing doc;
     doc.GridWidth = doc.GridHeight = 100;
     for (int x = 0; x < 100; ++x)
         for (int y = 0; y < 100; ++y) doc.CurGrid.at(x, y) = CharCell::of(quint8(0xB0 + (x + y) % 40), 0xA1);
-    Canvas canvas;
-    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100);
-    BenchHost host(doc, canvas, ToolId::Line);
-    ToolController tools(doc, host);
+    doc.ReDrawAll();
+    ToolController tools(doc, doc);
+    const auto left = Qt::MouseButtons(Qt::LeftButton);
 
     double worst = 0;
     const struct {
@@ -185,53 +171,49 @@ void benchTools() {
         {ToolId::FilledRoundRect, "preview_step_filled_roundrect_ms"},
     };
     for (const auto& s : shapes) {
-        host.tool = s.tool;
-        PointerEvent e;
-        e.left = true;
-        e.pixel = pixelOf({2, 3});
-        tools.move(e); // the cursor for the tool
-        tools.press(e);
-        if (s.tool == ToolId::Curve) { // bend it in its third stage, the costliest
-            e.pixel = pixelOf({97, 96});
-            tools.move(e);
-            tools.release(e);
-            e.pixel = pixelOf({10, 90});
-            tools.press(e);
-            tools.release(e);
-            e.pixel = pixelOf({90, 5});
-            tools.press(e);
+        const ToolId t = s.tool;
+        QPoint at = pixelOf({2, 3});
+        tools.move(at, left, {}, t); // the cursor for the tool
+        tools.press(at, left, {}, t);
+        if (t == ToolId::Curve) { // bend it in its third stage, the costliest
+            at = pixelOf({97, 96});
+            tools.move(at, left, {}, t);
+            tools.release(at, Qt::LeftButton, {}, t);
+            at = pixelOf({10, 90});
+            tools.press(at, left, {}, t);
+            tools.release(at, Qt::LeftButton, {}, t);
+            at = pixelOf({90, 5});
+            tools.press(at, left, {}, t);
         }
         // Every step the pointer enters a new cell, and the shape spans most of the drawing.
         int step = 0;
         const double ns = medianNs(
             301,
             [&] {
-                e.pixel = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step;
+                at = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step;
             },
-            [&] { tools.move(e); });
-        tools.release(e);
+            [&] { tools.move(at, left, {}, t); });
+        tools.release(at, Qt::LeftButton, {}, t);
         worst = std::max(worst, ns / 1e6);
         print(s.name, ns / 1e6, "ms");
     }
 
     // The polygon's rubber band with 19 vertices.
-    host.tool = ToolId::Polygon;
-    PointerEvent e;
-    e.left = true;
+    const ToolId polygon = ToolId::Polygon;
     for (int i = 0; i < 19; ++i) {
-        e.pixel = pixelOf({5 + 4 * i, i % 2 ? 90 : 10});
-        tools.move(e);
-        tools.press(e);
-        tools.release(e);
+        const QPoint at = pixelOf({5 + 4 * i, i % 2 ? 90 : 10});
+        tools.move(at, left, {}, polygon);
+        tools.press(at, left, {}, polygon);
+        tools.release(at, Qt::LeftButton, {}, polygon);
     }
-    e.left = false;
     int step = 0;
+    QPoint at;
     const double band = medianNs(
                             301,
                             [&] {
-                                e.pixel = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step;
+                                at = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step;
                             },
-                            [&] { tools.move(e); }) /
+                            [&] { tools.move(at, Qt::NoButton, {}, polygon); }) /
                         1e6;
     worst = std::max(worst, band);
     print("polygon_band_step_ms", band, "ms");

@@ -1,7 +1,7 @@
 // Runeboard: a desktop editor for character art.
-#include "app/AppStartup.h"
-#include "app/TMainForm.h"
-#include "platform/QtPlatform.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // Canvas painting: grid-line geometry, cell text placement, incremental repaint.
 #include "GridText.h"
-#include "document/Canvas.h"
-#include "document/ChildDocument.h"
+#include "core/model/ChildDocument.h"
+#include "core/render/Canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

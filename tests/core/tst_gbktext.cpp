@@ -1,5 +1,5 @@
 // GBK <-> Unicode at the program's edges.
-#include "document/GbkText.h"
+#include "core/text/GbkText.h"
 
 #include <QTest>
 

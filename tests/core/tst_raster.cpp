@@ -1,5 +1,5 @@
 // The cell raster's primitives, as pictures of the pixels they set.
-#include "tools/CellRaster.h"
+#include "core/tools/CellRaster.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Text rules and the file format: line splitting, the space scans, layouts, writing, atomic saves, print
 // layout.
 #include "GridText.h"
-#include "app/PrintLayout.h"
-#include "app/TextFile.h"
-#include "app/UndoRepeat.h"
-#include "document/ChildDocument.h"
-#include "document/TextLines.h"
-#include "editing/FloatingBlock.h"
+#include "core/commands/UndoRepeat.h"
+#include "core/model/ChildDocument.h"
+#include "core/model/FloatingBlock.h"
+#include "core/render/PrintLayout.h"
+#include "core/text/TextFile.h"
+#include "core/text/TextLines.h"
 
 #include <QDir>
 #include <QFile>

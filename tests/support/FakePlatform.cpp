@@ -4,25 +4,21 @@
 #include <QDialog>
 #include <QPrinter>
 
-MessageAnswer FakePlatform::messageBox(QWidget*, const QString& text, const QString& caption,
-                                       MessageButtons buttons, MessageKind kind) {
+MessageAnswer FakePlatform::messageBox(const QString& text, const QString& caption, MessageButtons buttons,
+                                       MessageKind kind) {
     messages << Message{text, caption, buttons, kind};
     if (!answers.isEmpty()) return answers.takeFirst();
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
-QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
+QString FakePlatform::openFileName(const QString&, const QString&) {
     ++openDialogs;
     return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 
-QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+QString FakePlatform::saveFileName(const QString&, const QString&, const QString&) {
     ++saveDialogs;
     return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
-}
-
-QString FakePlatform::pictureFileName(QWidget*, const QString&) {
-    return pictureNames.isEmpty() ? QString() : pictureNames.takeFirst();
 }
 
 int FakePlatform::execDialog(QDialog& dialog) {
@@ -35,7 +31,7 @@ int FakePlatform::execDialog(QDialog& dialog) {
     return result;
 }
 
-bool FakePlatform::printDialog(QWidget*, QPrinter& printer) {
+bool FakePlatform::printDialog(QPrinter& printer) {
     ++printDialogs;
     const bool ok = !printAnswers.isEmpty() && printAnswers.takeFirst();
     if (ok && !printPdf.isEmpty()) {

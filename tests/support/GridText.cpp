@@ -1,7 +1,7 @@
 // Grid <-> text helpers.
 #include "GridText.h"
 
-#include "document/GbkText.h"
+#include "core/text/GbkText.h"
 
 #include <QStringList>
 

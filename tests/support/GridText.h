@@ -1,7 +1,7 @@
 // Grids as readable text for test expectations, and back.
 #pragma once
 
-#include "document/CharGrid.h"
+#include "core/model/CharGrid.h"
 
 #include <QString>
 

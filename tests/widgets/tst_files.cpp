@@ -1,11 +1,11 @@
 // File commands through the main window: open, save, save as, the close prompts, New, undo and repeat, print.
 #include "FakePlatform.h"
 #include "GridText.h"
-#include "app/AppStartup.h"
-#include "app/TMainForm.h"
-#include "app/TNewForm.h"
-#include "document/CanvasWidget.h"
-#include "document/TChildForm.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/dialogs/TNewForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,6 +56,7 @@ private Q_SLOTS:
     void newValidation_data();
     void newValidation();
     void undoRepeatFromTheMenu();
+    void shortcutsAskTheCommandsFirst();
     void printToPdf();
 
 private:
@@ -492,6 +493,42 @@ void TestFiles::undoRepeatFromTheMenu() {
     action("N26")->trigger();
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("    "));
     QCOMPARE(c->UndoState, 1);
+}
+
+void TestFiles::shortcutsAskTheCommandsFirst() {
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    TChildForm* c = active();
+    QWidget* canvas = c->Image1;
+    canvas->setFocus();
+    // Nothing to undo, and no menu opened since: Ctrl+Z does nothing.
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(c->UndoState, 0);
+    // An edit made since the menu was last seen: the shortcut finds Undo enabled.
+    setGridText(c->CurGrid, QStringLiteral("ab"));
+    c->ReDrawAll();
+    edit(c, QStringLiteral("画画"));
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(c->UndoState, 2);
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
+    // Undone: Ctrl+Z again does nothing, F4 repeats.
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
+    QTest::keyClick(canvas, Qt::Key_F4);
+    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
+    QCOMPARE(c->UndoState, 1);
+
+    // With no drawing open, Ctrl+S and Ctrl+P do nothing.
+    c->SavedCount = c->ChangeCount;
+    m_main->mdiArea()->closeAllSubWindows();
+    QVERIFY(m_main->children().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::keyClick(m_main.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(m_main.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(m_platform.saveDialogs + m_platform.printDialogs, 0);
+    // Ctrl+O still opens the dialog.
+    QTest::keyClick(m_main.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_platform.openDialogs, 1);
 }
 
 void TestFiles::printToPdf() {

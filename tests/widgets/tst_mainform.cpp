@@ -1,9 +1,9 @@
 // The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
 #include "FakePlatform.h"
-#include "app/AppStartup.h"
-#include "app/TMainForm.h"
-#include "document/CanvasWidget.h"
-#include "document/TChildForm.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,9 +186,38 @@ void TestMainForm::paletteButtons_data() {
     QTest::addColumn<int>("tool");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("help");
-    for (const ToolRow& row : toolTable())
-        QTest::newRow(row.button) << QString::fromLatin1(row.button) << int(row.id) << row.hint
-                                  << row.helpText;
+    const QString drag = QStringLiteral("作图区按下鼠标左键，拖动到另外一处松开鼠标左键");
+    const QString polygon =
+        QStringLiteral("作图区单击鼠标左键作出多边形的一个顶点，依次在其它位置单击左键就作出其它"
+                       "顶点。再次单击第一个顶点或双击左键结束");
+    auto row = [](const char* name, int tool, const QString& hint, const QString& help) {
+        QTest::newRow(name) << QString::fromLatin1(name) << tool << hint << help;
+    };
+    row("SpeedButton13", 0, QStringLiteral("选中工具"),
+        QStringLiteral(
+            "作图区按下鼠标左键，拖动到另外一处松开鼠标左键，这样就选定了此区域。选定后可拖动或编辑"));
+    row("SpeedButton26", 12, QStringLiteral("修改文字工具"),
+        QStringLiteral("在作图区需要修改文字的地方单击鼠标左键，这样在此位置会出现一个编辑框用于修改"));
+    row("SpeedButton14", 1, QStringLiteral("铅笔"),
+        QStringLiteral("按住鼠标左键，拖动鼠标就可以实现铅笔作图"));
+    row("SpeedButton15", 2, QStringLiteral("直线工具"), drag);
+    row("SpeedButton18", 4, QStringLiteral("画框工具"), drag);
+    row("SpeedButton19", 5, QStringLiteral("画实心框工具"), drag);
+    row("SpeedButton20", 6, QStringLiteral("画椭圆工具"), drag);
+    row("SpeedButton21", 7, QStringLiteral("画实心椭圆工具"), drag);
+    row("SpeedButton22", 8, QStringLiteral("画圆角矩形工具"), drag);
+    row("SpeedButton23", 9, QStringLiteral("画实心圆角椭圆工具"), drag);
+    row("SpeedButton24", 10, QStringLiteral("画多边形工具"), polygon);
+    row("SpeedButton27", 11, QStringLiteral("画实心多边形工具"), polygon);
+    row("SpeedButton28", 14, QStringLiteral("橡皮擦"),
+        QStringLiteral("作图区按住鼠标左键，拖动鼠标就可以实现擦除"));
+    row("SpeedButton25", 13, QStringLiteral("喷枪"),
+        QStringLiteral("在作图区按住鼠标左键，拖动鼠标就可以实现喷枪作图"));
+    row("SpeedButton16", 3, QStringLiteral("文字"), QStringLiteral("作图区单击鼠标左键"));
+    row("SpeedButton30", 15, QStringLiteral("取色"),
+        QStringLiteral("在作图区单击鼠标左键，画笔文字会被设置成当前位置的文本内容"));
+    row("SpeedButton31", 16, QStringLiteral("曲线"),
+        QStringLiteral("先作一条直线，单击一个弧所在的位置拖动调整曲线形状。第二个弧线操作相同"));
 }
 
 void TestMainForm::paletteButtons() {

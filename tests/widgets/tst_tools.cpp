@@ -1,13 +1,19 @@
 // The drawing tools driven by real mouse events on a drawing's canvas.
 #include "FakePlatform.h"
 #include "GridText.h"
-#include "app/AppStartup.h"
-#include "app/TMainForm.h"
-#include "document/CanvasWidget.h"
-#include "document/TChildForm.h"
+#include "ToolOffsets.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,6 +42,7 @@ private Q_SLOTS:
     void snapshotsPerTool();
     void pressCommitsAFloatingBlock();
     void reentrantMovesAreDropped();
+    void savingAndPrintingShowWhatTheCanvasShows();
 
 private:
     void choose(ToolId tool);
@@ -96,7 +103,7 @@ void TestTools::choose(ToolId tool) {
 }
 
 QPoint TestTools::pixelFor(QPoint cell, ToolId tool) const {
-    return cell * 18 + QPoint(9, 9) - hotSpotOffset(toolRow(tool).cursor);
+    return pixelForCell(tool, cell);
 }
 
 void TestTools::send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -207,13 +214,19 @@ void TestTools::lineAndShapesPreviewThenCommit() {
 
 void TestTools::shapesNeverPaintTheLastColumnOrRow_data() {
     QTest::addColumn<int>("tool");
-    for (ToolId t : {ToolId::Line, ToolId::Rectangle, ToolId::FilledRectangle, ToolId::Ellipse,
-                     ToolId::FilledEllipse, ToolId::RoundRect, ToolId::FilledRoundRect})
-        QTest::newRow(qPrintable(toolRow(t).undoName)) << int(t);
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("line") << int(ToolId::Line) << false;
+    QTest::newRow("rectangle") << int(ToolId::Rectangle) << false;
+    QTest::newRow("filled rectangle") << int(ToolId::FilledRectangle) << true;
+    QTest::newRow("ellipse") << int(ToolId::Ellipse) << false;
+    QTest::newRow("filled ellipse") << int(ToolId::FilledEllipse) << true;
+    QTest::newRow("rounded rectangle") << int(ToolId::RoundRect) << false;
+    QTest::newRow("filled rounded rectangle") << int(ToolId::FilledRoundRect) << true;
 }
 
 void TestTools::shapesNeverPaintTheLastColumnOrRow() {
     QFETCH(int, tool);
+    QFETCH(bool, filled);
     choose(ToolId(tool));
     hover({30, 30});
     press({30, 30});
@@ -226,8 +239,10 @@ void TestTools::shapesNeverPaintTheLastColumnOrRow() {
         for (int j = 0; j < 50; ++j) painted += !m_child->CurGrid.at(i, j).isBlank();
     }
     QVERIFY(painted > 0);
-    // The far corner of the shape sits in the last column and row: a filled shape reaches column and row 48.
-    if (toolRow(ToolId(tool)).filled) QVERIFY(!m_child->CurGrid.at(48, 39).isBlank());
+    // The far corner of the shape sits in the last column and row: a filled shape reaches column and row 48,
+    // and only a filled one covers the inside.
+    if (filled) QVERIFY(!m_child->CurGrid.at(48, 39).isBlank());
+    QCOMPARE(!m_child->CurGrid.at(40, 39).isBlank(), filled);
 }
 
 void TestTools::pencilFillsGapsAndFollowsTheEdge() {
@@ -489,16 +504,26 @@ void TestTools::curveStagesAndCancels() {
 
 void TestTools::snapshotsPerTool_data() {
     QTest::addColumn<int>("tool");
-    QTest::addColumn<int>("increase");
-    for (const ToolRow& row : toolTable()) {
-        if (row.undoName.isEmpty() || row.id == ToolId::ModifyText) continue;
-        QTest::newRow(qPrintable(row.undoName)) << int(row.id) << 1;
-    }
+    QTest::addColumn<QString>("name");
+    QTest::newRow("pencil") << int(ToolId::Pencil) << QStringLiteral("铅笔");
+    QTest::newRow("line") << int(ToolId::Line) << QStringLiteral("直线");
+    QTest::newRow("rectangle") << int(ToolId::Rectangle) << QStringLiteral("矩形");
+    QTest::newRow("filled rectangle") << int(ToolId::FilledRectangle) << QStringLiteral("实心矩形");
+    QTest::newRow("ellipse") << int(ToolId::Ellipse) << QStringLiteral("椭圆");
+    QTest::newRow("filled ellipse") << int(ToolId::FilledEllipse) << QStringLiteral("实心椭圆");
+    QTest::newRow("rounded rectangle") << int(ToolId::RoundRect) << QStringLiteral("圆角矩形");
+    QTest::newRow("filled rounded rectangle")
+        << int(ToolId::FilledRoundRect) << QStringLiteral("实心圆角矩形");
+    QTest::newRow("polygon") << int(ToolId::Polygon) << QStringLiteral("多边形");
+    QTest::newRow("filled polygon") << int(ToolId::FilledPolygon) << QStringLiteral("实心多边形");
+    QTest::newRow("spray") << int(ToolId::Spray) << QStringLiteral("喷枪");
+    QTest::newRow("eraser") << int(ToolId::Eraser) << QStringLiteral("橡皮擦");
+    QTest::newRow("curve") << int(ToolId::Curve) << QStringLiteral("曲线");
 }
 
 void TestTools::snapshotsPerTool() {
     QFETCH(int, tool);
-    QFETCH(int, increase);
+    QFETCH(QString, name);
     setGridText(m_child->CurGrid, QStringLiteral("before"));
     m_child->ReDrawAll();
     choose(ToolId(tool));
@@ -507,9 +532,9 @@ void TestTools::snapshotsPerTool() {
     hover({20, 20});
     press({20, 20});
     release({20, 20});
-    QCOMPARE(m_child->ChangeCount, changes + increase);
+    QCOMPARE(m_child->ChangeCount, changes + 1);
     QCOMPARE(m_child->UndoState, 1);
-    QCOMPARE(m_child->UndoName, toolRow(ToolId(tool)).undoName);
+    QCOMPARE(m_child->UndoName, name);
     QCOMPARE(gridText(m_child->UndoGrid, 3, 1), QStringLiteral("before"));
 }
 
@@ -538,6 +563,49 @@ void TestTools::reentrantMovesAreDropped() {
     QVERIFY(!m_child->ShownGrid.at(3, 1).isBlank());
     QCOMPARE(m_child->InMouseMove, 0);
     release({6, 1});
+}
+
+void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
+    m_child->GridWidth = 6;
+    m_child->GridHeight = 3;
+    m_child->ReDrawAll();
+    QTemporaryDir dir;
+    // A polygon of two vertices with its rubber band to the pointer: not in the drawing, but on the canvas.
+    choose(ToolId::Polygon);
+    hover({0, 0});
+    click({0, 0});
+    click({4, 0});
+    hover({4, 2});
+    QCOMPARE(drawn(6, 3), art({"......", "......", "......"}));
+    const QString path = dir.filePath(QStringLiteral("band.txt"));
+    m_platform.saveNames << path;
+    m_main->findChild<QAction*>(QStringLiteral("S1"))->trigger();
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xA1\xA1\r\n"
+                                     "\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xBB\xAD\xA1\xA1\r\n"
+                                     "\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\r\n"));
+    QCOMPARE(m_child->PolyCount, 2); // saving leaves the polygon unfinished
+
+    // A curve's first line, printed while it waits for its second drag.
+    press({5, 2}, Qt::RightButton);
+    release({5, 2}, Qt::RightButton);
+    choose(ToolId::Curve);
+    stroke({{1, 1}, {3, 1}, {5, 1}});
+    QCOMPARE(m_child->CurveStage, 1);
+    QCOMPARE(drawn(6, 3), art({"......", "......", "......"}));
+    const QString pdf = dir.filePath(QStringLiteral("curve.pdf"));
+    m_platform.printAnswers << true;
+    m_platform.printPdf = pdf;
+    m_main->findChild<QAction*>(QStringLiteral("P2"))->trigger();
+    QVERIFY(QFile::exists(pdf));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("画画画画")), qPrintable(text));
 }
 
 QTEST_MAIN(TestTools)

@@ -1,0 +1,16 @@
+// What the commands need from the frame: the active drawing, a new drawing of
+// a given size, and the platform.
+#pragma once
+
+class Drawing;
+class Platform;
+
+class DrawingHost {
+public:
+    virtual ~DrawingHost() = default;
+    // The drawing the commands act on, or nullptr when none is open.
+    virtual Drawing* activeDrawing() const = 0;
+    // Opens a new, empty drawing window of width x height cells (1 to 100 each) and makes it active.
+    virtual Drawing& createDrawing(int width, int height) = 0;
+    virtual Platform& platform() = 0;
+};

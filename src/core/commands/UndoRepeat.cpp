@@ -1,0 +1,59 @@
+// Undo and repeat.
+#include "UndoRepeat.h"
+
+#include "FunctionCommand.h"
+#include "core/model/Drawing.h"
+#include "core/model/FloatingBlock.h"
+
+void undoLastOperation(ChildDocument& doc) {
+    ++doc.ChangeCount;
+    if (doc.PasteActive == 1) {
+        commitFloatingBlock(doc);
+        doc.SelRect = {};
+    }
+    doc.swapUndo();
+    doc.UndoState = 2;
+}
+
+void repeatLastOperation(ChildDocument& doc) {
+    ++doc.ChangeCount;
+    doc.swapUndo();
+    doc.UndoState = 1;
+}
+
+UndoMenuState undoMenuState(const ChildDocument* doc) {
+    UndoMenuState s;
+    s.undoCaption = QStringLiteral("撤消(&U)");
+    s.repeatCaption = QStringLiteral("重复(&R)");
+    if (!doc) return s;
+    if (doc->UndoState == 1) {
+        s.undoCaption = QStringLiteral("撤消") + doc->UndoName + QStringLiteral("(&U)");
+        s.undoEnabled = true;
+    } else if (doc->UndoState == 2) {
+        s.repeatCaption = QStringLiteral("重复") + doc->UndoName + QStringLiteral("(&R)");
+        s.repeatEnabled = true;
+    }
+    return s;
+}
+
+std::unique_ptr<Command> makeUndoCommand(DrawingHost& host) {
+    return std::make_unique<DrawingCommand>(
+        host,
+        [](Drawing& d) {
+            undoLastOperation(d);
+            d.ReDrawAll();
+        },
+        [](const Drawing& d) { return undoMenuState(&d).undoEnabled; },
+        [](const Drawing* d) { return undoMenuState(d).undoCaption; });
+}
+
+std::unique_ptr<Command> makeRepeatCommand(DrawingHost& host) {
+    return std::make_unique<DrawingCommand>(
+        host,
+        [](Drawing& d) {
+            repeatLastOperation(d);
+            d.ReDrawAll();
+        },
+        [](const Drawing& d) { return undoMenuState(&d).repeatEnabled; },
+        [](const Drawing* d) { return undoMenuState(d).repeatCaption; });
+}

@@ -1,0 +1,49 @@
+// Document state of a drawing window.
+#include "ChildDocument.h"
+
+#include "core/text/GbkText.h"
+
+#include <algorithm>
+
+ChildDocument::ChildDocument(const QString& brushText) {
+    setBrushText(brushText);
+}
+
+void ChildDocument::setBrushText(const QString& text) {
+    BrushText = text;
+    const QByteArray bytes = unicodeToGbk(text);
+    // The tools use two bytes; anything longer than the buffer is cut, keeping the final 0.
+    const qsizetype n = std::min<qsizetype>(bytes.size(), qsizetype(BrushBytes.size()) - 1);
+    std::copy_n(bytes.constData(), n, BrushBytes.begin());
+    BrushBytes[n] = 0;
+}
+
+void ChildDocument::resetForShow() {
+    CurveStage = 0;
+    PolyCount = 0;
+    SkipNextPress = 0;
+    ReselectPending = 0;
+    SelRect = {};
+    PasteActive = 0;
+    PasteTransparent = 0;
+    PasteLines.clear();
+    CellWidth = kCellSize;
+    CellHeight = kCellSize;
+    UndoState = 0;
+    InMouseMove = 0;
+    ChangeCount = 0;
+    SavedCount = 0;
+}
+
+void ChildDocument::takeUndoSnapshot(const QString& name) {
+    UndoState = 1;
+    UndoName = name;
+    ++ChangeCount;
+    UndoGrid.copyArea(CurGrid, GridWidth, GridHeight);
+}
+
+void ChildDocument::swapUndo() {
+    TempGrid.copyArea(CurGrid, GridWidth, GridHeight);
+    CurGrid.copyArea(UndoGrid, GridWidth, GridHeight);
+    UndoGrid.copyArea(TempGrid, GridWidth, GridHeight);
+}

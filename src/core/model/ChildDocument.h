@@ -1,0 +1,66 @@
+// Everything a drawing window owns apart from its widgets: size, the four
+// grids, counters, undo snapshot, brush text, and the state pointer tools keep
+// between events. The drawing window inherits it, so its fields go by these names.
+#pragma once
+
+#include "CharGrid.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+// A rectangle of cells; Left and Top inclusive, Right and Bottom exclusive.
+struct CellRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+
+    friend bool operator==(const CellRect&, const CellRect&) = default;
+};
+
+class ChildDocument {
+public:
+    // Construction state: a 50 x 50 drawing of spaces with the given brush text.
+    explicit ChildDocument(const QString& brushText = QStringLiteral("画"));
+
+    // Sets BrushText and BrushBytes (its GBK bytes and a 0).
+    void setBrushText(const QString& text);
+    // The state the show event resets.
+    void resetForShow();
+    // The first step of every undoable operation: remember the drawing as it is now.
+    void takeUndoSnapshot(const QString& name);
+    // Exchanges the current and undo grids over the area in use, through the scratch grid.
+    void swapUndo();
+
+    QString FileName;
+    int GridWidth = 50;
+    int GridHeight = 50;
+    CharGrid CurGrid{CharCell::blank()};
+    CharGrid TempGrid{CharCell::zero()};
+    CharGrid ShownGrid{CharCell::blank()};
+    int UndoState = 0;
+    CharGrid UndoGrid{CharCell::zero()};
+    QString UndoName;
+    int ChangeCount = 0;
+    int SavedCount = 0;
+    int FontSize = 10;
+    QString FontName = QStringLiteral("Fixedsys"); // the canvas font's stored name
+    QString BrushText;
+    std::array<char, 8> BrushBytes{};
+    int CellWidth = kCellSize;
+    int CellHeight = kCellSize;
+    int AnchorX = 0, AnchorY = 0;
+    int LastX = 0, LastY = 0;
+    std::array<QPoint, 20> PolyPoints{};
+    int PolyCount = 0;
+    int SkipNextPress = 0;
+    CellRect SelRect;
+    QList<QByteArray> PasteLines;
+    int PasteActive = 0;
+    int PasteTransparent = 0;
+    std::array<QPoint, 5> CurvePoints{};
+    int CurveStage = 0;
+    int ReselectPending = 0;
+    int InMouseMove = 0;
+};

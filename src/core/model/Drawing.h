@@ -1,0 +1,18 @@
+// A drawing as commands and tools see it: the document with the two ways its
+// grids reach the screen and the caption of its window. The drawing window
+// implements it; tests implement it over a bare canvas.
+#pragma once
+
+#include "ChildDocument.h"
+
+class Drawing : public ChildDocument {
+public:
+    using ChildDocument::ChildDocument;
+    virtual ~Drawing() = default;
+
+    // Paints the cells whose current text differs from what the canvas shows.
+    virtual void ReDraw() = 0;
+    // Repaints the whole canvas: grid lines and every cell.
+    virtual void ReDrawAll() = 0;
+    virtual void setCaption(const QString& caption) = 0;
+};

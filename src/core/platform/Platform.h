@@ -1,0 +1,37 @@
+// Everything the program asks of the outside world that a command may need:
+// message boxes, file names, the clipboard, the system's programs, folders and
+// the clock. Windows and commands talk to this interface only, so tests can
+// script every answer and nothing ever blocks on a modal window.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageKind { Information, Warning, Error, Question };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box over the window the user works in.
+    virtual MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
+                                     MessageKind kind) = 0;
+
+    // File dialogs return an empty string when cancelled. The save dialog asks
+    // no overwrite question of its own: the program asks it.
+    virtual QString openFileName(const QString& filter, const QString& initialName) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& initialName) = 0;
+
+    virtual QString clipboardText() = 0;
+
+    // Opens a file or address with the system's program for it.
+    virtual bool openExternal(const QUrl& url) = 0;
+
+    // The folder that holds the program file, without a trailing separator.
+    virtual QString programDir() = 0;
+
+    virtual qint64 clockMs() = 0;
+};

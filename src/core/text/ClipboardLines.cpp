@@ -1,0 +1,26 @@
+// Clipboard lines for a new drawing.
+#include "ClipboardLines.h"
+
+#include "GbkText.h"
+#include "TextLines.h"
+#include "core/model/ChildDocument.h"
+
+#include <algorithm>
+
+ClipboardLines ClipboardLines::read(const QString& text) {
+    ClipboardLines c;
+    c.lines = splitLines(unicodeToGbk(text));
+    c.usable = c.lines.size() >= 3;
+    if (!c.usable) return c;
+    const qsizetype first = c.lines.first().size();
+    c.rectangular =
+        std::all_of(c.lines.begin(), c.lines.end(), [&](const QByteArray& l) { return l.size() == first; });
+    c.width = int(std::min<qsizetype>(first / 2, 1 << 30));
+    c.height = int(std::min<qsizetype>(c.lines.size(), 1 << 30));
+    return c;
+}
+
+void ClipboardLines::fill(ChildDocument& doc) const {
+    layOutLines(unpairedLines(lines), rectangular, doc.GridWidth, doc.GridHeight,
+                [&](int col, int row, CharCell cell) { doc.CurGrid.at(col, row) = cell; });
+}

@@ -1,0 +1,21 @@
+// What New makes of the clipboard text: its lines as GBK bytes, whether they
+// form a block that New can propose, and the fill of a new drawing from them.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class ChildDocument;
+
+struct ClipboardLines {
+    QList<QByteArray> lines;
+    bool usable = false;       // three lines or more: the drawing may start from them
+    bool rectangular = false;  // usable, and every line as long as the first
+    int width = 0, height = 0; // the size of a rectangular block, not limited to 100
+
+    static ClipboardLines read(const QString& text);
+
+    // Writes the lines into the drawing's area in use: by rows when rectangular, else flowed.
+    void fill(ChildDocument& doc) const;
+};

@@ -1,0 +1,105 @@
+// Text file reading, layout and writing.
+#include "TextFile.h"
+
+#include "TextLines.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+
+TextScan scanText(QIODevice& device) {
+    TextScan scan;
+    LineSplitter splitter(
+        [&](QByteArray&& head, qint64 length) {
+            if (scan.lineCount == 0)
+                scan.firstLength = length;
+            else if (length != scan.firstLength)
+                scan.rectangular = false;
+            scan.maxLength = std::max(scan.maxLength, length);
+            if (scan.lines.size() < TextScan::kMaxLines) scan.lines.append(std::move(head));
+            ++scan.lineCount;
+        },
+        TextScan::kKeepBytes);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = device.read(chunk.data(), chunk.size());
+        if (n < 0) {
+            scan.error = device.errorString();
+            return scan;
+        }
+        if (n == 0 || !splitter.feed(QByteArrayView(chunk.constData(), n))) break;
+    }
+    splitter.finish();
+    return scan;
+}
+
+TextScan scanTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        TextScan scan;
+        scan.error = file.errorString();
+        return scan;
+    }
+    return scanText(file);
+}
+
+TextScan scanTextBytes(QByteArrayView bytes) {
+    QByteArray copy = bytes.toByteArray();
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return scanText(buffer);
+}
+
+OpenedText layoutText(const TextScan& scan) {
+    OpenedText out;
+    if (scan.lineCount == 0) {
+        out.error = QStringLiteral("文件为空，无法打开");
+        return out;
+    }
+    const QList<QByteArray> lines = unpairedLines(scan.lines);
+    if (scan.rectangular) {
+        out.height = scan.lineCount > 99 ? kGridMax : int(scan.lineCount);
+        out.width = scan.firstLength / 2 > 99 ? kGridMax : int(scan.firstLength / 2);
+    } else {
+        out.width = scan.maxLength / 2 > 99 ? kGridMax : int(scan.maxLength / 2);
+    }
+    if (out.width < 1) {
+        out.error = QStringLiteral("文件中没有可以放入字符格的内容（每行不足两个字节），无法打开");
+        return out;
+    }
+    if (!scan.rectangular) out.height = flowText(lines, out.width, kGridMax, nullptr);
+    layOutLines(lines, scan.rectangular, out.width, out.height,
+                [&](int col, int row, CharCell cell) { out.grid.at(col, row) = cell; });
+    return out;
+}
+
+QByteArray drawingFileBytes(const CharGrid& grid, int width, int height) {
+    QByteArray out;
+    out.reserve(qsizetype(height) * (2 * width + 2));
+    QByteArray line;
+    for (int r = 0; r < height; ++r) {
+        line.resize(2 * width);
+        for (int c = 0; c < width; ++c) {
+            const CharCell& cell = grid.at(c, r);
+            // A zero byte would end the line for every reader; it is written as a space.
+            line[2 * c] = cell.b0 ? char(cell.b0) : ' ';
+            line[2 * c + 1] = cell.b1 ? char(cell.b1) : ' ';
+        }
+        pairSpaces(line);
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit()) return file.errorString();
+    return {};
+}

@@ -1,0 +1,45 @@
+// Steps the tools share.
+#include "ToolContext.h"
+
+#include "core/model/Drawing.h"
+
+CharCell ToolContext::brushCell() const {
+    const quint8 a = quint8(doc.BrushBytes[0]);
+    if (a == 0) return CharCell::blank();
+    const quint8 b = quint8(doc.BrushBytes[1]);
+    return CharCell::of(a, b ? b : quint8(' '));
+}
+
+void ToolContext::setCellDirect(QPoint cell, CharCell value) {
+    host.paintText(cell.x(), cell.y(), value);
+    doc.CurGrid.at(cell.x(), cell.y()) = value;
+    doc.ShownGrid.at(cell.x(), cell.y()) = value;
+}
+
+void ToolContext::stampRaster() {
+    raster.stamp(doc.CurGrid, doc.GridWidth, doc.GridHeight, brushCell());
+}
+
+void ToolContext::showPreview() {
+    doc.TempGrid.copyArea(doc.CurGrid, doc.GridWidth, doc.GridHeight);
+    stampRaster();
+    doc.ReDraw();
+    doc.CurGrid.copyArea(doc.TempGrid, doc.GridWidth, doc.GridHeight);
+}
+
+void ToolContext::commitPreview() {
+    doc.CurGrid.copyArea(doc.ShownGrid, doc.GridWidth, doc.GridHeight);
+}
+
+void ToolContext::remember(QPoint cell) {
+    doc.LastX = cell.x();
+    doc.LastY = cell.y();
+}
+
+QPoint ToolContext::last() const {
+    return {doc.LastX, doc.LastY};
+}
+
+QPoint ToolContext::anchor() const {
+    return {doc.AnchorX, doc.AnchorY};
+}

@@ -1,0 +1,114 @@
+// Pointer handling and dispatch to the gestures.
+#include "ToolController.h"
+
+#include "core/model/Drawing.h"
+#include "core/model/FloatingBlock.h"
+
+#include <algorithm>
+
+namespace {
+
+class MoveGuard {
+public:
+    explicit MoveGuard(int& flag) : m_flag(flag) { m_flag = 1; }
+    ~MoveGuard() { m_flag = 0; }
+
+private:
+    int& m_flag;
+};
+
+} // namespace
+
+ToolController::ToolController(Drawing& doc, ToolHost& host) : m_ctx(doc, host) {}
+
+Gesture& ToolController::gestureOf(const ToolRow& tool) {
+    switch (tool.gesture) {
+    case GestureKind::Select:
+        return m_select;
+    case GestureKind::Freehand:
+        return m_freehand;
+    case GestureKind::TwoPoints:
+        return m_twoPoints;
+    case GestureKind::SeveralDrags:
+        return m_severalDrags;
+    case GestureKind::PointByPoint:
+        return m_pointByPoint;
+    case GestureKind::OnePoint:
+        return m_onePoint;
+    case GestureKind::ModifyText:
+    case GestureKind::TextBanner:
+        break;
+    }
+    return m_none;
+}
+
+QPoint ToolController::cellAt(QPoint pixel) const {
+    const Drawing& doc = m_ctx.doc;
+    const QPoint p = pixel + hotSpotOffset(m_cursor);
+    // Division truncating towards zero, then clamping: a pointer outside the drawing acts on the nearest
+    // edge cell.
+    const int col = std::clamp(p.x() / doc.CellWidth, 0, doc.GridWidth - 1);
+    const int row = std::clamp(p.y() / doc.CellHeight, 0, doc.GridHeight - 1);
+    return {col, row};
+}
+
+bool ToolController::takeBrushChanged() {
+    return std::exchange(m_ctx.brushChanged, false);
+}
+
+void ToolController::press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId id) {
+    Drawing& doc = m_ctx.doc;
+    const Pointer p{cellAt(pixel), buttons, mods};
+    if (p.left()) {
+        if (doc.SkipNextPress == 1) {
+            doc.SkipNextPress = 0;
+            return;
+        }
+        if (m_ctx.host.commitEditBox()) doc.ReDraw();
+        const ToolRow& tool = toolRow(id);
+        Gesture& gesture = gestureOf(tool);
+        if (!gesture.keepsSelectionAt(m_ctx, p.cell)) {
+            if (doc.PasteActive == 1) commitFloatingBlock(doc);
+            doc.SelRect = {};
+            doc.ReDrawAll();
+        }
+        gesture.press(m_ctx, tool, p);
+    } else if (p.right()) {
+        // The right button abandons a polygon or curve in progress.
+        for (Gesture* g : m_spanning)
+            if (g->inProgress(m_ctx)) g->cancel(m_ctx);
+    }
+}
+
+void ToolController::move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId id) {
+    Drawing& doc = m_ctx.doc;
+    if (doc.InMouseMove == 1) return; // a move that arrives while one is handled is dropped
+    MoveGuard guard(doc.InMouseMove);
+    const ToolRow& tool = toolRow(id);
+    m_cursor = tool.cursor;
+    const Pointer p{cellAt(pixel), buttons, mods};
+    Gesture& gesture = gestureOf(tool);
+    // The first move after another tool was chosen abandons a polygon or curve in progress.
+    for (Gesture* g : m_spanning)
+        if (g != &gesture && g->inProgress(m_ctx)) g->cancel(m_ctx);
+    gesture.hover(m_ctx, tool, p);
+    if (p.left()) gesture.move(m_ctx, tool, p);
+}
+
+void ToolController::release(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers mods, ToolId id) {
+    const ToolRow& tool = toolRow(id);
+    gestureOf(tool).release(m_ctx, tool, Pointer{cellAt(pixel), button, mods});
+}
+
+void ToolController::doubleClick(ToolId id) {
+    const ToolRow& tool = toolRow(id);
+    gestureOf(tool).doubleClick(m_ctx, tool);
+}
+
+void ToolController::sprayTick() {
+    sprayTick([this] { return quint32(m_ctx.random()); });
+}
+
+void ToolController::sprayTick(const std::function<quint32()>& next) {
+    FreehandGesture::sprayTick(m_ctx, next);
+}

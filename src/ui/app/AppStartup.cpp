@@ -1,0 +1,34 @@
+// Application start-up.
+#include "AppStartup.h"
+
+#include "TMainForm.h"
+#include "core/render/CanvasFont.h"
+#include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/TNewForm.h"
+#include "ui/platform/UiPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+
+void setupApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Runeboard"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Runeboard"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setOrganizationName(QStringLiteral("Runeboard"));
+    // The program names Windows fonts; these are what stands in for them here.
+    const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
+    QFont::insertSubstitution(QStringLiteral("宋体"), chinese);
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), chinese);
+    QFont::insertSubstitution(kCanvasFontName, servingFamily(kCanvasFontName));
+    // An explicit size: without one, menus elided their items.
+    QFont ui(chinese);
+    ui.setPointSize(9);
+    app.setFont(ui);
+}
+
+std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
+    auto main = std::make_unique<TMainForm>(platform);
+    main->setNewForm(new TNewForm(platform, main.get()));
+    main->setAboutForm(new TAboutForm(main.get()));
+    return main;
+}

@@ -1,0 +1,574 @@
+// Main frame: construction, wiring, palette, View and Window menus, Help.
+#include "TMainForm.h"
+
+#include "CommandBinder.h"
+#include "Icons.h"
+#include "Links.h"
+#include "NewCommand.h"
+#include "core/commands/FunctionCommand.h"
+#include "core/commands/UndoRepeat.h"
+#include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/TNewForm.h"
+#include "ui/document/TChildForm.h"
+#include "ui/platform/UiPlatform.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int kWheelStep = 120; // one notch of a standard mouse wheel
+constexpr int kWheelScroll = 10;
+
+QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint, const char* icon) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    b->setFixedSize(28, 28);
+    b->setIconSize(QSize(20, 20));
+    if (icon) b->setIcon(svgIcon(QLatin1String(icon)));
+    return b;
+}
+
+} // namespace
+
+TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_printing(platform) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Runeboard"));
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/runeboard.svg")));
+    resize(624, 450);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+
+    m_commands = new CommandBinder(this);
+    m_commands->setObjectName(QStringLiteral("Commands"));
+    // The standard window actions act on the client area, which the menus need first.
+    m_mdi = new QMdiArea;
+    buildMenus();
+    buildToolBar();
+
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildPalette();
+    layout->addWidget(CoolBar1);
+    m_mdi->setObjectName(QStringLiteral("ClientArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->viewport()->installEventFilter(this);
+    layout->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+
+    StatusBar1 = new QStatusBar;
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(19 + 4);
+    m_statusPanel = new QLabel;
+    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusBar1->addWidget(m_statusPanel, 1);
+    setStatusBar(StatusBar1);
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &TMainForm::updateWindowActions);
+    updateWindowActions();
+}
+
+TMainForm::~TMainForm() {
+    // The drawing windows go with the frame; nothing is to be updated for them on the way.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    for (TChildForm* child : children()) disconnect(child, nullptr, this, nullptr);
+}
+
+QAction* TMainForm::addItem(QMenu* menu, const char* name, const QString& caption,
+                            std::unique_ptr<Command> command, const QKeySequence& shortcut) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+    if (command) m_commands->bind(a, std::move(command));
+    return a;
+}
+
+void TMainForm::addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+namespace {
+
+std::unique_ptr<Command> always(std::function<void()> run) {
+    return std::make_unique<FunctionCommand>(std::move(run));
+}
+
+// A command that is not part of the program yet: its item stays disabled rather than pretend.
+std::unique_ptr<Command> notYet() {
+    return std::make_unique<FunctionCommand>([] {}, [] { return false; });
+}
+
+} // namespace
+
+void TMainForm::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto menu = [&](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Item"));
+        return m;
+    };
+    auto onDrawing = [this](DrawingCommand::Run run) {
+        return std::make_unique<DrawingCommand>(*this, std::move(run));
+    };
+
+    QMenu* N1 = menu("N1", QStringLiteral("文件(&F)"));
+    auto newCommand = std::make_unique<NewCommand>(*this, m_platform);
+    m_new = newCommand.get();
+    addItem(N1, "N3", QStringLiteral("新建(&N)"), std::move(newCommand), QKeySequence(Qt::CTRL | Qt::Key_N));
+    addItem(N1, "O1", QStringLiteral("打开(&O)"), always([this] { m_files.open(); }),
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(N1, "N17", QStringLiteral("导入图片(&D)"), notYet());
+    addSeparator(N1, "N6");
+    addItem(N1, "S1", QStringLiteral("保存(&S)"), onDrawing([this](Drawing& d) { m_files.save(d); }),
+            QKeySequence(Qt::CTRL | Qt::Key_S));
+    addItem(N1, "N4", QStringLiteral("另存为(&A)"), onDrawing([this](Drawing& d) { m_files.saveAs(d); }));
+    addSeparator(N1, "N5");
+    addItem(N1, "E2", QStringLiteral("打印设置(&E)"), always([this] { m_printing.setup(); }));
+    addItem(N1, "P2", QStringLiteral("打印(&P)"), onDrawing([this](Drawing& d) { m_printing.print(d); }),
+            QKeySequence(Qt::CTRL | Qt::Key_P));
+    addSeparator(N1, "N15");
+    addItem(N1, "Q1", QStringLiteral("退出(&X)"), always([this] { close(); }));
+    connect(N1, &QMenu::aboutToShow, this, &TMainForm::N1Click);
+
+    QMenu* E1 = menu("E1", QStringLiteral("编辑(&E)"));
+    addItem(E1, "U1", QStringLiteral("撤消(&U)"), makeUndoCommand(*this), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addItem(E1, "N26", QStringLiteral("重复(&R)"), makeRepeatCommand(*this), QKeySequence(Qt::Key_F4));
+    addSeparator(E1, "N7");
+    addItem(E1, "C1", QStringLiteral("剪切(&T)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(E1, "C2", QStringLiteral("复制(&C)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(E1, "P1", QStringLiteral("粘贴(&P)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    addItem(E1, "L1", QStringLiteral("删除(&D)"), notYet(), QKeySequence(Qt::Key_Delete));
+    addSeparator(E1, "N20");
+    addItem(E1, "A1", QStringLiteral("全选(&A)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    addItem(E1, "N27", QStringLiteral("不选(&N)"), notYet());
+    addItem(E1, "N21", QStringLiteral("清空(&L)"), notYet());
+    connect(E1, &QMenu::aboutToShow, this, &TMainForm::E1Click);
+
+    QMenu* N2 = menu("N2", QStringLiteral("视图(&V)"));
+    N18 = addItem(N2, "N18", QStringLiteral("标准工具栏(&S)"), always([this] { toggleBar(N18, ToolBar1); }));
+    N19 = addItem(N2, "N19", QStringLiteral("作图工具箱(&T)"), always([this] { toggleBar(N19, CoolBar1); }));
+    N29 = addItem(N2, "N29", QStringLiteral("状态栏(&Z)"), always([this] { toggleBar(N29, StatusBar1); }));
+    for (QAction* a : {N18, N19, N29}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+
+    // The frame's standard window actions, enabled while a drawing exists; the Window menu's items are
+    // bound to them.
+    ActionList1 = new QObject(this);
+    ActionList1->setObjectName(QStringLiteral("ActionList1"));
+    auto windowAction = [&](const char* name, std::function<void()> run) {
+        auto* a = new QAction(ActionList1);
+        a->setObjectName(QLatin1String(name));
+        m_commands->bind(a, std::make_unique<FunctionCommand>(
+                                std::move(run), [this] { return !m_mdi->subWindowList().isEmpty(); }));
+        return a;
+    };
+    QMenu* N8 = menu("N8", QStringLiteral("窗口(&W)"));
+    const struct {
+        const char* item;
+        QString caption;
+        QAction* action;
+    } windowItems[] = {
+        {"N9", QStringLiteral("层叠(&C)"),
+         windowAction("WindowCascade1", [this] { m_mdi->cascadeSubWindows(); })},
+        {"N10", QStringLiteral("水平平铺(&H)"),
+         windowAction("WindowTileHorizontal1", [this] { tileWindows(Qt::Horizontal); })},
+        {"N11", QStringLiteral("竖直平铺(&V)"),
+         windowAction("WindowTileVertical1", [this] { tileWindows(Qt::Vertical); })},
+        {"N12", QStringLiteral("排列图标(&A)"), windowAction("WindowArrange1", [this] { arrangeIcons(); })},
+        {"N16", QStringLiteral("最小化(&M)"), windowAction("WindowMinimizeAll1", [this] { minimizeAll(); })},
+    };
+    for (const auto& w : windowItems) {
+        QAction* item = addItem(N8, w.item, w.caption, nullptr);
+        QAction* action = w.action;
+        connect(item, &QAction::triggered, action, &QAction::trigger);
+        connect(action, &QAction::changed, item, [item, action] { item->setEnabled(action->isEnabled()); });
+        item->setEnabled(action->isEnabled());
+    }
+    connect(N8, &QMenu::aboutToShow, this, &TMainForm::updateWindowActions);
+
+    QMenu* H1 = menu("H1", QStringLiteral("帮助(&H)"));
+    addItem(H1, "N14", QStringLiteral("关于(&A)"), always([this] {
+                if (m_about) m_platform.execDialog(*m_about);
+            }));
+    addItem(H1, "N13", QStringLiteral("帮助(&H)"), always([this] {
+                m_platform.openExternal(QUrl::fromLocalFile(m_platform.programDir() + links::kHelpPage));
+            }));
+    addSeparator(H1, "N22");
+    addItem(H1, "N23", QStringLiteral("软件主页(&W)"),
+            always([this] { m_platform.openExternal(QUrl(links::kHomePage)); }));
+    addItem(H1, "N24", QStringLiteral("联系作者(&E)"),
+            always([this] { m_platform.openExternal(QUrl(links::kContactMail)); }));
+}
+
+void TMainForm::buildToolBar() {
+    ToolBar1 = new QToolBar;
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(33);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    struct Button {
+        int group;
+        const char* name;
+        QString hint;
+        const char* icon;
+        const char* command; // the menu item whose command the button runs
+        bool built;          // false: its command is not part of the program yet
+    };
+    const Button buttons[] = {
+        {1, "SpeedButton12", QStringLiteral("新建"), ":/icons/new.svg", "N3", true},
+        {1, "SpeedButton11", QStringLiteral("打开"), ":/icons/open.svg", "O1", true},
+        {1, "SpeedButton10", QStringLiteral("保存"), ":/icons/save.svg", "S1", true},
+        {2, "SpeedButton6", QStringLiteral("打印"), ":/icons/print.svg", "P2", true},
+        {3, "SpeedButton29", QStringLiteral("导入图片"), ":/icons/import-picture.svg", "N17", false},
+        {4, "SpeedButton9", QStringLiteral("剪切"), ":/icons/cut.svg", "C1", false},
+        {4, "SpeedButton8", QStringLiteral("复制"), ":/icons/copy.svg", "C2", false},
+        {4, "SpeedButton7", QStringLiteral("粘贴"), ":/icons/paste.svg", "P1", false},
+        {5, "SpeedButton4", QStringLiteral("访问软件主页"), ":/icons/home.svg", "N23", true},
+        {5, "SpeedButton3", QStringLiteral("发EMAIL给作者"), ":/icons/mail.svg", "N24", true},
+        {5, "SpeedButton2", QStringLiteral("帮助"), ":/icons/help.svg", "N13", true},
+    };
+    int group = 0;
+    for (const Button& b : buttons) {
+        if (b.group != group) {
+            ToolBar1->addSeparator()->setObjectName(QStringLiteral("ToolSeparator%1").arg(b.group));
+            group = b.group;
+        }
+        QToolButton* button = makeButton(ToolBar1, b.name, b.hint, b.icon);
+        m_commands->bindButton(button, QLatin1String(b.command));
+        button->setEnabled(b.built);
+        ToolBar1->addWidget(button);
+    }
+}
+
+void TMainForm::buildPalette() {
+    CoolBar1 = new QFrame;
+    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+    CoolBar1->setFixedWidth(75);
+    static_cast<QFrame*>(CoolBar1)->setFrameShape(QFrame::StyledPanel);
+    m_palette = new QButtonGroup(this);
+    m_palette->setObjectName(QStringLiteral("PaletteGroup"));
+    m_palette->setExclusive(true);
+    for (const ToolRow& row : toolTable()) {
+        QToolButton* b = makeButton(CoolBar1, row.button, row.hint, row.icon);
+        b->setCheckable(true);
+        if (!row.caption.isEmpty()) {
+            b->setText(row.caption);
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+        b->move(3 + 32 * (row.column - 1), 2 + 32 * (row.row - 1));
+        m_palette->addButton(b, int(row.id));
+        const ToolId id = row.id;
+        connect(b, &QToolButton::clicked, this, [this, id] { PaletteButtonClick(id); });
+    }
+    m_palette->button(int(ToolId::Select))->setChecked(true);
+
+    SpeedButton17 = new QToolButton(CoolBar1);
+    SpeedButton17->setObjectName(QStringLiteral("SpeedButton17"));
+    SpeedButton17->setGeometry(19, 298, 30, 28);
+    SpeedButton17->setText(QStringLiteral("画"));
+    SpeedButton17->setToolTip(QStringLiteral("画笔文本 单击修改"));
+    QFont brushFont(QStringLiteral("宋体"));
+    brushFont.setPixelSize(13);
+    SpeedButton17->setFont(brushFont);
+    SpeedButton17->setStyleSheet(QStringLiteral("QToolButton { color: black; }"));
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    setWindowTitle(QStringLiteral("Runeboard(符阵画板) V2.0 "));
+    m_cursors[ArrowCursor] = QCursor(Qt::ArrowCursor);
+    for (const CursorResource& c : cursorResources())
+        m_cursors[c.slot] = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));
+    CurrentTool = int(ToolId::Select);
+    NewDocWidth = 50;
+    NewDocHeight = 50;
+    createChild();
+}
+
+QCursor TMainForm::cursorForSlot(int slot) const {
+    return slot >= 0 && slot < int(m_cursors.size()) ? m_cursors[slot] : QCursor(Qt::ArrowCursor);
+}
+
+TChildForm* TMainForm::createChild() {
+    auto* child = new TChildForm(*this, brushCaption(), NewDocWidth, NewDocHeight);
+    child->setWindowIcon(windowIcon());
+    m_mdi->addSubWindow(child);
+    child->scrollArea()->viewport()->installEventFilter(this);
+    connect(child, &QObject::destroyed, this, &TMainForm::updateWindowActions, Qt::QueuedConnection);
+    child->show();
+    // The whole drawing where it fits, else as much of it as the frame has room for.
+    const QSize room = m_mdi->viewport()->size();
+    const QSize want = child->preferredSize();
+    child->resize(std::min(want.width(), room.width()), std::min(want.height(), room.height()));
+    m_mdi->setActiveSubWindow(child);
+    updateWindowActions();
+    return child;
+}
+
+Drawing* TMainForm::activeDrawing() const {
+    return activeChild();
+}
+
+Drawing& TMainForm::createDrawing(int width, int height) {
+    NewDocWidth = width;
+    NewDocHeight = height;
+    return *createChild();
+}
+
+Platform& TMainForm::platform() {
+    return m_platform;
+}
+
+TChildForm* TMainForm::activeChild() const {
+    // currentSubWindow, unlike activeSubWindow, does not depend on the frame having the focus.
+    return qobject_cast<TChildForm*>(m_mdi->currentSubWindow());
+}
+
+QList<TChildForm*> TMainForm::children() const {
+    QList<TChildForm*> list;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (auto* child = qobject_cast<TChildForm*>(w)) list << child;
+    return list;
+}
+
+QString TMainForm::statusText() const {
+    return m_statusPanel->text();
+}
+
+void TMainForm::setStatusText(const QString& text) {
+    m_statusPanel->setText(text);
+}
+
+QString TMainForm::brushCaption() const {
+    return SpeedButton17->text();
+}
+
+void TMainForm::setBrushCaption(const QString& text) {
+    SpeedButton17->setText(text);
+}
+
+void TMainForm::PaletteButtonClick(ToolId tool) {
+    CurrentTool = int(tool);
+    setStatusText(toolRow(tool).helpText);
+}
+
+void TMainForm::toggleBar(QAction* item, QWidget* bar) {
+    // The new state is the opposite of the check mark before the click.
+    const bool on = !bar->isVisibleTo(this);
+    item->setChecked(on);
+    bar->setVisible(on);
+}
+
+void TMainForm::updateWindowActions() {
+    // Which drawing is active, or whether there is one, decides the enabling of most commands.
+    m_commands->refresh();
+}
+
+void TMainForm::tileWindows(Qt::Orientation orientation) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (!w->isMinimized()) windows << w;
+    if (windows.isEmpty()) return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        if (w->isMaximized()) w->showNormal();
+        // Horizontal tiling stacks the windows one above the other, each the full width.
+        if (orientation == Qt::Horizontal) {
+            const int h = area.height() / n;
+            w->setGeometry(0, i * h, area.width(), i == n - 1 ? area.height() - i * h : h);
+        } else {
+            const int wd = area.width() / n;
+            w->setGeometry(i * wd, 0, i == n - 1 ? area.width() - i * wd : wd, area.height());
+        }
+    }
+}
+
+void TMainForm::arrangeIcons() {
+    // Minimised windows in rows along the bottom edge, left to right, wrapping upwards.
+    const QRect area = m_mdi->viewport()->rect();
+    int x = 0, rowBottom = area.height();
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        const QSize s = w->size();
+        if (x > 0 && x + s.width() > area.width()) {
+            x = 0;
+            rowBottom -= s.height();
+        }
+        w->move(x, rowBottom - s.height());
+        x += s.width();
+    }
+}
+
+void TMainForm::minimizeAll() {
+    for (QMdiSubWindow* w : m_mdi->subWindowList()) w->showMinimized();
+}
+
+void TMainForm::FormMouseWheelDown() {
+    if (TChildForm* child = activeChild()) {
+        QScrollBar* bar = child->verticalScrollBar();
+        bar->setValue(bar->value() + kWheelScroll);
+    }
+}
+
+void TMainForm::FormMouseWheelUp() {
+    if (TChildForm* child = activeChild()) {
+        QScrollBar* bar = child->verticalScrollBar();
+        bar->setValue(bar->value() - kWheelScroll);
+    }
+}
+
+bool TMainForm::handleWheel(QWheelEvent* event) {
+    m_wheelRemainder += event->angleDelta().y();
+    while (m_wheelRemainder <= -kWheelStep) {
+        m_wheelRemainder += kWheelStep;
+        FormMouseWheelDown();
+    }
+    while (m_wheelRemainder >= kWheelStep) {
+        m_wheelRemainder -= kWheelStep;
+        FormMouseWheelUp();
+    }
+    event->accept();
+    return true;
+}
+
+void TMainForm::wheelEvent(QWheelEvent* event) {
+    handleWheel(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The drawing windows and the frame's client area leave the wheel to the frame.
+    if (event->type() == QEvent::Wheel) return handleWheel(static_cast<QWheelEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::setNewForm(TNewForm* form) {
+    m_new->setForm(form);
+    m_commands->refresh();
+}
+
+void TMainForm::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) m_files.openFile(path);
+}
+
+bool TMainForm::saveDrawing(TChildForm& child) {
+    return m_files.save(child);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // Each drawing asks its own question; a Cancel (or a save that failed) stops the exit.
+    for (TChildForm* child : children()) {
+        if (!child->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::N1Click() {
+    m_commands->refresh(findChild<QMenu*>(QStringLiteral("N1")));
+}
+
+void TMainForm::E1Click() {
+    m_commands->refresh(findChild<QMenu*>(QStringLiteral("E1")));
+}
+
+// The named handlers run the commands their menu items are bound to.
+void TMainForm::N3Click() {
+    m_commands->run(QStringLiteral("N3"));
+}
+
+void TMainForm::O1Click() {
+    m_commands->run(QStringLiteral("O1"));
+}
+
+void TMainForm::S1Click() {
+    m_commands->run(QStringLiteral("S1"));
+}
+
+void TMainForm::N4Click() {
+    m_commands->run(QStringLiteral("N4"));
+}
+
+void TMainForm::E2Click() {
+    m_commands->run(QStringLiteral("E2"));
+}
+
+void TMainForm::P2Click() {
+    m_commands->run(QStringLiteral("P2"));
+}
+
+void TMainForm::U1Click() {
+    m_commands->run(QStringLiteral("U1"));
+}
+
+void TMainForm::N26Click() {
+    m_commands->run(QStringLiteral("N26"));
+}
+
+void TMainForm::N13Click() {
+    m_commands->run(QStringLiteral("N13"));
+}
+
+void TMainForm::N14Click() {
+    m_commands->run(QStringLiteral("N14"));
+}
+
+void TMainForm::N18Click() {
+    m_commands->run(QStringLiteral("N18"));
+}
+
+void TMainForm::N19Click() {
+    m_commands->run(QStringLiteral("N19"));
+}
+
+void TMainForm::N29Click() {
+    m_commands->run(QStringLiteral("N29"));
+}
+
+void TMainForm::N23Click() {
+    m_commands->run(QStringLiteral("N23"));
+}
+
+void TMainForm::N24Click() {
+    m_commands->run(QStringLiteral("N24"));
+}

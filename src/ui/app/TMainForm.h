@@ -1,0 +1,136 @@
+// The main frame: toolbar, tool palette, menus, status bar and the area that
+// holds the drawing windows. It constructs, wires and delegates; the commands
+// themselves are objects bound to the menu items and toolbar buttons.
+#pragma once
+
+#include "core/commands/DrawingHost.h"
+#include "core/commands/FileCommands.h"
+#include "core/tools/ToolTable.h"
+#include "ui/app/Printing.h"
+#include "ui/document/ChildHost.h"
+
+#include <QCursor>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class CommandBinder;
+class Command;
+class NewCommand;
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class TAboutForm;
+class TChildForm;
+class TNewForm;
+class UiPlatform;
+
+class TMainForm : public QMainWindow, public ChildHost, public DrawingHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(UiPlatform& platform, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void setAboutForm(TAboutForm* form) { m_about = form; }
+    void setNewForm(TNewForm* form);
+
+    // Opens files as if each was chosen in the Open dialog (files named on the command line).
+    void openFiles(const QStringList& paths);
+
+    // ChildHost and DrawingHost
+    Platform& platform() override;
+    bool saveDrawing(TChildForm& child) override;
+    Drawing* activeDrawing() const override;
+    Drawing& createDrawing(int width, int height) override;
+
+    int CurrentTool = 0;
+    int NewDocWidth = 50;
+    int NewDocHeight = 50;
+
+    // The active drawing window, or nullptr.
+    TChildForm* activeChild() const;
+    QList<TChildForm*> children() const;
+    // Creates a drawing window of NewDocWidth x NewDocHeight and shows it.
+    TChildForm* createChild();
+
+    QString statusText() const;
+    void setStatusText(const QString& text);
+    QString brushCaption() const;
+    void setBrushCaption(const QString& text) override;
+    // The cursor loaded into a slot at start-up; the arrow for slot 0.
+    QCursor cursorForSlot(int slot) const override;
+    ToolId currentTool() const override { return ToolId(CurrentTool); }
+
+    QMdiArea* mdiArea() const { return m_mdi; }
+
+public Q_SLOTS:
+    void N1Click();  // File menu opening: enabling
+    void N3Click();  // New
+    void O1Click();  // Open
+    void S1Click();  // Save
+    void N4Click();  // Save as
+    void E2Click();  // Printer setup
+    void P2Click();  // Print
+    void E1Click();  // Edit menu opening: enabling and captions
+    void U1Click();  // Undo
+    void N26Click(); // Repeat
+    void N13Click(); // Help
+    void N14Click(); // About
+    void N18Click(); // View: standard toolbar
+    void N19Click(); // View: tool palette
+    void N29Click(); // View: status bar
+    void N23Click(); // home page
+    void N24Click(); // e-mail to the maker
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Asks about every modified drawing first; any Cancel keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void PaletteButtonClick(ToolId tool);
+    void buildMenus();
+    void buildToolBar();
+    void buildPalette();
+    void updateWindowActions();
+    void tileWindows(Qt::Orientation orientation);
+    void arrangeIcons();
+    void minimizeAll();
+    void toggleBar(QAction* item, QWidget* bar);
+    // Turns wheel movement into whole steps of the frame's wheel handling.
+    bool handleWheel(QWheelEvent* event);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, std::unique_ptr<Command> command,
+                     const QKeySequence& shortcut = {});
+    void addSeparator(QMenu* menu, const char* name);
+
+    UiPlatform& m_platform;
+    FileCommands m_files{*this};
+    Printing m_printing;
+    CommandBinder* m_commands = nullptr;
+    NewCommand* m_new = nullptr;
+    TAboutForm* m_about = nullptr;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* CoolBar1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QButtonGroup* m_palette = nullptr;
+    QToolButton* SpeedButton17 = nullptr;
+    QObject* ActionList1 = nullptr; // the frame's standard window actions
+    QAction* N18 = nullptr;
+    QAction* N19 = nullptr;
+    QAction* N29 = nullptr;
+    std::array<QCursor, 8> m_cursors;
+    int m_wheelRemainder = 0;
+    bool m_shown = false;
+};

@@ -1,0 +1,69 @@
+// A drawing window: one drawing in a child window of the main frame, with its
+// canvas in a scrolling area.
+#pragma once
+
+#include "core/model/Drawing.h"
+#include "core/render/Canvas.h"
+#include "core/tools/ToolController.h"
+
+#include <QMdiSubWindow>
+
+class CanvasWidget;
+class ChildHost;
+class QLineEdit;
+class QScrollArea;
+class QScrollBar;
+class QTimer;
+
+class TChildForm : public QMdiSubWindow, public Drawing, private ToolHost {
+    Q_OBJECT
+public:
+    // brushText is the palette's brush caption; width and height the main
+    // window's size for the next new drawing.
+    TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
+               QWidget* parent = nullptr);
+
+    // Drawing
+    void ReDraw() override;
+    void ReDrawAll() override;
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+
+    Canvas& canvas() { return m_canvas; }
+    ToolController& tools() { return m_tools; }
+    QScrollArea* scrollArea() const { return m_scroll; }
+    QScrollBar* verticalScrollBar() const;
+    // The size the window takes when first placed: the whole canvas where it fits.
+    QSize preferredSize() const;
+
+    CanvasWidget* Image1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+
+    void Image1MouseDown(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void Image1MouseMove(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void Image1MouseUp(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void Image1DblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Asks whether to save a modified drawing; the window closes only if nothing is lost.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    // Carries out what the tools asked for during an event: the cursor, the
+    // spray's timer, the palette's brush caption.
+    void followTools();
+
+    // ToolHost
+    void paintText(int col, int row, CharCell cell) override;
+    bool commitEditBox() override;
+    quint32 clockSeed() override;
+
+    ChildHost& m_host;
+    Canvas m_canvas;
+    ToolController m_tools{*this, *this};
+    CursorSlot m_cursor = ArrowCursor;
+    QScrollArea* m_scroll = nullptr;
+    bool m_shown = false;
+};

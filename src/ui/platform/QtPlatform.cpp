@@ -1,0 +1,125 @@
+// Qt implementation of the platform seam.
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon iconFor(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Dialogs belong to the window the user works in: a dialog already open, else the active window.
+QWidget* owner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+MessageAnswer QtPlatform::messageBox(const QString& text, const QString& caption, MessageButtons buttons,
+                                     MessageKind kind) {
+    QMessageBox box(iconFor(kind), caption, text, QMessageBox::NoButton, owner());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    // Chinese button captions, as the rest of the program speaks Chinese.
+    auto add = [&](QMessageBox::StandardButton b, const QString& caption) {
+        box.addButton(b)->setText(caption);
+    };
+    switch (buttons) {
+    case MessageButtons::Ok:
+        add(QMessageBox::Ok, QStringLiteral("确定"));
+        break;
+    case MessageButtons::YesNo:
+        add(QMessageBox::Yes, QStringLiteral("是(&Y)"));
+        add(QMessageBox::No, QStringLiteral("否(&N)"));
+        break;
+    case MessageButtons::YesNoCancel:
+        add(QMessageBox::Yes, QStringLiteral("是(&Y)"));
+        add(QMessageBox::No, QStringLiteral("否(&N)"));
+        add(QMessageBox::Cancel, QStringLiteral("取消"));
+        break;
+    }
+    if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+QString QtPlatform::openFileName(const QString& filter, const QString& initialName) {
+    QFileDialog dialog(owner(), QStringLiteral("打开"), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!initialName.isEmpty()) dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::saveFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& initialName) {
+    QFileDialog dialog(owner(), QStringLiteral("保存"), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the program asks its own question
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!initialName.isEmpty()) dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtPlatform::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+bool QtPlatform::openExternal(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+QString QtPlatform::programDir() {
+    return QCoreApplication::applicationDirPath();
+}
+
+qint64 QtPlatform::clockMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+bool QtPlatform::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::printerSetupDialog(QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, owner());
+    dialog.exec();
+}

@@ -1,0 +1,20 @@
+// The platform seam carried out with Qt's dialogs, clipboard and desktop services.
+#pragma once
+
+#include "UiPlatform.h"
+
+class QtPlatform final : public UiPlatform {
+public:
+    MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
+                             MessageKind kind) override;
+    QString openFileName(const QString& filter, const QString& initialName) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& initialName) override;
+    QString clipboardText() override;
+    bool openExternal(const QUrl& url) override;
+    QString programDir() override;
+    qint64 clockMs() override;
+    int execDialog(QDialog& dialog) override;
+    bool printDialog(QPrinter& printer) override;
+    void printerSetupDialog(QPrinter& printer) override;
+};

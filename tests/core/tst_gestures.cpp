@@ -1,0 +1,147 @@
+// The tools on a bare canvas: cursors and their hot spots, the shapes' rules, and
+// the dispatch to gestures, without any widget.
+#include "CanvasDrawing.h"
+#include "GridText.h"
+#include "ToolOffsets.h"
+
+#include <QTest>
+
+namespace {
+
+// A grid as a picture: '#' for the brush 画, '.' for a blank cell.
+QString art(std::initializer_list<const char*> rows) {
+    QStringList out;
+    for (const char* r : rows) {
+        QString row;
+        for (const char* c = r; *c; ++c) row += *c == '#' ? QStringLiteral("画") : QStringLiteral("  ");
+        out << row;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestGestures : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cursorsAndHotSpots_data();
+    void cursorsAndHotSpots();
+    void roundedCornersAreHalfTheShape();
+    void freehandInkComesFromTheRow();
+    void cancelVisitsOnlyUnfinishedShapes();
+    void notYetBuiltToolsLeaveTheDrawingAlone();
+};
+
+void TestGestures::cursorsAndHotSpots_data() {
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("select") << int(ToolId::Select) << 0 << QPoint(0, 0);
+    QTest::newRow("pencil") << int(ToolId::Pencil) << 3 << QPoint(10, 16);
+    QTest::newRow("line") << int(ToolId::Line) << 1 << QPoint(0, 0);
+    QTest::newRow("text") << int(ToolId::Text) << 7 << QPoint(0, 0);
+    QTest::newRow("rectangle") << int(ToolId::Rectangle) << 1 << QPoint(0, 0);
+    QTest::newRow("filled rounded rectangle") << int(ToolId::FilledRoundRect) << 1 << QPoint(0, 0);
+    QTest::newRow("filled polygon") << int(ToolId::FilledPolygon) << 1 << QPoint(0, 0);
+    QTest::newRow("modify text") << int(ToolId::ModifyText) << 6 << QPoint(0, 10);
+    QTest::newRow("spray") << int(ToolId::Spray) << 4 << QPoint(10, 16);
+    QTest::newRow("eraser") << int(ToolId::Eraser) << 5 << QPoint(0, 0);
+    QTest::newRow("eyedropper") << int(ToolId::Eyedropper) << 2 << QPoint(0, 16);
+    QTest::newRow("curve") << int(ToolId::Curve) << 1 << QPoint(0, 0);
+}
+
+void TestGestures::cursorsAndHotSpots() {
+    QFETCH(int, tool);
+    QFETCH(int, slot);
+    QFETCH(QPoint, offset);
+    CanvasDrawing d;
+    // Until the pointer moves, the arrow's offset (none) applies.
+    QCOMPARE(d.tools.cellAt({17, 35}), QPoint(0, 1));
+    d.tools.move({100, 100}, Qt::NoButton, Qt::NoModifier, ToolId(tool));
+    QCOMPARE(int(d.tools.cursorShown()), slot);
+    QCOMPARE(hotSpotOffset(CursorSlot(slot)), offset);
+    QCOMPARE(d.tools.cellAt({17, 35}), QPoint((17 + offset.x()) / 18, (35 + offset.y()) / 18));
+    QCOMPARE(expectedHotSpot(ToolId(tool)), offset); // the helpers the other tests drive with agree
+}
+
+void TestGestures::roundedCornersAreHalfTheShape() {
+    // Dragged 12 x 8 cells: corners rounded by an ellipse of 6 x 4, as the raster draws it.
+    CanvasDrawing d;
+    d.stroke(ToolId::RoundRect, {{0, 0}, {5, 5}, {12, 8}});
+    QCOMPARE(gridText(d.CurGrid, 13, 9),
+             art({".##########..", "#..........#.", "#..........#.", "#..........#.", "#..........#.",
+                  "#..........#.", "#..........#.", ".##########..", "............."}));
+    // Odd spans are halved towards zero: 31 x 21 takes corners of 15 x 10.
+    CanvasDrawing odd;
+    odd.stroke(ToolId::FilledRoundRect, {{31, 21}, {5, 5}, {0, 0}}); // dragged up and left
+    CellRaster expected;
+    expected.roundRect({0, 0}, {31, 21}, 15, 10, true);
+    CharGrid grid;
+    expected.stamp(grid, 50, 50, CharCell::of(0xBB, 0xAD));
+    QCOMPARE(gridText(odd.CurGrid, 33, 23), gridText(grid, 33, 23));
+    // A flat drag: a corner only one cell high rounds nothing off the short sides.
+    CanvasDrawing flat;
+    flat.stroke(ToolId::RoundRect, {{0, 0}, {10, 2}});
+    QCOMPARE(gridText(flat.CurGrid, 11, 3), art({"##########.", "##########.", "..........."}));
+}
+
+void TestGestures::freehandInkComesFromTheRow() {
+    CanvasDrawing d(8, 3);
+    d.CurGrid.fillArea(8, 3, CharCell::of('x', 'x'));
+    d.ReDrawAll();
+    // The eraser leaves blanks and does not fill the cells a fast drag skips.
+    d.stroke(ToolId::Eraser, {{0, 0}, {3, 0}, {7, 0}});
+    QCOMPARE(gridText(d.CurGrid, 8, 1), QStringLiteral("  xxxx  xxxxxx  "));
+    QCOMPARE(d.UndoName, QStringLiteral("橡皮擦"));
+    // The pencil writes the brush and keeps the stroke connected.
+    d.stroke(ToolId::Pencil, {{0, 1}, {4, 1}});
+    QCOMPARE(gridText(d.CurGrid, 8, 2).section(QLatin1Char('\n'), 1), QStringLiteral("画画画画画xxxxxx"));
+    // The spray paints nothing at the press; it wants its timer until the release.
+    const QString before = gridText(d.CurGrid, 8, 3);
+    d.hover(ToolId::Spray, {4, 2});
+    d.press(ToolId::Spray, {4, 2});
+    QVERIFY(d.tools.ticking());
+    QCOMPARE(gridText(d.CurGrid, 8, 3), before);
+    QCOMPARE(d.UndoName, QStringLiteral("喷枪"));
+    d.release(ToolId::Spray, {4, 2});
+    QVERIFY(!d.tools.ticking());
+    // The eyedropper takes a cell's text as the brush and says so once.
+    d.hover(ToolId::Eyedropper, {5, 0});
+    d.press(ToolId::Eyedropper, {5, 0});
+    QCOMPARE(d.BrushText, QStringLiteral("xx"));
+    QVERIFY(d.tools.takeBrushChanged());
+    QVERIFY(!d.tools.takeBrushChanged());
+}
+
+void TestGestures::cancelVisitsOnlyUnfinishedShapes() {
+    CanvasDrawing d(20, 10);
+    // A curve waiting for its second drag, then a polygon tool moved over the canvas.
+    d.stroke(ToolId::Curve, {{1, 1}, {8, 1}});
+    QCOMPARE(d.CurveStage, 1);
+    QVERIFY(!d.ShownGrid.at(4, 1).isBlank());
+    d.hover(ToolId::Polygon, {3, 3});
+    QCOMPARE(d.CurveStage, 0);
+    QVERIFY(d.ShownGrid.at(4, 1).isBlank());
+    // The polygon keeps its vertices while its own tool moves, and loses them to the right button.
+    d.press(ToolId::Polygon, {3, 3});
+    d.release(ToolId::Polygon, {3, 3});
+    d.hover(ToolId::Polygon, {9, 3});
+    QCOMPARE(d.PolyCount, 1);
+    QVERIFY(!d.ShownGrid.at(6, 3).isBlank());
+    d.press(ToolId::Polygon, {9, 3}, Qt::RightButton);
+    QCOMPARE(d.PolyCount, 0);
+    QVERIFY(d.ShownGrid.sameArea(d.CurGrid, 20, 10));
+    QVERIFY(d.CurGrid.sameArea(CharGrid(), 20, 10));
+}
+
+void TestGestures::notYetBuiltToolsLeaveTheDrawingAlone() {
+    CanvasDrawing d(5, 5);
+    for (ToolId t : {ToolId::Text, ToolId::ModifyText}) {
+        d.stroke(t, {{1, 1}, {3, 3}});
+        QVERIFY(d.CurGrid.sameArea(CharGrid(), 5, 5));
+        QCOMPARE(d.UndoState, 0);
+    }
+}
+
+QTEST_MAIN(TestGestures)
+#include "tst_gestures.moc"

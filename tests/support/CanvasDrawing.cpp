@@ -1,0 +1,51 @@
+// A drawing over a bare canvas.
+#include "CanvasDrawing.h"
+
+#include "ToolOffsets.h"
+
+CanvasDrawing::CanvasDrawing(int width, int height) {
+    GridWidth = width;
+    GridHeight = height;
+    canvas.reset(width, height);
+}
+
+void CanvasDrawing::ReDraw() {
+    canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
+}
+
+void CanvasDrawing::ReDrawAll() {
+    canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
+}
+
+void CanvasDrawing::paintText(int col, int row, CharCell cell) {
+    canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
+}
+
+QPoint CanvasDrawing::pixelFor(ToolId tool, QPoint cell) const {
+    // The tool's cursor is shown once the pointer has moved; the tests hover first.
+    return pixelForCell(tool, cell);
+}
+
+void CanvasDrawing::hover(ToolId tool, QPoint cell) {
+    tools.move(pixelFor(tool, cell), Qt::NoButton, Qt::NoModifier, tool);
+}
+
+void CanvasDrawing::press(ToolId tool, QPoint cell, Qt::MouseButton button) {
+    tools.press(pixelFor(tool, cell), button, Qt::NoModifier, tool);
+}
+
+void CanvasDrawing::drag(ToolId tool, QPoint cell) {
+    tools.move(pixelFor(tool, cell), Qt::LeftButton, Qt::NoModifier, tool);
+}
+
+void CanvasDrawing::release(ToolId tool, QPoint cell, Qt::MouseButton button) {
+    tools.release(pixelFor(tool, cell), button, Qt::NoModifier, tool);
+}
+
+void CanvasDrawing::stroke(ToolId tool, std::initializer_list<QPoint> cells) {
+    const QPoint* c = cells.begin();
+    hover(tool, *c);
+    press(tool, *c);
+    for (const QPoint* p = c + 1; p != cells.end(); ++p) drag(tool, *p);
+    release(tool, *(cells.end() - 1));
+}

@@ -1,0 +1,34 @@
+// A drawing over a bare canvas, with the tools attached: what a drawing window
+// does for the core, without any widget. Pointer helpers act at cell centres.
+#pragma once
+
+#include "core/model/Drawing.h"
+#include "core/render/Canvas.h"
+#include "core/tools/ToolController.h"
+
+class CanvasDrawing final : public Drawing, public ToolHost {
+public:
+    explicit CanvasDrawing(int width = 50, int height = 50);
+
+    void ReDraw() override;
+    void ReDrawAll() override;
+    void setCaption(const QString& text) override { caption = text; }
+    void paintText(int col, int row, CharCell cell) override;
+    bool commitEditBox() override { return false; }
+    quint32 clockSeed() override { return 1; }
+
+    // Pointer events at the centre of a cell, for the cursor the tool shows.
+    void hover(ToolId tool, QPoint cell);
+    void press(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton);
+    void drag(ToolId tool, QPoint cell);
+    void release(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton);
+    // Hover over the first cell, press, drag through the others, release on the last.
+    void stroke(ToolId tool, std::initializer_list<QPoint> cells);
+
+    Canvas canvas;
+    ToolController tools{*this, *this};
+    QString caption;
+
+private:
+    QPoint pixelFor(ToolId tool, QPoint cell) const;
+};
