@@ -6,21 +6,6 @@
 
 #include <QTest>
 
-namespace {
-
-// A grid as a picture: '#' for the brush 画, '.' for a blank cell.
-QString art(std::initializer_list<const char*> rows) {
-    QStringList out;
-    for (const char* r : rows) {
-        QString row;
-        for (const char* c = r; *c; ++c) row += *c == '#' ? QStringLiteral("画") : QStringLiteral("  ");
-        out << row;
-    }
-    return out.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 class TestGestures : public QObject {
     Q_OBJECT
 private Q_SLOTS:

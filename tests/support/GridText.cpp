@@ -27,3 +27,13 @@ void setGridText(CharGrid& grid, const QString& rows) {
             grid.at(x, y) = CharCell::of(quint8(bytes[2 * x]), quint8(bytes[2 * x + 1]));
     }
 }
+
+QString art(std::initializer_list<const char*> rows) {
+    QStringList out;
+    for (const char* r : rows) {
+        QString row;
+        for (const char* c = r; *c; ++c) row += *c == '#' ? QStringLiteral("画") : QStringLiteral("  ");
+        out << row;
+    }
+    return out.join(QLatin1Char('\n'));
+}

@@ -1,6 +1,7 @@
 // File commands through the main window: open, save, save as, the close prompts, New, undo and repeat, print.
 #include "FakePlatform.h"
 #include "GridText.h"
+#include "PdfText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/TNewForm.h"
@@ -13,10 +14,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -548,12 +547,8 @@ void TestFiles::printToPdf() {
     action("E2")->trigger();
     QCOMPARE(m_platform.printerSetups, 1);
 
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) QSKIP("pdftotext is not installed");
     QVERIFY2(text.contains(QStringLiteral("RUNE画")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("板板")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("xyz")), qPrintable(text));

@@ -1,6 +1,7 @@
 // The drawing tools driven by real mouse events on a drawing's canvas.
 #include "FakePlatform.h"
 #include "GridText.h"
+#include "PdfText.h"
 #include "ToolOffsets.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
@@ -11,8 +12,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,17 +64,6 @@ private:
     TChildForm* m_child = nullptr;
     ToolId m_tool = ToolId::Select;
 };
-
-// Grids as pictures: '#' for the brush 画 ("画" is two bytes, one cell), '.' for a blank cell.
-static QString art(std::initializer_list<const char*> rows) {
-    QStringList out;
-    for (const char* r : rows) {
-        QString row;
-        for (const char* c = r; *c; ++c) row += *c == '#' ? QStringLiteral("画") : QStringLiteral("  ");
-        out << row;
-    }
-    return out.join(QLatin1Char('\n'));
-}
 
 void TestTools::initTestCase() {
     setupApplication(*qApp);
@@ -599,12 +587,8 @@ void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
     m_platform.printPdf = pdf;
     m_main->findChild<QAction*>(QStringLiteral("P2"))->trigger();
     QVERIFY(QFile::exists(pdf));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) QSKIP("pdftotext is not installed");
     QVERIFY2(text.contains(QStringLiteral("画画画画")), qPrintable(text));
 }
 
