@@ -10,8 +10,8 @@ int main(int argc, char* argv[]) {
     setupApplication(app);
     QtPlatform platform;
     auto mainForm = createMainWindow(platform);
-    mainForm->show();
     // Files named on the command line open as if chosen in the Open dialog.
-    mainForm->openFiles(app.arguments().mid(1));
+    mainForm->setStartupFiles(app.arguments().mid(1));
+    mainForm->show();
     return app.exec();
 }

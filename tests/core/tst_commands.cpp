@@ -24,6 +24,8 @@ public:
     bool openExternal(const QUrl&) override { return false; }
     QString programDir() override { return {}; }
     qint64 clockMs() override { return 0; }
+    QVariant setting(const QString&) override { return {}; }
+    void setSetting(const QString&, const QVariant&) override {}
 };
 
 class Host final : public DrawingHost {

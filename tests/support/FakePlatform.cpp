@@ -7,6 +7,7 @@
 MessageAnswer FakePlatform::messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                                        MessageKind kind) {
     messages << Message{text, caption, buttons, kind};
+    if (onMessage) onMessage(messages.last());
     if (!answers.isEmpty()) return answers.takeFirst();
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

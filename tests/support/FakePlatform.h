@@ -3,6 +3,7 @@
 
 #include "ui/platform/UiPlatform.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QUrl>
@@ -20,6 +21,8 @@ public:
     // Answers given to message boxes, in order; Ok/Cancel-less boxes default to Ok, others to Cancel.
     QList<MessageAnswer> answers;
     QList<Message> messages;
+    // Called as each message box is shown, before it is answered.
+    std::function<void(const Message&)> onMessage;
     // Names returned by the file dialogs, in order; an empty string is a cancel.
     QStringList openNames, saveNames;
     int saveDialogs = 0, openDialogs = 0;
@@ -38,12 +41,18 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override;
     int execDialog(QDialog& dialog) override;
     QString clipboardText() override { return clipboard; }
+    // Whether the system has a program for the addresses opened.
+    bool canOpen = true;
     bool openExternal(const QUrl& url) override {
         opened << url;
-        return true;
+        return canOpen;
     }
     QString programDir() override { return programDirectory; }
     qint64 clockMs() override { return clock; }
+    // Settings kept in memory, so tests never touch the user's.
+    QHash<QString, QVariant> settings;
+    QVariant setting(const QString& key) override { return settings.value(key); }
+    void setSetting(const QString& key, const QVariant& value) override { settings.insert(key, value); }
 
     // Print dialog: each call takes the next answer (default: cancel); when printing, output goes to
     // printPdf.

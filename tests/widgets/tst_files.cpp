@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void openCreatesADrawing();
     void openFailuresOpenNothing();
     void commandLineFilesOpen();
+    void cutFileAsksBeforeReplacing();
+    void zeroByteAndFlowedOverflowAreReported();
     void saveUntitledAndCancel();
     void saveAsAndOverwrite();
     void failedSaveKeepsTheDrawingModified();
@@ -137,14 +140,163 @@ void TestFiles::openFailuresOpenNothing() {
 void TestFiles::commandLineFilesOpen() {
     writeFile(path("a.txt"), "AB\r\nABCD\r\nA\r\n");
     writeFile(path("b.txt"), "xy\r\n");
-    m_main->openFiles({path("a.txt"), path("b.txt")});
-    const QList<TChildForm*> all = m_main->children();
-    QCOMPARE(all.size(), 3);
-    QCOMPARE(all[1]->windowTitle(), path("a.txt"));
-    QCOMPARE(gridText(all[1]->CurGrid, all[1]->GridWidth, all[1]->GridHeight),
+    auto startWith = [&](const QStringList& files) {
+        m_main.reset();
+        m_platform.messages.clear();
+        m_main = createMainWindow(m_platform);
+        m_main->setStartupFiles(files);
+        m_main->show();
+        return m_main->children();
+    };
+    // Two files: just those two, without the empty drawing.
+    QList<TChildForm*> all = startWith({path("a.txt"), path("b.txt")});
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all[0]->windowTitle(), path("a.txt"));
+    QCOMPARE(gridText(all[0]->CurGrid, all[0]->GridWidth, all[0]->GridHeight),
              QStringLiteral("AB  \nABCD\n    \nA   "));
-    QCOMPARE(all[2]->FileName, path("b.txt"));
+    QCOMPARE(all[1]->FileName, path("b.txt"));
     QCOMPARE(m_platform.openDialogs, 0);
+
+    // One file that opens and one that does not: the one, and a message about the other.
+    all = startWith({path("missing.txt"), path("b.txt")});
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->FileName, path("b.txt"));
+    QCOMPARE(m_platform.messages.size(), 1);
+
+    // None that opens: the empty start-up drawing.
+    all = startWith({path("missing.txt")});
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->windowTitle(), QStringLiteral("新建"));
+    all = startWith({});
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->FileName, QString());
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // A relative name is taken from the working folder and kept in full.
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    all = startWith({QStringLiteral("a.txt")});
+    QDir::setCurrent(here);
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->FileName, path("a.txt"));
+    QCOMPARE(all[0]->windowTitle(), path("a.txt"));
+}
+
+void TestFiles::cutFileAsksBeforeReplacing() {
+    // 120 lines of 250 bytes: the drawing holds 100 x 100 cells of it.
+    QByteArray big;
+    for (int i = 0; i < 120; ++i) big += QByteArray(250, char('a' + i % 26)) + "\r\n";
+    writeFile(path("big.txt"), big);
+    m_platform.openNames << path("big.txt");
+    action("O1")->trigger();
+    TChildForm* c = active();
+    QCOMPARE(c->GridWidth, 100);
+    QCOMPARE(c->GridHeight, 100);
+    QCOMPARE(m_platform.messages.size(), 1);
+    const QString notice = m_platform.messages[0].text;
+    QVERIFY2(notice.contains(QStringLiteral("第 100 行以后的 20 行")), qPrintable(notice));
+    QVERIFY2(notice.contains(QStringLiteral("每行第 200 个字节以后的内容")), qPrintable(notice));
+    QVERIFY2(notice.contains(QStringLiteral("替换")), qPrintable(notice));
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::Ok);
+
+    // Cancel: nothing written, the drawing stays unsaved.
+    m_platform.messages.clear();
+    m_platform.answers << MessageAnswer::Cancel;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].caption, QStringLiteral("请确认"));
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    QVERIFY(m_platform.messages[0].text.contains(path("big.txt")));
+    QCOMPARE(readFile(path("big.txt")), big);
+    QCOMPARE(m_platform.saveDialogs, 0);
+
+    // No: Save As; the original stays as it was, and the new file takes no question.
+    m_platform.answers << MessageAnswer::No;
+    m_platform.saveNames << path("part.txt");
+    action("S1")->trigger();
+    QCOMPARE(m_platform.saveDialogs, 1);
+    QCOMPARE(c->FileName, path("part.txt"));
+    QCOMPARE(readFile(path("part.txt")).size(), 100 * 202);
+    QCOMPARE(readFile(path("big.txt")), big);
+    m_platform.messages.clear();
+    edit(c, QStringLiteral("zz"));
+    action("S1")->trigger();
+    QVERIFY(m_platform.messages.isEmpty());
+    QVERIFY(readFile(path("part.txt")).startsWith("zz"));
+
+    // Opened again and saved with Yes: replaced, and later saves ask nothing.
+    m_platform.openNames << path("big.txt");
+    action("O1")->trigger();
+    c = active();
+    m_platform.messages.clear();
+    m_platform.answers << MessageAnswer::Yes;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(readFile(path("big.txt")).size(), 100 * 202);
+    edit(c, QStringLiteral("yy"));
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(readFile(path("big.txt")).startsWith("yy"));
+
+    // Save As to another name asks only about names, never about the cut.
+    m_platform.openNames << path("big.txt");
+    action("O1")->trigger();
+    m_platform.messages.clear();
+    m_platform.saveNames << path("copy.txt");
+    action("N4")->trigger();
+    QVERIFY(m_platform.messages.isEmpty());
+    QVERIFY(QFile::exists(path("copy.txt")));
+
+    // A file that fitted is saved without any question.
+    writeFile(path("small.txt"), "abcd\r\nefgh\r\n");
+    m_platform.openNames << path("small.txt");
+    action("O1")->trigger();
+    edit(active(), QStringLiteral("zz"));
+    action("S1")->trigger();
+    QVERIFY(m_platform.messages.isEmpty());
+    QCOMPARE(readFile(path("small.txt")), QByteArray("zzcd\r\nefgh\r\n"));
+}
+
+void TestFiles::zeroByteAndFlowedOverflowAreReported() {
+    // A binary file: everything after the first zero byte is left out, and saving asks.
+    writeFile(path("binary.txt"), QByteArray("abcd\0efgh\r\nmore", 17));
+    m_platform.openNames << path("binary.txt");
+    action("O1")->trigger();
+    TChildForm* c = active();
+    QCOMPARE(gridText(c->CurGrid, c->GridWidth, c->GridHeight), QStringLiteral("abcd"));
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY2(m_platform.messages[0].text.contains(QStringLiteral("零字节")),
+             qPrintable(m_platform.messages[0].text));
+    m_platform.answers << MessageAnswer::Cancel;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 2);
+    QCOMPARE(readFile(path("binary.txt")), QByteArray("abcd\0efgh\r\nmore", 17));
+
+    // Flowed lines that fill more than 100 rows.
+    QByteArray flowed;
+    for (int i = 0; i < 150; ++i) flowed += QByteArray(i % 2 ? 4 : 6, 'x') + "\n";
+    writeFile(path("flowed.txt"), flowed);
+    m_platform.messages.clear();
+    m_platform.openNames << path("flowed.txt");
+    action("O1")->trigger();
+    QCOMPARE(active()->GridHeight, 100);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("排满 100 行以后的内容")));
+
+    // Exactly 100 rows, and odd lines, are told apart: a full fit says nothing, an odd byte is named.
+    // 99 rows of one cell, then a line that fills the last row: the wrap after it loses nothing.
+    QByteArray exact = QByteArray("ab\r\n").repeated(99) + "abcd\r\n";
+    writeFile(path("exact.txt"), exact);
+    writeFile(path("odd.txt"), "abc\r\ndef\r\n");
+    m_platform.messages.clear();
+    m_platform.openNames << path("exact.txt") << path("odd.txt");
+    action("O1")->trigger();
+    QVERIFY(m_platform.messages.isEmpty());
+    QCOMPARE(active()->GridHeight, 100);
+    QCOMPARE(gridText(active()->CurGrid, 2, 100).right(4), QStringLiteral("abcd"));
+    action("O1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("每行末尾单出的一个字节")));
 }
 
 void TestFiles::saveUntitledAndCancel() {

@@ -8,6 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,7 +20,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,6 +44,12 @@ private Q_SLOTS:
     void tiling();
     void wheelScrollsTheActiveDrawing();
     void helpHomePageMailAndAbout();
+    void drawingWindowsStayInsideTheFrame();
+    void maximisedDrawingsStayMaximised();
+    void windowMenuListsTheDrawings();
+    void exitShowsEachDrawingItAsksAbout();
+    void placementAndViewsAreRemembered();
+    void qtDialogsSpeakChinese();
 
 private:
     QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
@@ -352,6 +363,27 @@ void TestMainForm::wheelScrollsTheActiveDrawing() {
     // Over the frame's empty area too.
     wheel(m_main->mdiArea()->viewport(), -120);
     QCOMPARE(bar->value(), 40);
+    // Shift turns it sideways, by the same steps; a wheel that tilts does the same.
+    QScrollBar* across = child->horizontalScrollBar();
+    QVERIFY(across->maximum() > 30);
+    auto shiftWheel = [&](int delta) {
+        QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::ShiftModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        qApp->notify(target, &e);
+    };
+    shiftWheel(-120);
+    QCOMPARE(across->value(), 10);
+    QCOMPARE(bar->value(), 40);
+    shiftWheel(-240);
+    QCOMPARE(across->value(), 30);
+    shiftWheel(120);
+    QCOMPARE(across->value(), 20);
+    QWheelEvent tilt(at, target->mapToGlobal(at), QPoint(), QPoint(-120, 0), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&tilt);
+    qApp->notify(target, &tilt);
+    QCOMPARE(across->value(), 30);
 
     closeAllDrawings();
     wheel(m_main->mdiArea()->viewport(), -120); // nothing to scroll: nothing happens
@@ -359,20 +391,63 @@ void TestMainForm::wheelScrollsTheActiveDrawing() {
 }
 
 void TestMainForm::helpHomePageMailAndAbout() {
-    m_platform.programDirectory = QStringLiteral("/opt/rb");
+    // Help is shown by the program itself: no browser is asked for.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("help")));
+    QFile page(dir.filePath(QStringLiteral("help/index.htm")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>\xe5\xb8\xae\xe5\x8a\xa9</h1><a href=\"#tools\">tools</a>"
+               "<a href=\"https://example.org/\">web</a><h2 id=\"tools\">T</h2></body></html>");
+    page.close();
+    m_platform.programDirectory = dir.path();
+    m_platform.canOpen = false; // a system without a browser
     action("N13")->trigger();
+    auto* help = m_main->findChild<QWidget*>(QStringLiteral("HelpForm"));
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("TextBrowser1"));
+    QCOMPARE(browser->source(), QUrl::fromLocalFile(dir.filePath(QStringLiteral("help/index.htm"))));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("帮助")));
+    QVERIFY(m_platform.opened.isEmpty());
+    QVERIFY(m_platform.messages.isEmpty());
+    // The toolbar button shows the same window again.
+    help->hide();
     button("SpeedButton2")->click();
+    QVERIFY(help->isVisible());
+    QCOMPARE(m_main->findChildren<QTextBrowser*>().size(), 1);
+    // A link to the web goes to the system, which says it cannot: the address is shown.
+    Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
+    QCOMPARE(m_platform.opened.size(), 1);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("https://example.org/")));
+    help->close();
+
+    // Home page and e-mail: the system's programs, and the address when they cannot.
+    m_platform.opened.clear();
+    m_platform.messages.clear();
     action("N23")->trigger();
-    button("SpeedButton4")->click();
     action("N24")->trigger();
+    QCOMPARE(m_platform.opened.size(), 2);
+    QCOMPARE(m_platform.opened[0].scheme(), QStringLiteral("https"));
+    QCOMPARE(m_platform.opened[1].scheme(), QStringLiteral("mailto"));
+    QCOMPARE(m_platform.messages.size(), 2);
+    QVERIFY(m_platform.messages[0].text.contains(m_platform.opened[0].toString()));
+    QVERIFY(m_platform.messages[1].text.contains(m_platform.opened[1].path())); // the mailbox itself
+    QVERIFY(!m_platform.messages[1].text.contains(QStringLiteral("mailto:")));
+    m_platform.canOpen = true;
+    button("SpeedButton4")->click();
     button("SpeedButton3")->click();
-    QCOMPARE(m_platform.opened.size(), 6);
-    QCOMPARE(m_platform.opened[0], QUrl::fromLocalFile(QStringLiteral("/opt/rb/help/index.htm")));
-    QCOMPARE(m_platform.opened[1], m_platform.opened[0]);
-    QCOMPARE(m_platform.opened[2].scheme(), QStringLiteral("https"));
-    QCOMPARE(m_platform.opened[3], m_platform.opened[2]);
-    QCOMPARE(m_platform.opened[4].scheme(), QStringLiteral("mailto"));
-    QCOMPARE(m_platform.opened[5], m_platform.opened[4]);
+    QCOMPARE(m_platform.opened.size(), 4);
+    QCOMPARE(m_platform.opened[2], m_platform.opened[0]);
+    QCOMPARE(m_platform.opened[3], m_platform.opened[1]);
+    QCOMPARE(m_platform.messages.size(), 2);
+
+    // Without the help file: a message names it.
+    m_platform.programDirectory = dir.filePath(QStringLiteral("elsewhere"));
+    action("N13")->trigger();
+    QCOMPARE(m_platform.messages.size(), 3);
+    QVERIFY(m_platform.messages[2].text.contains(QStringLiteral("index.htm")));
+    QCOMPARE(m_platform.opened.size(), 4);
 
     QString product, version, okCaption;
     m_platform.onDialog = [&](QDialog& d) {
@@ -393,6 +468,119 @@ void TestMainForm::helpHomePageMailAndAbout() {
     // Exit closes the main window.
     action("Q1")->trigger();
     QVERIFY(!m_main->isVisible());
+}
+
+void TestMainForm::drawingWindowsStayInsideTheFrame() {
+    const QSize frame = m_main->size();
+    const QRect area = m_main->mdiArea()->viewport()->rect();
+    QList<QPoint> corners;
+    for (int i = 0; i < 12; ++i) {
+        m_main->NewDocWidth = i % 4 == 3 ? 100 : 12;
+        m_main->NewDocHeight = i % 4 == 3 ? 100 : 6;
+        TChildForm* c = m_main->createChild();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_main->size(), frame); // the frame never grows for a drawing
+        QVERIFY2(area.contains(c->geometry()), qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5")
+                                                              .arg(i)
+                                                              .arg(c->x())
+                                                              .arg(c->y())
+                                                              .arg(c->width())
+                                                              .arg(c->height())));
+        corners << c->pos();
+    }
+    // Small drawings cascade: each one further down and right than the one before, until the wrap.
+    QVERIFY(corners[1].x() > corners[0].x() && corners[1].y() > corners[0].y());
+    QVERIFY(corners[2].x() > corners[1].x());
+    QVERIFY(std::any_of(corners.begin() + 1, corners.end(), [](QPoint p) { return p == QPoint(0, 0); }));
+}
+
+void TestMainForm::maximisedDrawingsStayMaximised() {
+    TChildForm* first = m_main->activeChild();
+    first->showMaximized();
+    QCoreApplication::processEvents();
+    QCOMPARE(first->geometry(), m_main->mdiArea()->viewport()->rect());
+    QCOMPARE(first->Image1->pos(), QPoint(0, 0)); // the canvas at the top left of the filled frame
+    m_main->NewDocWidth = m_main->NewDocHeight = 5;
+    TChildForm* second = m_main->createChild();
+    QCoreApplication::processEvents();
+    QVERIFY(second->isMaximized());
+    QCOMPARE(m_main->activeChild(), second);
+    QCOMPARE(second->Image1->pos(), QPoint(0, 0));
+    second->showNormal();
+    TChildForm* third = m_main->createChild();
+    QVERIFY(!third->isMaximized());
+}
+
+void TestMainForm::windowMenuListsTheDrawings() {
+    TChildForm* first = m_main->activeChild();
+    m_main->NewDocWidth = m_main->NewDocHeight = 4;
+    TChildForm* second = m_main->createChild();
+    second->setWindowTitle(QStringLiteral("/tmp/二.txt"));
+    auto* menu = m_main->findChild<QMenu*>(QStringLiteral("N8"));
+    auto listed = [&] {
+        Q_EMIT menu->aboutToShow();
+        QStringList out;
+        bool past = false;
+        for (QAction* a : menu->actions()) {
+            if (a->objectName() == QLatin1String("WindowListSeparator")) past = true;
+            if (past && !a->isSeparator())
+                out << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+        }
+        Q_EMIT menu->aboutToHide();
+        return out;
+    };
+    QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建"), QStringLiteral("&2 /tmp/二.txt *")}));
+    QCOMPARE(listed().size(), 2); // opened again, the list is not repeated
+    // The commands come first, then a separator, then the drawings.
+    QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("N9"));
+    Q_EMIT menu->aboutToShow();
+    m_main->findChild<QAction*>(QStringLiteral("WindowItem1"))->trigger();
+    QCOMPARE(m_main->activeChild(), first);
+    QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建 *"), QStringLiteral("&2 /tmp/二.txt")}));
+    closeAllDrawings();
+    QVERIFY(listed().isEmpty());
+}
+
+void TestMainForm::exitShowsEachDrawingItAsksAbout() {
+    TChildForm* first = m_main->activeChild();
+    m_main->createChild();
+    TChildForm* third = m_main->createChild();
+    TChildForm* fourth = m_main->createChild();
+    for (TChildForm* c : {first, third}) c->takeUndoSnapshot(QStringLiteral("铅笔"));
+    QList<TChildForm*> askedWhileActive;
+    m_platform.onMessage = [&](const FakePlatform::Message&) { askedWhileActive << m_main->activeChild(); };
+    m_platform.answers << MessageAnswer::No << MessageAnswer::No;
+    third->showMinimized();
+    m_main->mdiArea()->setActiveSubWindow(fourth); // neither drawing asked about is in front
+    m_main->close();
+    QCOMPARE(askedWhileActive, (QList<TChildForm*>{first, third}));
+    QVERIFY(!third->isMinimized());
+}
+
+void TestMainForm::placementAndViewsAreRemembered() {
+    // The first start: 624 x 450, nothing remembered yet.
+    QVERIFY(m_platform.settings.isEmpty());
+    m_main->resize(700, 500);
+    action("N19")->trigger(); // the palette hidden
+    m_main->close();
+    QVERIFY(m_platform.settings.contains(QStringLiteral("window/geometry")));
+    QCOMPARE(m_platform.settings.value(QStringLiteral("view/palette")).toBool(), false);
+    QCOMPARE(m_platform.settings.value(QStringLiteral("view/toolbar")).toBool(), true);
+
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QCOMPARE(m_main->size(), QSize(700, 500));
+    QVERIFY(!action("N19")->isChecked());
+    QVERIFY(!m_main->findChild<QWidget*>(QStringLiteral("CoolBar1"))->isVisible());
+    QVERIFY(action("N18")->isChecked());
+    QVERIFY(m_main->findChild<QWidget*>(QStringLiteral("ToolBar1"))->isVisible());
+}
+
+void TestMainForm::qtDialogsSpeakChinese() {
+    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("文件名称(&N)："));
 }
 
 QTEST_MAIN(TestMainForm)

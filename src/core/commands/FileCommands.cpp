@@ -25,7 +25,8 @@ void FileCommands::open() {
     if (!path.isEmpty()) openFile(path);
 }
 
-bool FileCommands::openFile(const QString& path) {
+bool FileCommands::openFile(const QString& given) {
+    const QString path = QFileInfo(given).absoluteFilePath();
     const TextScan scan = scanTextFile(path);
     if (!scan.error.isEmpty()) {
         error(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), scan.error));
@@ -41,6 +42,15 @@ bool FileCommands::openFile(const QString& path) {
     d.setCaption(path);
     d.CurGrid.copyArea(text.grid, text.width, text.height);
     d.ReDraw();
+    if (!text.leftOut.isEmpty()) {
+        d.PartialFile = 1;
+        m_host.platform().messageBox(
+            QStringLiteral("文件“%1”超出了画板能容纳的范围（最多 100 × 100 格），以下内容没有读入：\n\n%2\n\n"
+                           "如果保存到这个文件，文件将被替换为画板中的内容，没有读入的部分会丢失。")
+                .arg(QDir::toNativeSeparators(path),
+                     QStringLiteral("· ") + text.leftOut.join(QStringLiteral("\n· "))),
+            kCaption, MessageButtons::Ok, MessageKind::Warning);
+    }
     return true;
 }
 
@@ -55,13 +65,31 @@ bool FileCommands::chooseName(Drawing& d) {
     if (path.isEmpty()) return false;
     m_lastSaveName = path;
     if (!confirmOverwrite(path)) return false;
+    // Another file holds nothing that the drawing left out.
+    if (path != d.FileName) d.PartialFile = 0;
     d.setCaption(path);
     d.FileName = path;
     return true;
 }
 
 bool FileCommands::save(Drawing& d) {
-    if (d.FileName.isEmpty() && !chooseName(d)) return false;
+    if (d.FileName.isEmpty()) return chooseName(d) && write(d);
+    if (d.PartialFile == 1) {
+        switch (m_host.platform().messageBox(
+            QStringLiteral(
+                "文件“%"
+                "1”打开时只读入了画板能容纳的部分。保存将用画板中的内容替换这个文件，没有读入的部分会丢失。"
+                "\n\n是否替换这个文件？选择“否”可以另存为其他文件。")
+                .arg(QDir::toNativeSeparators(d.FileName)),
+            QStringLiteral("请确认"), MessageButtons::YesNoCancel, MessageKind::Question)) {
+        case MessageAnswer::Yes:
+            break;
+        case MessageAnswer::No:
+            return chooseName(d) && write(d);
+        default:
+            return false;
+        }
+    }
     return write(d);
 }
 
@@ -79,5 +107,6 @@ bool FileCommands::write(Drawing& d) {
         return false;
     }
     d.SavedCount = d.ChangeCount;
+    d.PartialFile = 0; // the file now holds exactly the drawing
     return true;
 }

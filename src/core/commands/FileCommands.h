@@ -11,10 +11,11 @@ class FileCommands {
 public:
     explicit FileCommands(DrawingHost& host) : m_host(host) {}
 
-    void open();                        // O1Click
-    bool openFile(const QString& path); // the file as if chosen in the Open dialog
-    bool save(Drawing& drawing);        // S1Click on a drawing; true when written
-    void saveAs(Drawing& drawing);      // N4Click
+    void open(); // O1Click
+    // The file as if chosen in the Open dialog; a relative path is taken from the working folder.
+    bool openFile(const QString& path);
+    bool save(Drawing& drawing);   // S1Click on a drawing; true when written
+    void saveAs(Drawing& drawing); // N4Click
 
 private:
     // The save dialog and the overwrite question; on a name chosen, the drawing takes it.

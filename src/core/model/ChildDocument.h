@@ -63,4 +63,6 @@ public:
     int CurveStage = 0;
     int ReselectPending = 0;
     int InMouseMove = 0;
+    // 1 = opened from a file the drawing could not hold whole: saving over that file asks first.
+    int PartialFile = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -34,4 +35,8 @@ public:
     virtual QString programDir() = 0;
 
     virtual qint64 clockMs() = 0;
+
+    // Values kept between runs (window placement, view choices); invalid when never set.
+    virtual QVariant setting(const QString& key) = 0;
+    virtual void setSetting(const QString& key, const QVariant& value) = 0;
 };

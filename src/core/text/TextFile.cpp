@@ -27,7 +27,11 @@ TextScan scanText(QIODevice& device) {
             scan.error = device.errorString();
             return scan;
         }
-        if (n == 0 || !splitter.feed(QByteArrayView(chunk.constData(), n))) break;
+        if (n == 0) break;
+        if (!splitter.feed(QByteArrayView(chunk.constData(), n))) {
+            scan.endedAtZero = true;
+            break;
+        }
     }
     splitter.finish();
     return scan;
@@ -67,7 +71,21 @@ OpenedText layoutText(const TextScan& scan) {
         out.error = QStringLiteral("文件中没有可以放入字符格的内容（每行不足两个字节），无法打开");
         return out;
     }
-    if (!scan.rectangular) out.height = flowText(lines, out.width, kGridMax, nullptr);
+    if (scan.rectangular) {
+        if (scan.lineCount > kGridMax)
+            out.leftOut
+                << QStringLiteral("第 %1 行以后的 %2 行").arg(kGridMax).arg(scan.lineCount - kGridMax);
+        if (scan.firstLength > 2 * kGridMax)
+            out.leftOut << QStringLiteral("每行第 %1 个字节以后的内容").arg(2 * kGridMax);
+        else if (scan.firstLength % 2 == 1)
+            out.leftOut << QStringLiteral("每行末尾单出的一个字节");
+    } else {
+        bool complete = true;
+        out.height = flowText(lines, out.width, kGridMax, nullptr, &complete);
+        if (!complete || scan.lineCount > lines.size())
+            out.leftOut << QStringLiteral("排满 %1 行以后的内容").arg(kGridMax);
+    }
+    if (scan.endedAtZero) out.leftOut << QStringLiteral("文件中零字节及其后的全部内容");
     layOutLines(lines, scan.rectangular, out.width, out.height,
                 [&](int col, int row, CharCell cell) { out.grid.at(col, row) = cell; });
     return out;

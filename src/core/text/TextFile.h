@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -17,8 +18,9 @@ struct TextScan {
     qint64 lineCount = 0;
     qint64 firstLength = 0;
     qint64 maxLength = 0;
-    bool rectangular = true; // every line as long as the first
-    QString error;           // set when reading failed
+    bool rectangular = true;  // every line as long as the first
+    bool endedAtZero = false; // a zero byte ended the text; whatever followed it was not read
+    QString error;            // set when reading failed
 
     static constexpr int kMaxLines = kGridMax;
     // A flowed line fills at most 100 rows of 100 cells of 2 bytes; one more byte decides the last cell.
@@ -33,7 +35,8 @@ TextScan scanTextBytes(QByteArrayView bytes);
 struct OpenedText {
     int width = 0, height = 0;
     CharGrid grid{CharCell::blank()};
-    QString error; // why the text cannot become a drawing
+    QString error;       // why the text cannot become a drawing
+    QStringList leftOut; // what of the text the drawing could not hold, one line each
 };
 
 // Lays a text out as a drawing: rectangular when all lines are equally long,

@@ -103,26 +103,42 @@ CharCell nextFlowCell(QByteArrayView line, qsizetype& pos) {
     return CharCell::of(a, next);
 }
 
-int flowText(const QList<QByteArray>& lines, int width, int rowLimit, const CellSink& put) {
-    if (width < 1 || rowLimit < 1) return 0;
-    int row = -1;
-    int used = 0;
-    for (const QByteArray& line : lines) {
-        ++row;
-        if (row >= rowLimit) return rowLimit;
-        used = row + 1;
-        int col = 0;
-        qsizetype pos = 0;
-        while (pos < line.size()) {
-            const CharCell cell = nextFlowCell(line, pos);
-            if (put) put(col, row, cell);
-            used = row + 1;
-            if (++col >= width) {
-                col = 0;
-                if (++row >= rowLimit) return rowLimit;
+int flowText(const QList<QByteArray>& lines, int width, int rowLimit, const CellSink& put, bool* complete) {
+    bool all = true;
+    const int used = [&] {
+        if (width < 1 || rowLimit < 1) {
+            all = lines.isEmpty();
+            return 0;
+        }
+        int row = -1;
+        int rows = 0;
+        for (qsizetype l = 0; l < lines.size(); ++l) {
+            const QByteArray& line = lines[l];
+            ++row;
+            if (row >= rowLimit) {
+                all = false;
+                return rowLimit;
+            }
+            rows = row + 1;
+            int col = 0;
+            qsizetype pos = 0;
+            while (pos < line.size()) {
+                const CharCell cell = nextFlowCell(line, pos);
+                if (put) put(col, row, cell);
+                rows = row + 1;
+                if (++col >= width) {
+                    col = 0;
+                    if (++row >= rowLimit) {
+                        // The wrap after the very last cell loses nothing.
+                        all = pos >= line.size() && l + 1 == lines.size();
+                        return rowLimit;
+                    }
+                }
             }
         }
-    }
+        return rows;
+    }();
+    if (complete) *complete = all;
     return used;
 }
 

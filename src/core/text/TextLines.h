@@ -58,8 +58,9 @@ using CellSink = std::function<void(int col, int row, CharCell cell)>;
 // Flowed layout: each line starts a new row; its cells run on to the next row
 // after `width` cells; the walk ends at row `rowLimit`. Returns the rows used:
 // one more than the last row on which a line started or a cell was placed, at
-// most rowLimit.
-int flowText(const QList<QByteArray>& lines, int width, int rowLimit, const CellSink& put);
+// most rowLimit. *complete, when given, tells whether every cell found a place.
+int flowText(const QList<QByteArray>& lines, int width, int rowLimit, const CellSink& put,
+             bool* complete = nullptr);
 
 // Rectangular layout: row r from line r, cell c from bytes 2c and 2c + 1, for
 // r < height and c < width as far as the lines reach.

@@ -9,12 +9,22 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void setupApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Runeboard"));
     QApplication::setApplicationDisplayName(QStringLiteral("Runeboard"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setOrganizationName(QStringLiteral("Runeboard"));
+    // Qt's own dialogs and standard buttons speak Chinese like the rest of the program.
+    const QLocale china(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(china); // dates and file types in the file dialogs too
+    auto* qtChinese = new QTranslator(&app);
+    if (qtChinese->load(china, QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtChinese);
     // The program names Windows fonts; these are what stands in for them here.
     const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
     QFont::insertSubstitution(QStringLiteral("宋体"), chinese);

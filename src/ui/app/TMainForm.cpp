@@ -8,6 +8,7 @@
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
 #include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TNewForm.h"
 #include "ui/document/TChildForm.h"
 #include "ui/platform/UiPlatform.h"
@@ -15,12 +16,14 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -75,6 +78,9 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->viewport()->installEventFilter(this);
+    // What the drawings would like never makes the frame grow: the client area takes the room it is given.
+    m_mdi->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_mdi->setMinimumSize(1, 1);
     layout->addWidget(m_mdi, 1);
     setCentralWidget(central);
 
@@ -88,6 +94,33 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TMainForm::updateWindowActions);
     updateWindowActions();
+    restoreSettings();
+}
+
+void TMainForm::restoreSettings() {
+    // The first start keeps the frame's own size, centred.
+    const QByteArray geometry = m_platform.setting(QStringLiteral("window/geometry")).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const struct {
+        const char* key;
+        QAction* item;
+        QWidget* bar;
+    } views[] = {{"view/toolbar", N18, ToolBar1},
+                 {"view/palette", N19, CoolBar1},
+                 {"view/statusbar", N29, StatusBar1}};
+    for (const auto& v : views) {
+        const QVariant on = m_platform.setting(QLatin1String(v.key));
+        if (!on.isValid()) continue;
+        v.item->setChecked(on.toBool());
+        v.bar->setVisible(on.toBool());
+    }
+}
+
+void TMainForm::saveSettings() {
+    m_platform.setSetting(QStringLiteral("window/geometry"), saveGeometry());
+    m_platform.setSetting(QStringLiteral("view/toolbar"), N18->isChecked());
+    m_platform.setSetting(QStringLiteral("view/palette"), N19->isChecked());
+    m_platform.setSetting(QStringLiteral("view/statusbar"), N29->isChecked());
 }
 
 TMainForm::~TMainForm() {
@@ -210,20 +243,23 @@ void TMainForm::buildMenus() {
         connect(action, &QAction::changed, item, [item, action] { item->setEnabled(action->isEnabled()); });
         item->setEnabled(action->isEnabled());
     }
-    connect(N8, &QMenu::aboutToShow, this, &TMainForm::updateWindowActions);
+    connect(N8, &QMenu::aboutToShow, this, [this, N8] {
+        updateWindowActions();
+        listDrawings(N8);
+    });
 
     QMenu* H1 = menu("H1", QStringLiteral("帮助(&H)"));
     addItem(H1, "N14", QStringLiteral("关于(&A)"), always([this] {
                 if (m_about) m_platform.execDialog(*m_about);
             }));
-    addItem(H1, "N13", QStringLiteral("帮助(&H)"), always([this] {
-                m_platform.openExternal(QUrl::fromLocalFile(m_platform.programDir() + links::kHelpPage));
-            }));
+    addItem(H1, "N13", QStringLiteral("帮助(&H)"), always([this] { showHelp(); }));
     addSeparator(H1, "N22");
-    addItem(H1, "N23", QStringLiteral("软件主页(&W)"),
-            always([this] { m_platform.openExternal(QUrl(links::kHomePage)); }));
-    addItem(H1, "N24", QStringLiteral("联系作者(&E)"),
-            always([this] { m_platform.openExternal(QUrl(links::kContactMail)); }));
+    addItem(H1, "N23", QStringLiteral("软件主页(&W)"), always([this] {
+                openLink(links::kHomePage, QStringLiteral("系统无法打开软件主页，请在浏览器中访问：\n%1"));
+            }));
+    addItem(H1, "N24", QStringLiteral("联系作者(&E)"), always([this] {
+                openLink(links::kContactMail, QStringLiteral("系统无法打开电子邮件程序，请写信到：\n%1"));
+            }));
 }
 
 void TMainForm::buildToolBar() {
@@ -319,7 +355,10 @@ void TMainForm::FormShow() {
     CurrentTool = int(ToolId::Select);
     NewDocWidth = 50;
     NewDocHeight = 50;
-    createChild();
+    // Files named on the command line take the place of the empty start-up drawing.
+    int opened = 0;
+    for (const QString& path : std::exchange(m_startupFiles, {})) opened += m_files.openFile(path);
+    if (opened == 0) createChild();
 }
 
 QCursor TMainForm::cursorForSlot(int slot) const {
@@ -332,14 +371,36 @@ TChildForm* TMainForm::createChild() {
     m_mdi->addSubWindow(child);
     child->scrollArea()->viewport()->installEventFilter(this);
     connect(child, &QObject::destroyed, this, &TMainForm::updateWindowActions, Qt::QueuedConnection);
-    child->show();
-    // The whole drawing where it fits, else as much of it as the frame has room for.
-    const QSize room = m_mdi->viewport()->size();
-    const QSize want = child->preferredSize();
-    child->resize(std::min(want.width(), room.width()), std::min(want.height(), room.height()));
+    const QMdiSubWindow* current = m_mdi->currentSubWindow();
+    const bool maximised = current && current->isMaximized();
+    if (maximised) {
+        // While one drawing fills the frame, the next one does too.
+        child->showMaximized();
+    } else {
+        child->show();
+        placeChild(child);
+    }
     m_mdi->setActiveSubWindow(child);
     updateWindowActions();
     return child;
+}
+
+void TMainForm::placeChild(TChildForm* child) {
+    // The whole drawing where it fits, else as much of it as the frame has room for, cascading from the
+    // top left by a title bar's height and starting again at the corner before a window would leave the
+    // frame.
+    const QSize room = m_mdi->viewport()->size();
+    // A small drawing still gets a window wide enough for its title and buttons.
+    const QSize want = child->preferredSize().expandedTo(QSize(240, 120));
+    const QSize size(std::min(want.width(), room.width()), std::min(want.height(), room.height()));
+    const int step = std::max(child->height() - child->widget()->height(), 20);
+    QPoint at(m_cascade * step, m_cascade * step);
+    if (at.x() + size.width() > room.width() || at.y() + size.height() > room.height()) {
+        m_cascade = 0;
+        at = {0, 0};
+    }
+    ++m_cascade;
+    child->setGeometry(QRect(at, size));
 }
 
 Drawing* TMainForm::activeDrawing() const {
@@ -401,6 +462,37 @@ void TMainForm::updateWindowActions() {
     m_commands->refresh();
 }
 
+void TMainForm::listDrawings(QMenu* menu) {
+    // The open drawings below the window commands, the active one checked.
+    for (QAction* a : m_drawingItems) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    m_drawingItems.clear();
+    const QList<TChildForm*> drawings = children();
+    if (drawings.isEmpty()) return;
+    auto* separator = new QAction(menu);
+    separator->setSeparator(true);
+    separator->setObjectName(QStringLiteral("WindowListSeparator"));
+    m_drawingItems << separator;
+    const TChildForm* active = activeChild();
+    for (qsizetype i = 0; i < drawings.size(); ++i) {
+        TChildForm* child = drawings[i];
+        const QString title = child->windowTitle();
+        auto* item = new QAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title, menu);
+        item->setObjectName(QStringLiteral("WindowItem%1").arg(i + 1));
+        item->setCheckable(true);
+        item->setChecked(child == active);
+        connect(item, &QAction::triggered, this, [this, guard = QPointer<TChildForm>(child)] {
+            if (!guard) return;
+            if (guard->isMinimized()) guard->showNormal();
+            m_mdi->setActiveSubWindow(guard);
+        });
+        m_drawingItems << item;
+    }
+    menu->addActions(m_drawingItems);
+}
+
 void TMainForm::tileWindows(Qt::Orientation orientation) {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* w : m_mdi->subWindowList())
@@ -457,14 +549,29 @@ void TMainForm::FormMouseWheelUp() {
 }
 
 bool TMainForm::handleWheel(QWheelEvent* event) {
-    m_wheelRemainder += event->angleDelta().y();
-    while (m_wheelRemainder <= -kWheelStep) {
-        m_wheelRemainder += kWheelStep;
-        FormMouseWheelDown();
-    }
-    while (m_wheelRemainder >= kWheelStep) {
-        m_wheelRemainder -= kWheelStep;
-        FormMouseWheelUp();
+    const QPoint delta = event->angleDelta();
+    // Shift turns the wheel sideways, as does a wheel that tilts.
+    const bool sideways =
+        (event->modifiers() & Qt::ShiftModifier) || std::abs(delta.x()) > std::abs(delta.y());
+    if (!sideways) {
+        m_wheelRemainder += delta.y();
+        while (m_wheelRemainder <= -kWheelStep) {
+            m_wheelRemainder += kWheelStep;
+            FormMouseWheelDown();
+        }
+        while (m_wheelRemainder >= kWheelStep) {
+            m_wheelRemainder -= kWheelStep;
+            FormMouseWheelUp();
+        }
+    } else {
+        // Some systems report Shift and the wheel as a sideways turn already.
+        m_sidewaysRemainder += delta.x() != 0 ? delta.x() : delta.y();
+        const int steps = m_sidewaysRemainder / kWheelStep;
+        m_sidewaysRemainder -= steps * kWheelStep;
+        if (TChildForm* child = activeChild(); child && steps != 0) {
+            QScrollBar* bar = child->horizontalScrollBar();
+            bar->setValue(bar->value() - steps * kWheelScroll);
+        }
     }
     event->accept();
     return true;
@@ -489,6 +596,26 @@ void TMainForm::openFiles(const QStringList& paths) {
     for (const QString& path : paths) m_files.openFile(path);
 }
 
+void TMainForm::setStartupFiles(const QStringList& paths) {
+    m_startupFiles = paths;
+}
+
+void TMainForm::openLink(const QString& address, const QString& failure) {
+    const QUrl url(address);
+    if (m_platform.openExternal(url)) return;
+    const QString shown = url.scheme() == QLatin1String("mailto") ? url.path() : address;
+    m_platform.messageBox(failure.arg(shown), QStringLiteral("Runeboard"), MessageButtons::Ok,
+                          MessageKind::Warning);
+}
+
+void TMainForm::showHelp() {
+    const QString page = m_platform.programDir() + links::kHelpPage;
+    if (!m_help) m_help = new THelpForm(m_platform, this);
+    if (!m_help->showPage(page))
+        m_platform.messageBox(QStringLiteral("找不到帮助文件“%1”。").arg(QDir::toNativeSeparators(page)),
+                              QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+}
+
 bool TMainForm::saveDrawing(TChildForm& child) {
     return m_files.save(child);
 }
@@ -501,6 +628,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    saveSettings();
     QMainWindow::closeEvent(event);
 }
 

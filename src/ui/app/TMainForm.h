@@ -26,6 +26,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class TAboutForm;
+class THelpForm;
 class TChildForm;
 class TNewForm;
 class UiPlatform;
@@ -39,8 +40,11 @@ public:
     void setAboutForm(TAboutForm* form) { m_about = form; }
     void setNewForm(TNewForm* form);
 
-    // Opens files as if each was chosen in the Open dialog (files named on the command line).
+    // Opens files as if each was chosen in the Open dialog.
     void openFiles(const QStringList& paths);
+    // Files named on the command line: opened when the frame is first shown, in place of the
+    // empty start-up drawing unless none of them opens.
+    void setStartupFiles(const QStringList& paths);
 
     // ChildHost and DrawingHost
     Platform& platform() override;
@@ -107,6 +111,14 @@ private:
     void arrangeIcons();
     void minimizeAll();
     void toggleBar(QAction* item, QWidget* bar);
+    void placeChild(TChildForm* child);
+    void listDrawings(QMenu* menu);
+    void showHelp();
+    // Opens an address with the system's program, or says where to go when it cannot.
+    void openLink(const QString& address, const QString& failure);
+    // Window placement and the View choices, kept between runs.
+    void restoreSettings();
+    void saveSettings();
     // Turns wheel movement into whole steps of the frame's wheel handling.
     bool handleWheel(QWheelEvent* event);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, std::unique_ptr<Command> command,
@@ -132,5 +144,10 @@ private:
     QAction* N29 = nullptr;
     std::array<QCursor, 8> m_cursors;
     int m_wheelRemainder = 0;
+    int m_sidewaysRemainder = 0;
+    int m_cascade = 0; // the next new drawing's step down the cascade
+    QStringList m_startupFiles;
+    QList<QAction*> m_drawingItems; // the Window menu's list of drawings
+    THelpForm* m_help = nullptr;
     bool m_shown = false;
 };

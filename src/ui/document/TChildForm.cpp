@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -55,6 +56,10 @@ QScrollBar* TChildForm::verticalScrollBar() const {
     return m_scroll->verticalScrollBar();
 }
 
+QScrollBar* TChildForm::horizontalScrollBar() const {
+    return m_scroll->horizontalScrollBar();
+}
+
 QSize TChildForm::preferredSize() const {
     const QSize canvasSize(CellWidth * GridWidth, CellHeight * GridHeight);
     const int frameW = width() - m_scroll->viewport()->width();
@@ -72,6 +77,10 @@ void TChildForm::showEvent(QShowEvent* event) {
 
 void TChildForm::closeEvent(QCloseEvent* event) {
     if (SavedCount < ChangeCount) {
+        // The user sees which drawing the question is about.
+        if (isMinimized()) showNormal();
+        if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
+        raise();
         switch (m_host.platform().messageBox(QStringLiteral("是否保存当前文档"), QStringLiteral("?"),
                                              MessageButtons::YesNoCancel, MessageKind::Question)) {
         case MessageAnswer::Yes:

@@ -32,6 +32,7 @@ public:
     ToolController& tools() { return m_tools; }
     QScrollArea* scrollArea() const { return m_scroll; }
     QScrollBar* verticalScrollBar() const;
+    QScrollBar* horizontalScrollBar() const;
     // The size the window takes when first placed: the whole canvas where it fits.
     QSize preferredSize() const;
 

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 
@@ -112,6 +113,14 @@ QString QtPlatform::programDir() {
 
 qint64 QtPlatform::clockMs() {
     return QDateTime::currentMSecsSinceEpoch();
+}
+
+QVariant QtPlatform::setting(const QString& key) {
+    return QSettings().value(key);
+}
+
+void QtPlatform::setSetting(const QString& key, const QVariant& value) {
+    QSettings().setValue(key, value);
 }
 
 bool QtPlatform::printDialog(QPrinter& printer) {

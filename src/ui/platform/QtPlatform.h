@@ -14,6 +14,8 @@ public:
     bool openExternal(const QUrl& url) override;
     QString programDir() override;
     qint64 clockMs() override;
+    QVariant setting(const QString& key) override;
+    void setSetting(const QString& key, const QVariant& value) override;
     int execDialog(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     void printerSetupDialog(QPrinter& printer) override;
