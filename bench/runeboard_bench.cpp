@@ -1,4 +1,6 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
+#include "MemoryPlatform.h"
+#include "core/commands/EditCommands.h"
 #include "core/model/Drawing.h"
 #include "core/render/Canvas.h"
 #include "core/text/TextFile.h"
@@ -134,6 +136,9 @@ public:
     void ReDraw() override { canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight); }
     void ReDrawAll() override { canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight); }
     void setCaption(const QString&) override {}
+    void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
+    void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void showStatus(const QString&) override {}
     void paintText(int col, int row, CharCell cell) override {
         canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
     }
@@ -220,6 +225,49 @@ void benchTools() {
     print("preview_step_max_ms", worst, "ms");
 }
 
+void benchBlocks() {
+    BenchDrawing doc;
+    doc.GridWidth = doc.GridHeight = 100;
+    for (int x = 0; x < 100; ++x)
+        for (int y = 0; y < 100; ++y)
+            doc.CurGrid.at(x, y) = (x + y) % 3 ? CharCell::of(quint8(0xB0 + (x * y) % 40), 0xA2)
+                                               : CharCell::of('a' + x % 26, 'A' + y % 26);
+    doc.ReDrawAll();
+    ToolController tools(doc, doc);
+    const auto left = Qt::MouseButtons(Qt::LeftButton);
+    const ToolId select = ToolId::Select;
+
+    // The whole drawing lifted as a block and dragged one cell at a time.
+    edit::selectAll(doc);
+    QPoint at = pixelOf({50, 50});
+    tools.move(at, Qt::NoButton, {}, select);
+    tools.press(at, left, {}, select);
+    int step = 0;
+    const double drag = medianNs(
+        301,
+        [&] {
+            at = pixelOf({50 + (step % 20) - 10, 50 + (step / 20) % 20 - 10}), ++step;
+        },
+        [&] { tools.move(at, left, {}, select); });
+    tools.release(at, Qt::LeftButton, {}, select);
+    print("block_drag_step_ms", drag / 1e6, "ms");
+
+    // A flow paste of 10,000 cells: lines of mixed Chinese and ASCII of different lengths.
+    MemoryPlatform platform; // the clipboard the paste reads
+    QString text;
+    for (int line = 0; line < 100; ++line) {
+        QString row;
+        for (int cell = 0; cell < 100 - line % 2; ++cell)
+            row +=
+                (cell + line) % 3 ? QString(QChar(0x4E00 + (cell * 7 + line) % 2000)) : QStringLiteral("ab");
+        text += row + QStringLiteral("\r\n");
+    }
+    platform.clipboard = text;
+    const double paste = medianNs(
+        101, [&] { edit::clear(doc); }, [&] { edit::paste(doc, platform, true); });
+    print("paste_flow_100x100_ms", paste / 1e6, "ms");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -228,6 +276,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     benchCanvas();
     benchTools();
+    benchBlocks();
     benchFiles();
     return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kMarker = qRgb(0, 200, 0);
+const QRgb kMarker = qRgb(0, 255, 0);
 
 QRgb px(const Canvas& c, int x, int y) {
     return c.picture().pixel(x, y) | 0xFF000000u;
@@ -27,7 +27,8 @@ QList<QPoint> inkIn(const Canvas& c, int col, int row) {
 }
 
 void mark(Canvas& c, int col, int row) {
-    c.picture().setPixel(18 * col + 9, 18 * row + 9, kMarker);
+    // Something drawn over the cell, in a colour the canvas can hold.
+    c.picture().setPixel(18 * col + 9, 18 * row + 9, uint(c.picture().colorTable().indexOf(kMarker)));
 }
 bool marked(const Canvas& c, int col, int row) {
     return px(c, 18 * col + 9, 18 * row + 9) == kMarker;

@@ -1,32 +1,16 @@
 // Command objects on a drawing without windows: enabling, captions and what running them does.
 #include "CanvasDrawing.h"
 #include "GridText.h"
+#include "MemoryPlatform.h"
 #include "core/commands/DrawingHost.h"
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
-#include "core/platform/Platform.h"
 
 #include <QTest>
 
 #include <memory>
 
 namespace {
-
-// Answers nothing; these commands never ask.
-class SilentPlatform final : public Platform {
-public:
-    MessageAnswer messageBox(const QString&, const QString&, MessageButtons, MessageKind) override {
-        return MessageAnswer::Cancel;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString clipboardText() override { return {}; }
-    bool openExternal(const QUrl&) override { return false; }
-    QString programDir() override { return {}; }
-    qint64 clockMs() override { return 0; }
-    QVariant setting(const QString&) override { return {}; }
-    void setSetting(const QString&, const QVariant&) override {}
-};
 
 class Host final : public DrawingHost {
 public:
@@ -40,7 +24,7 @@ public:
 
     std::vector<std::unique_ptr<CanvasDrawing>> drawings;
     CanvasDrawing* active = nullptr;
-    SilentPlatform silent;
+    MemoryPlatform silent;
 };
 
 } // namespace

@@ -30,16 +30,16 @@ void CanvasDrawing::hover(ToolId tool, QPoint cell) {
     tools.move(pixelFor(tool, cell), Qt::NoButton, Qt::NoModifier, tool);
 }
 
-void CanvasDrawing::press(ToolId tool, QPoint cell, Qt::MouseButton button) {
-    tools.press(pixelFor(tool, cell), button, Qt::NoModifier, tool);
+void CanvasDrawing::press(ToolId tool, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    tools.press(pixelFor(tool, cell), button, mods, tool);
 }
 
-void CanvasDrawing::drag(ToolId tool, QPoint cell) {
-    tools.move(pixelFor(tool, cell), Qt::LeftButton, Qt::NoModifier, tool);
+void CanvasDrawing::drag(ToolId tool, QPoint cell, Qt::KeyboardModifiers mods) {
+    tools.move(pixelFor(tool, cell), Qt::LeftButton, mods, tool);
 }
 
-void CanvasDrawing::release(ToolId tool, QPoint cell, Qt::MouseButton button) {
-    tools.release(pixelFor(tool, cell), button, Qt::NoModifier, tool);
+void CanvasDrawing::release(ToolId tool, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    tools.release(pixelFor(tool, cell), button, mods, tool);
 }
 
 void CanvasDrawing::stroke(ToolId tool, std::initializer_list<QPoint> cells) {

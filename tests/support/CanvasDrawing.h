@@ -13,21 +13,26 @@ public:
     void ReDraw() override;
     void ReDrawAll() override;
     void setCaption(const QString& text) override { caption = text; }
+    void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
+    void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void showStatus(const QString& text) override { status = text; }
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override { return false; }
     quint32 clockSeed() override { return 1; }
 
     // Pointer events at the centre of a cell, for the cursor the tool shows.
     void hover(ToolId tool, QPoint cell);
-    void press(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton);
-    void drag(ToolId tool, QPoint cell);
-    void release(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton);
+    void press(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void drag(ToolId tool, QPoint cell, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void release(ToolId tool, QPoint cell, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers mods = Qt::NoModifier);
     // Hover over the first cell, press, drag through the others, release on the last.
     void stroke(ToolId tool, std::initializer_list<QPoint> cells);
 
     Canvas canvas;
     ToolController tools{*this, *this};
-    QString caption;
+    QString caption, status;
 
 private:
     QPoint pixelFor(ToolId tool, QPoint cell) const;

@@ -41,6 +41,8 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override;
     int execDialog(QDialog& dialog) override;
     QString clipboardText() override { return clipboard; }
+    bool clipboardHasText() override { return !clipboard.isEmpty(); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
     // Whether the system has a program for the addresses opened.
     bool canOpen = true;
     bool openExternal(const QUrl& url) override {

@@ -27,6 +27,7 @@ void ChildDocument::resetForShow() {
     PasteActive = 0;
     PasteTransparent = 0;
     PasteLines.clear();
+    Banding = 0;
     CellWidth = kCellSize;
     CellHeight = kCellSize;
     UndoState = 0;

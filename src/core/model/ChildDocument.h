@@ -16,6 +16,14 @@
 struct CellRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 
+    // (0, 0, 0, 0): no selection.
+    bool isZero() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
+    // Right and Bottom themselves count as inside.
+    bool containsInclusive(QPoint c) const {
+        return c.x() >= Left && c.x() <= Right && c.y() >= Top && c.y() <= Bottom;
+    }
+    CellRect translated(QPoint d) const { return {Left + d.x(), Top + d.y(), Right + d.x(), Bottom + d.y()}; }
+
     friend bool operator==(const CellRect&, const CellRect&) = default;
 };
 
@@ -63,6 +71,7 @@ public:
     int CurveStage = 0;
     int ReselectPending = 0;
     int InMouseMove = 0;
+    int Banding = 0; // 1 while the select tool's rubber band is on the canvas
     // 1 = opened from a file the drawing could not hold whole: saving over that file asks first.
     int PartialFile = 0;
 };

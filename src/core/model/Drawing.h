@@ -15,4 +15,8 @@ public:
     // Repaints the whole canvas: grid lines and every cell.
     virtual void ReDrawAll() = 0;
     virtual void setCaption(const QString& caption) = 0;
+    // Frames drawn over the canvas, between corners of cells, until the next full repaint:
+    // the selection's blue frame, and the rubber band, which a second drawing erases.
+    virtual void drawFrame(QPoint a, QPoint b) = 0;
+    virtual void xorBand(QPoint a, QPoint b) = 0;
 };

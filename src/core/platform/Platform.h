@@ -26,7 +26,10 @@ public:
     virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
                                  const QString& initialName) = 0;
 
+    // The clipboard's plain text, as Unicode.
     virtual QString clipboardText() = 0;
+    virtual bool clipboardHasText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
 
     // Opens a file or address with the system's program for it.
     virtual bool openExternal(const QUrl& url) = 0;

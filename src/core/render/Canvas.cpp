@@ -2,26 +2,38 @@
 #include "Canvas.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
-const QRgb kGridRed = qRgb(255, 0, 0);
-const QRgb kWhite = qRgb(255, 255, 255);
-
 // A dotted cosmetic pen: three pixels on, three off, counted from the start of
 // the line; the gaps take the white background.
-inline QRgb dotted(int i) {
-    return (i % 6) < 3 ? kGridRed : kWhite;
+inline uchar dotted(int i) {
+    return (i % 6) < 3 ? Canvas::kRed : Canvas::kWhite;
 }
 
 } // namespace
+
+const QList<QRgb>& Canvas::palette() {
+    // Index bits are red, green, blue: drawing red by exclusive-or is index ^ kRed.
+    static const QList<QRgb> colours{qRgb(0, 0, 0),     qRgb(0, 0, 255),    qRgb(0, 255, 0),
+                                     qRgb(0, 255, 255), qRgb(255, 0, 0),    qRgb(255, 0, 255),
+                                     qRgb(255, 255, 0), qRgb(255, 255, 255)};
+    return colours;
+}
 
 Canvas::Canvas() {
     reset(50, 50);
 }
 
+void Canvas::allocate(int width, int height) {
+    m_picture = QImage(width * kCellSize, height * kCellSize, QImage::Format_Indexed8);
+    m_picture.setColorTable(palette());
+}
+
 void Canvas::reset(int width, int height) {
-    m_picture = QImage(width * kCellSize, height * kCellSize, QImage::Format_RGB32);
+    allocate(width, height);
     m_picture.fill(kWhite);
     drawGridLines(width, height);
 }
@@ -30,47 +42,96 @@ void Canvas::drawGridLines(int width, int height) {
     // Every pixel outside the cell interiors: the lines between cells, dotted, and
     // the picture's top row and left column, which carry no line and stay white.
     const int pw = width * kCellSize, ph = height * kCellSize;
+    std::vector<uchar> across(static_cast<size_t>(pw)); // a horizontal line, drawn over the vertical ones
+    for (int x = 0; x < pw; ++x) across[size_t(x)] = dotted(x);
     uchar* bits = m_picture.bits();
     const qsizetype bpl = m_picture.bytesPerLine();
     for (int y = 0; y < ph; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(bits + y * bpl);
-        if (y > 0 && y % kCellSize == 0) { // horizontal lines are drawn over the vertical ones
-            for (int x = 0; x < pw; ++x) line[x] = dotted(x);
+        uchar* line = bits + y * bpl;
+        if (y > 0 && y % kCellSize == 0) {
+            std::memcpy(line, across.data(), size_t(pw));
             continue;
         }
         if (y == 0)
-            std::fill(line, line + pw, kWhite);
+            std::memset(line, kWhite, size_t(pw));
         else
             line[0] = kWhite;
-        const QRgb v = dotted(y);
+        const uchar v = dotted(y);
         for (int x = kCellSize; x < pw; x += kCellSize) line[x] = v;
     }
 }
 
+template <typename Paint> void Canvas::outline(const QRect& r, Paint paint) {
+    // Every outline pixel exactly once, clipped to the picture.
+    uchar* bits = m_picture.bits();
+    const qsizetype bpl = m_picture.bytesPerLine();
+    const int w = m_picture.width(), h = m_picture.height();
+    auto at = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < w && y < h) paint(bits[y * bpl + x]);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        at(x, r.top());
+        if (r.bottom() != r.top()) at(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        at(r.left(), y);
+        if (r.right() != r.left()) at(r.right(), y);
+    }
+}
+
+QRect Canvas::drawFrame(QPoint a, QPoint b) {
+    // A pen two pixels wide centred on the rectangle's edges.
+    const QRect r = QRect(a, b - QPoint(1, 1)).normalized();
+    auto blue = [](uchar& p) { p = kBlue; };
+    outline(r, blue);
+    outline(r.adjusted(-1, -1, 1, 1), blue);
+    return r.adjusted(-1, -1, 1, 1) & m_picture.rect();
+}
+
+QRect Canvas::xorBand(QPoint a, QPoint b) {
+    const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                  QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+    if (r.width() < 1 || r.height() < 1) return {}; // no rectangle between the corners: nothing to draw
+    outline(r, [](uchar& p) { p ^= kRed; });
+    return r & m_picture.rect();
+}
+
 QRect Canvas::reDraw(const CharGrid& cur, CharGrid& shown, int width, int height) {
-    QRect dirty;
+    // A picture too small for the area would be written past its end: start it afresh.
+    if (m_picture.width() < width * kCellSize || m_picture.height() < height * kCellSize)
+        return reDrawAll(cur, shown, width, height);
+    int left = width, top = height, right = -1, bottom = -1; // the cells painted
+    uchar* bits = nullptr;
+    const qsizetype bpl = m_picture.bytesPerLine();
     for (int x = 0; x < width; ++x) {
         if (cur.sameColumn(shown, x, height)) continue; // the common case: nothing changed here
+        if (!bits) bits = m_picture.bits();
         for (int y = 0; y < height; ++y) {
             const CharCell& c = cur.at(x, y);
             if (c.sameText(shown.at(x, y))) continue;
-            m_painter.paintCell(m_picture, x, y, c);
+            m_painter.paintCellUnchecked(bits, bpl, x, y, c);
             shown.at(x, y) = c;
-            dirty |= cellRect(x, y);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
             ++m_paintedCells;
         }
     }
-    return dirty;
+    if (right < 0) return {};
+    return cellRect(left, top) | cellRect(right, bottom);
 }
 
 QRect Canvas::reDrawAll(const CharGrid& cur, CharGrid& shown, int width, int height) {
     if (m_picture.width() != width * kCellSize || m_picture.height() != height * kCellSize)
-        m_picture = QImage(width * kCellSize, height * kCellSize, QImage::Format_RGB32);
+        allocate(width, height);
     // The grid lines and the cell tiles between them cover every pixel: no separate clear.
     drawGridLines(width, height);
     // Rows outer here only for memory locality; the result does not depend on the order.
+    uchar* bits = m_picture.bits();
+    const qsizetype bpl = m_picture.bytesPerLine();
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) m_painter.paintCell(m_picture, x, y, cur.at(x, y));
+        for (int x = 0; x < width; ++x) m_painter.paintCellUnchecked(bits, bpl, x, y, cur.at(x, y));
     m_paintedCells += qint64(width) * height;
     shown.copyArea(cur, width, height);
     return m_picture.rect();

@@ -6,10 +6,17 @@
 #include "core/model/CharGrid.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 
+// The picture has one byte a pixel, indexing eight colours: black text on white,
+// the red grid, the blue selection frame and the band drawn over them by
+// exclusive-or. A full repaint writes a quarter of what a 32-bit picture takes.
 class Canvas {
 public:
+    enum Colour : uchar { kBlack = 0, kBlue = 1, kRed = 4, kWhite = 7 };
+    static const QList<QRgb>& palette();
+
     Canvas();
 
     void setFont(const QFont& font) { m_painter.setFont(font); }
@@ -29,12 +36,21 @@ public:
     // Cells painted by reDraw and reDrawAll since the canvas was made.
     qint64 paintedCells() const { return m_paintedCells; }
 
+    // The selection frame: a blue outline two pixels wide along the rectangle between two
+    // pixel corners (right and bottom excluded). Returns the pixels touched.
+    QRect drawFrame(QPoint a, QPoint b);
+    // The rubber band: a one-pixel outline between two pixel corners, drawn in red by
+    // exclusive-or, so that drawing it again erases it. Returns the pixels touched.
+    QRect xorBand(QPoint a, QPoint b);
+
     static QRect cellRect(int col, int row) {
         return QRect(col * kCellSize, row * kCellSize, kCellSize, kCellSize);
     }
 
 private:
+    void allocate(int width, int height);
     void drawGridLines(int width, int height);
+    template <typename Paint> void outline(const QRect& r, Paint paint);
 
     QImage m_picture;
     CellPainter m_painter;

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 CellPainter::CellPainter(const QFont& font) : m_index(1 << 16, -1) {
     setFont(font);
@@ -19,10 +20,19 @@ void CellPainter::setFont(const QFont& font) {
     m_tiles.clear();
 }
 
+namespace {
+
+// The canvas picture's colour indices for ink and paper.
+constexpr uchar kBlackIndex = 0;
+constexpr uchar kWhiteIndex = 7;
+
+} // namespace
+
 const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     int& slot = m_index[(cell.b0 << 8) | cell.b1];
     if (slot >= 0) return m_tiles[size_t(slot)];
     Tile tile;
+    tile.pixels.fill(kWhiteIndex);
     const QString text = gbkToUnicode(cell.text());
     constexpr int kFullWidth = kTileSize - 1; // a double-byte character's 16 pixels
     const int advance = QFontMetrics(m_font).horizontalAdvance(text);
@@ -42,7 +52,8 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
         p.end();
         for (int y = 0; y < kTileSize; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < kTileSize; ++x) tile.ink[size_t(y * kTileSize + x)] = qGray(row[x]) < 128;
+            for (int x = 0; x < kTileSize; ++x)
+                tile.pixels[size_t(y * kTileSize + x)] = qGray(row[x]) < 128 ? kBlackIndex : kWhiteIndex;
         }
     }
     slot = int(m_tiles.size());
@@ -51,7 +62,6 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
 }
 
 void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx, int sy, int w, int h) {
-    static constexpr QRgb kColours[2] = {0xFFFFFFFFu, 0xFF000000u};
     // Clip to the picture; callers stay inside it, but a wrong cell must never write out of bounds.
     const int x0 = std::max(px, 0), y0 = std::max(py, 0);
     const int x1 = std::min(px + w, picture.width()), y1 = std::min(py + h, picture.height());
@@ -59,14 +69,26 @@ void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx
     uchar* bits = picture.bits();
     const qsizetype bpl = picture.bytesPerLine();
     for (int y = y0; y < y1; ++y) {
-        auto* out = reinterpret_cast<QRgb*>(bits + y * bpl) + x0;
-        const quint8* in = tile.ink.data() + (sy + y - py) * kTileSize + (sx + x0 - px);
-        for (int x = 0; x < x1 - x0; ++x) out[x] = kColours[in[x]];
+        uchar* out = bits + y * bpl + x0;
+        const uchar* in = tile.pixels.data() + (sy + y - py) * kTileSize + (sx + x0 - px);
+        std::memcpy(out, in, size_t(x1 - x0));
     }
 }
 
 void CellPainter::paintCell(QImage& picture, int col, int row, CharCell cell) {
-    blit(picture, col * kCellSize + 1, row * kCellSize + 1, tileFor(cell), 0, 0, kTileSize, kTileSize);
+    const int px = col * kCellSize + 1, py = row * kCellSize + 1;
+    if (px < 0 || py < 0 || px + kTileSize > picture.width() || py + kTileSize > picture.height()) {
+        blit(picture, px, py, tileFor(cell), 0, 0, kTileSize, kTileSize); // clipped at the edge
+        return;
+    }
+    paintCellUnchecked(picture.bits(), picture.bytesPerLine(), col, row, cell);
+}
+
+void CellPainter::paintCellUnchecked(uchar* bits, qsizetype bytesPerLine, int col, int row, CharCell cell) {
+    const uchar* in = tileFor(cell).pixels.data();
+    uchar* out = bits + (row * kCellSize + 1) * bytesPerLine + col * kCellSize + 1;
+    // A copy of fixed size, which the compiler turns into a few moves.
+    for (int y = 0; y < kTileSize; ++y, out += bytesPerLine, in += kTileSize) std::memcpy(out, in, kTileSize);
 }
 
 void CellPainter::paintText(QImage& picture, int col, int row, CharCell cell) {

@@ -26,15 +26,18 @@ public:
 
     // Clears the inside of cell (col, row) of the picture and draws its text.
     void paintCell(QImage& picture, int col, int row, CharCell cell);
+    // The same into a picture's bytes, for a cell known to lie wholly inside it.
+    void paintCellUnchecked(uchar* bits, qsizetype bytesPerLine, int col, int row, CharCell cell);
     // Draws the cell's text on its own opaque white background at (18col + 2,
     // 18row + 2), without clearing the rest of the cell first.
     void paintText(QImage& picture, int col, int row, CharCell cell);
 
 private:
     // The cell interior cleared to white with the text at (+1, +1) of the tile,
-    // which is (+2, +2) of the cell; one byte a pixel, 1 for ink.
+    // which is (+2, +2) of the cell, as the picture's own pixels (black or white
+    // indices), so that painting a cell is a copy of 17 short rows.
     struct Tile {
-        std::array<quint8, kTileSize * kTileSize> ink{};
+        std::array<uchar, kTileSize * kTileSize> pixels{};
         int textWidth = 0;
     };
     const Tile& tileFor(CharCell cell);

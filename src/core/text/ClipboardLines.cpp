@@ -1,7 +1,7 @@
 // Clipboard lines for a new drawing.
 #include "ClipboardLines.h"
 
-#include "GbkText.h"
+#include "ClipboardText.h"
 #include "TextLines.h"
 #include "core/model/ChildDocument.h"
 
@@ -9,7 +9,7 @@
 
 ClipboardLines ClipboardLines::read(const QString& text) {
     ClipboardLines c;
-    c.lines = splitLines(unicodeToGbk(text));
+    c.lines = clipboardLines(text);
     c.usable = c.lines.size() >= 3;
     if (!c.usable) return c;
     const qsizetype first = c.lines.first().size();

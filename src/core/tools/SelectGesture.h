@@ -1,4 +1,7 @@
-// The select tool: marks a block of cells, and a press inside the selection keeps it.
+// The select tool: a rubber band marks a block of cells; a press inside the
+// selection lifts it into the floating block, which follows the pointer and is
+// shown where it is dropped. Ctrl at the lift leaves a copy behind; Alt makes the
+// block's blank cells see-through, while dragging and, at the release, for good.
 #pragma once
 
 #include "Gesture.h"
@@ -6,5 +9,10 @@
 class SelectGesture final : public Gesture {
 public:
     void press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
+    void move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
+    void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     bool keepsSelectionAt(const ToolContext& ctx, QPoint cell) const override;
+
+private:
+    static void lift(ToolContext& ctx, bool leaveCopy);
 };

@@ -4,6 +4,7 @@
 
 #include "core/model/CharGrid.h"
 
+#include <QString>
 #include <QtGlobal>
 
 class ToolHost {
@@ -15,4 +16,6 @@ public:
     virtual bool commitEditBox() = 0;
     // A seed for the spray's random numbers, from the clock.
     virtual quint32 clockSeed() = 0;
+    // A hint in the frame's status bar.
+    virtual void showStatus(const QString& text) = 0;
 };

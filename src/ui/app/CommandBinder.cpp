@@ -24,7 +24,11 @@ Command& CommandBinder::bind(QAction* action, std::unique_ptr<Command> command) 
 }
 
 void CommandBinder::bindButton(QAbstractButton* button, const QString& name) {
-    connect(button, &QAbstractButton::clicked, this, [this, name] { run(name); });
+    // A toolbar button runs the command's handler as it is, whatever the menu item's enabling; the
+    // handler itself does nothing without a drawing.
+    connect(button, &QAbstractButton::clicked, this, [this, name] {
+        if (Command* c = command(name)) c->run();
+    });
 }
 
 Command* CommandBinder::command(const QString& name) const {

@@ -25,7 +25,7 @@ public:
 
     // Binds the action to the command, which the binder keeps; the action's objectName names it.
     Command& bind(QAction* action, std::unique_ptr<Command> command);
-    // A button that runs the command bound to the action named.
+    // A button that runs the handler of the command bound to the action named.
     void bindButton(QAbstractButton* button, const QString& name);
 
     // Runs the named command if it can run now.

@@ -5,6 +5,7 @@
 #include "Icons.h"
 #include "Links.h"
 #include "NewCommand.h"
+#include "core/commands/EditCommands.h"
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
 #include "ui/dialogs/TAboutForm.h"
@@ -191,14 +192,26 @@ void TMainForm::buildMenus() {
     addItem(E1, "U1", QStringLiteral("撤消(&U)"), makeUndoCommand(*this), QKeySequence(Qt::CTRL | Qt::Key_Z));
     addItem(E1, "N26", QStringLiteral("重复(&R)"), makeRepeatCommand(*this), QKeySequence(Qt::Key_F4));
     addSeparator(E1, "N7");
-    addItem(E1, "C1", QStringLiteral("剪切(&T)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(E1, "C2", QStringLiteral("复制(&C)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    addItem(E1, "P1", QStringLiteral("粘贴(&P)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_V));
-    addItem(E1, "L1", QStringLiteral("删除(&D)"), notYet(), QKeySequence(Qt::Key_Delete));
+    auto onSelection = [this](DrawingCommand::Run run) {
+        return std::make_unique<DrawingCommand>(*this, std::move(run), edit::hasSelection);
+    };
+    addItem(E1, "C1", QStringLiteral("剪切(&T)"),
+            onSelection([this](Drawing& d) { edit::cut(d, m_platform); }),
+            QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(E1, "C2", QStringLiteral("复制(&C)"),
+            onSelection([this](Drawing& d) { edit::copy(d, m_platform); }),
+            QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(E1, "P1", QStringLiteral("粘贴(&P)"),
+            std::make_unique<DrawingCommand>(
+                *this, [this](Drawing& d) { edit::paste(d, m_platform, currentTool() == ToolId::Select); },
+                [this](const Drawing&) { return m_platform.clipboardHasText(); }),
+            QKeySequence(Qt::CTRL | Qt::Key_V));
+    addItem(E1, "L1", QStringLiteral("删除(&D)"), onSelection(edit::remove), QKeySequence(Qt::Key_Delete));
     addSeparator(E1, "N20");
-    addItem(E1, "A1", QStringLiteral("全选(&A)"), notYet(), QKeySequence(Qt::CTRL | Qt::Key_A));
-    addItem(E1, "N27", QStringLiteral("不选(&N)"), notYet());
-    addItem(E1, "N21", QStringLiteral("清空(&L)"), notYet());
+    addItem(E1, "A1", QStringLiteral("全选(&A)"), onDrawing(edit::selectAll),
+            QKeySequence(Qt::CTRL | Qt::Key_A));
+    addItem(E1, "N27", QStringLiteral("不选(&N)"), onSelection(edit::selectNone));
+    addItem(E1, "N21", QStringLiteral("清空(&L)"), onDrawing(edit::clear));
     connect(E1, &QMenu::aboutToShow, this, &TMainForm::E1Click);
 
     QMenu* N2 = menu("N2", QStringLiteral("视图(&V)"));
@@ -286,9 +299,9 @@ void TMainForm::buildToolBar() {
         {1, "SpeedButton10", QStringLiteral("保存"), ":/icons/save.svg", "S1", true},
         {2, "SpeedButton6", QStringLiteral("打印"), ":/icons/print.svg", "P2", true},
         {3, "SpeedButton29", QStringLiteral("导入图片"), ":/icons/import-picture.svg", "N17", false},
-        {4, "SpeedButton9", QStringLiteral("剪切"), ":/icons/cut.svg", "C1", false},
-        {4, "SpeedButton8", QStringLiteral("复制"), ":/icons/copy.svg", "C2", false},
-        {4, "SpeedButton7", QStringLiteral("粘贴"), ":/icons/paste.svg", "P1", false},
+        {4, "SpeedButton9", QStringLiteral("剪切"), ":/icons/cut.svg", "C1", true},
+        {4, "SpeedButton8", QStringLiteral("复制"), ":/icons/copy.svg", "C2", true},
+        {4, "SpeedButton7", QStringLiteral("粘贴"), ":/icons/paste.svg", "P1", true},
         {5, "SpeedButton4", QStringLiteral("访问软件主页"), ":/icons/home.svg", "N23", true},
         {5, "SpeedButton3", QStringLiteral("发EMAIL给作者"), ":/icons/mail.svg", "N24", true},
         {5, "SpeedButton2", QStringLiteral("帮助"), ":/icons/help.svg", "N13", true},

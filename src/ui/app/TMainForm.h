@@ -63,7 +63,7 @@ public:
     TChildForm* createChild();
 
     QString statusText() const;
-    void setStatusText(const QString& text);
+    void setStatusText(const QString& text) override;
     QString brushCaption() const;
     void setBrushCaption(const QString& text) override;
     // The cursor loaded into a slot at start-up; the arrow for slot 0.

@@ -20,7 +20,8 @@ void CanvasWidget::syncSize() {
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r.topLeft(), m_canvas.picture(), r);
+    // Only the part to be painted is turned into screen colours.
+    p.drawImage(r.topLeft(), m_canvas.picture().copy(r).convertToFormat(QImage::Format_RGB32));
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

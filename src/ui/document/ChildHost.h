@@ -17,6 +17,7 @@ public:
     virtual bool saveDrawing(TChildForm& child) = 0;
     virtual ToolId currentTool() const = 0;
     virtual QCursor cursorForSlot(int slot) const = 0;
+    virtual void setStatusText(const QString& text) = 0;
     // The palette's brush button caption.
     virtual void setBrushCaption(const QString& text) = 0;
 };

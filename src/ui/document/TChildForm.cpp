@@ -119,6 +119,18 @@ void TChildForm::ReDrawAll() {
     Image1->update();
 }
 
+void TChildForm::drawFrame(QPoint a, QPoint b) {
+    Image1->update(m_canvas.drawFrame(a, b));
+}
+
+void TChildForm::xorBand(QPoint a, QPoint b) {
+    Image1->update(m_canvas.xorBand(a, b));
+}
+
+void TChildForm::showStatus(const QString& text) {
+    m_host.setStatusText(text);
+}
+
 void TChildForm::Image1MouseDown(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     m_tools.press(pixel, buttons, modifiers, m_host.currentTool());
     followTools();

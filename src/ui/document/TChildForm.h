@@ -27,6 +27,8 @@ public:
     void ReDraw() override;
     void ReDrawAll() override;
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void drawFrame(QPoint a, QPoint b) override;
+    void xorBand(QPoint a, QPoint b) override;
 
     Canvas& canvas() { return m_canvas; }
     ToolController& tools() { return m_tools; }
@@ -60,6 +62,7 @@ private:
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override;
     quint32 clockSeed() override;
+    void showStatus(const QString& text) override;
 
     ChildHost& m_host;
     Canvas m_canvas;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -101,6 +102,15 @@ int QtPlatform::execDialog(QDialog& dialog) {
 
 QString QtPlatform::clipboardText() {
     return QGuiApplication::clipboard()->text();
+}
+
+bool QtPlatform::clipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText() && !data->text().isEmpty();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 bool QtPlatform::openExternal(const QUrl& url) {

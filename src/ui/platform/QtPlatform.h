@@ -11,6 +11,8 @@ public:
     QString saveFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& initialName) override;
     QString clipboardText() override;
+    bool clipboardHasText() override;
+    void setClipboardText(const QString& text) override;
     bool openExternal(const QUrl& url) override;
     QString programDir() override;
     qint64 clockMs() override;

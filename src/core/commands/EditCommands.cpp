@@ -1,0 +1,149 @@
+// Edit commands.
+#include "EditCommands.h"
+
+#include "core/model/Drawing.h"
+#include "core/model/FloatingBlock.h"
+#include "core/platform/Platform.h"
+#include "core/text/ClipboardText.h"
+#include "core/text/TextLines.h"
+
+#include <algorithm>
+
+namespace edit {
+
+namespace {
+
+// The selection clamped to the area in use; empty when there is nothing to act on.
+struct Span {
+    int left, top, right, bottom;
+    bool empty() const { return left >= right || top >= bottom; }
+};
+
+Span clamped(const Drawing& d) {
+    const CellRect& r = d.SelRect;
+    return {std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, d.GridWidth),
+            std::min(r.Bottom, d.GridHeight)};
+}
+
+QList<QByteArray> takeRows(Drawing& d, const Span& s, bool blank) {
+    return cellLines(d, s.left, s.top, s.right, s.bottom, blank);
+}
+
+// Cut and Delete: the snapshot, then the block goes or the selected cells become blank.
+void takeOut(Drawing& d, const QString& undoName, Platform* clipboard) {
+    d.takeUndoSnapshot(undoName);
+    if (d.PasteActive == 1) {
+        if (clipboard) clipboard->setClipboardText(clipboardTextOf(d.PasteLines, false));
+        dropFloatingBlock(d);
+    } else {
+        const Span s = clamped(d);
+        if (s.empty()) return; // the snapshot stays, the selection too
+        const QList<QByteArray> lines = takeRows(d, s, true);
+        if (clipboard) clipboard->setClipboardText(clipboardTextOf(lines, false));
+    }
+    d.SelRect = {};
+    d.ReDrawAll();
+}
+
+QPoint corner(const Drawing& d, int col, int row) {
+    return {col * d.CellWidth, row * d.CellHeight};
+}
+
+void blockPaste(Drawing& d, const QList<QByteArray>& lines) {
+    const qsizetype n = lines.first().size();
+    d.PasteLines = lines; // kept whole: columns and rows beyond the grid reappear when dragged in
+    d.SelRect = {0, 0, int(std::min<qsizetype>(n / 2, d.GridWidth)),
+                 int(std::min<qsizetype>(lines.size(), d.GridHeight))};
+    for (int i = 0; i < d.SelRect.Bottom; ++i) unpairSpaces(d.PasteLines[i]);
+    showFloatingBlock(d);
+}
+
+void flowPaste(Drawing& d, const QList<QByteArray>& lines) {
+    qsizetype longest = 0;
+    for (const QByteArray& l : lines) longest = std::max(longest, l.size());
+    // A line of one byte still takes a cell, padded with a space.
+    const int width = int(std::clamp<qsizetype>(longest / 2, 1, d.GridWidth));
+    const QList<QByteArray> unpaired = unpairedLines(lines);
+    const int height = flowText(unpaired, width, d.GridHeight, nullptr);
+    d.SelRect = {0, 0, width, height};
+    d.TempGrid.copyArea(d.CurGrid, d.GridWidth, d.GridHeight);
+    d.CurGrid.fillArea(width, height, CharCell::blank());
+    flowText(unpaired, width, height,
+             [&](int col, int row, CharCell cell) { d.CurGrid.at(col, row) = cell; });
+    d.PasteLines = cellLines(d, 0, 0, width, height, false);
+    d.ReDrawAll();
+    d.drawFrame(corner(d, 0, 0), corner(d, width, height));
+    d.CurGrid.copyArea(d.TempGrid, d.GridWidth, d.GridHeight);
+}
+
+} // namespace
+
+bool hasSelection(const Drawing& d) {
+    return !d.SelRect.isZero();
+}
+
+void copy(Drawing& d, Platform& platform) {
+    if (d.PasteActive == 1) {
+        platform.setClipboardText(clipboardTextOf(d.PasteLines, true));
+        return;
+    }
+    const Span s = clamped(d);
+    if (s.empty()) return; // the clipboard stays as it was
+    platform.setClipboardText(clipboardTextOf(takeRows(d, s, false), true));
+}
+
+void cut(Drawing& d, Platform& platform) {
+    takeOut(d, QStringLiteral("剪切"), &platform);
+}
+
+void remove(Drawing& d) {
+    takeOut(d, QStringLiteral("删除"), nullptr);
+}
+
+void paste(Drawing& d, Platform& platform, bool selectToolCurrent) {
+    const QList<QByteArray> lines = clipboardLines(platform.clipboardText());
+    // Nothing but line ends holds nothing to paste.
+    if (std::all_of(lines.begin(), lines.end(), [](const QByteArray& l) { return l.isEmpty(); })) return;
+    d.takeUndoSnapshot(QStringLiteral("粘贴"));
+    if (d.PasteActive == 1) {
+        if (selectToolCurrent)
+            commitFloatingBlock(d);
+        else
+            dropFloatingBlock(d);
+    }
+    d.PasteTransparent = 0;
+    const qsizetype first = lines.first().size();
+    const bool rectangular =
+        std::all_of(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.size() == first; });
+    // Equally long lines of a single byte would make a block of no width: they flow instead.
+    if (rectangular && first >= 2)
+        blockPaste(d, lines);
+    else
+        flowPaste(d, lines);
+    d.PasteActive = 1;
+}
+
+void selectAll(Drawing& d) {
+    if (!d.SelRect.isZero()) {
+        if (d.PasteActive == 1) commitFloatingBlock(d);
+        d.ReDrawAll();
+    }
+    d.SelRect = {0, 0, d.GridWidth, d.GridHeight};
+    d.drawFrame({1, 1}, corner(d, d.GridWidth, d.GridHeight));
+}
+
+void selectNone(Drawing& d) {
+    if (d.PasteActive == 1) commitFloatingBlock(d);
+    d.ReDrawAll();
+    d.SelRect = {};
+}
+
+void clear(Drawing& d) {
+    d.takeUndoSnapshot(QStringLiteral("清空"));
+    d.CurGrid.fillArea(d.GridWidth, d.GridHeight, CharCell::blank());
+    d.SelRect = {};
+    dropFloatingBlock(d);
+    d.ReDrawAll();
+}
+
+} // namespace edit

@@ -1,0 +1,196 @@
+// The select tool driven by real mouse events on the canvas, and the Edit menu,
+// its shortcuts and the toolbar's Cut, Copy and Paste through the main window.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+
+class TestEditMenu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void selectAndDragWithTheMouse();
+    void editMenuEnablingAndCaptions();
+    void toolbarAndShortcuts();
+
+private:
+    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
+    QToolButton* button(const char* name) { return m_main->findChild<QToolButton*>(QLatin1String(name)); }
+    // Mouse events at a cell's centre on the canvas (the select tool's arrow has no offset).
+    void mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers atPress = Qt::NoModifier,
+              Qt::KeyboardModifiers atRelease = Qt::NoModifier);
+    // The Edit menu as it shows when opened: each item's caption, and "-" for a disabled one.
+    QString editMenu();
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    TChildForm* m_child = nullptr;
+};
+
+void TestEditMenu::initTestCase() {
+    setupApplication(*qApp);
+}
+
+void TestEditMenu::init() {
+    m_platform = FakePlatform();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_child = m_main->activeChild();
+    m_child->GridWidth = 6;
+    m_child->GridHeight = 4;
+    m_child->ReDrawAll();
+}
+
+void TestEditMenu::cleanup() {
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+}
+
+void TestEditMenu::mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons,
+                         Qt::KeyboardModifiers mods) {
+    QWidget* canvas = m_child->Image1;
+    const QPoint pixel = cell * 18 + QPoint(9, 9);
+    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, mods);
+    QApplication::sendEvent(canvas, &e);
+}
+
+void TestEditMenu::drag(QPoint from, QPoint to, Qt::KeyboardModifiers atPress,
+                        Qt::KeyboardModifiers atRelease) {
+    mouse(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, atPress);
+    mouse(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton, atRelease);
+    mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, atRelease);
+    mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, atRelease);
+}
+
+QString TestEditMenu::editMenu() {
+    auto* menu = m_main->findChild<QMenu*>(QStringLiteral("E1"));
+    Q_EMIT menu->aboutToShow();
+    QStringList items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items << (a->isEnabled() ? a->text() : QStringLiteral("-"));
+    Q_EMIT menu->aboutToHide();
+    return items.join(QLatin1Char(' '));
+}
+
+void TestEditMenu::selectAndDragWithTheMouse() {
+    setGridText(m_child->CurGrid, QStringLiteral("AABB\nCCDD"));
+    m_child->ReDrawAll();
+    const QImage before = m_child->canvas().picture();
+    drag({0, 0}, {2, 2});
+    QCOMPARE(m_child->SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(m_main->statusText(),
+             QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
+    // The frame is blue on the canvas and on screen; the band left nothing behind.
+    const QImage framed = m_child->canvas().picture();
+    QVERIFY(framed.pixel(10, 0) == qRgb(0, 0, 255) || framed.pixel(10, 1) == qRgb(0, 0, 255));
+    QVERIFY(framed.pixel(35, 10) == qRgb(0, 0, 255) || framed.pixel(36, 10) == qRgb(0, 0, 255));
+    QCOMPARE(framed.pixel(60, 60), before.pixel(60, 60));
+
+    // Ctrl at the press leaves a copy; Alt at the release makes the block see-through.
+    drag({1, 1}, {3, 2}, Qt::ControlModifier, Qt::AltModifier);
+    QCOMPARE(m_child->UndoName, QStringLiteral("区域拖动"));
+    QCOMPARE(m_child->PasteActive, 1);
+    QCOMPARE(m_child->PasteTransparent, 1);
+    QCOMPARE(m_child->SelRect, (CellRect{2, 1, 4, 3}));
+    QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDD        \n            "));
+    QCOMPARE(gridText(m_child->ShownGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
+    // A press outside with the select tool commits it and starts a new band.
+    drag({5, 0}, {5, 0});
+    QCOMPARE(m_child->PasteActive, 0);
+    QCOMPARE(m_child->SelRect, CellRect{});
+    QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
+    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 6, 4));
+}
+
+void TestEditMenu::editMenuEnablingAndCaptions() {
+    // Nothing selected, nothing on the clipboard.
+    QCOMPARE(editMenu(), QStringLiteral("- - - - - - 全选(&A) - 清空(&L)"));
+    m_platform.clipboard = QStringLiteral("xy");
+    QCOMPARE(editMenu(), QStringLiteral("- - - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
+    action("A1")->trigger();
+    QCOMPARE(m_child->SelRect, (CellRect{0, 0, 6, 4}));
+    QCOMPARE(editMenu(),
+             QStringLiteral("- - 剪切(&T) 复制(&C) 粘贴(&P) 删除(&D) 全选(&A) 不选(&N) 清空(&L)"));
+    action("C1")->trigger();
+    QCOMPARE(editMenu(), QStringLiteral("撤消剪切(&U) - - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
+    action("U1")->trigger();
+    QCOMPARE(editMenu(), QStringLiteral("- 重复剪切(&R) - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
+    action("N26")->trigger();
+    QCOMPARE(editMenu(), QStringLiteral("撤消剪切(&U) - - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
+    // A floating block counts as a selection.
+    QCOMPARE(m_platform.clipboard, QStringLiteral("            \r\n").repeated(4)); // what Cut took
+    m_platform.clipboard = QStringLiteral("xy");
+    action("P1")->trigger();
+    QCOMPARE(editMenu(),
+             QStringLiteral("撤消粘贴(&U) - 剪切(&T) 复制(&C) 粘贴(&P) 删除(&D) 全选(&A) 不选(&N) 清空(&L)"));
+    action("N27")->trigger();
+    QCOMPARE(gridText(m_child->CurGrid, 1, 1), QStringLiteral("xy"));
+    // No drawing at all: everything disabled, the plain captions.
+    m_child->SavedCount = m_child->ChangeCount;
+    m_main->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(editMenu(), QStringLiteral("- - - - - - - - -"));
+    QCOMPARE(action("U1")->text(), QStringLiteral("撤消(&U)"));
+    QCOMPARE(action("N26")->text(), QStringLiteral("重复(&R)"));
+}
+
+void TestEditMenu::toolbarAndShortcuts() {
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QWidget* canvas = m_child->Image1;
+    canvas->setFocus();
+    setGridText(m_child->CurGrid, QStringLiteral("ab中"));
+    m_child->ReDrawAll();
+    // The toolbar's Cut with nothing selected still takes its snapshot; the menu's shortcut does nothing.
+    QTest::keyClick(canvas, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(m_child->UndoState, 0);
+    button("SpeedButton9")->click();
+    QCOMPARE(m_child->UndoState, 1);
+    QCOMPARE(m_child->UndoName, QStringLiteral("剪切"));
+    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("ab中"));
+    // Ctrl+A, Ctrl+C, then Del; Ctrl+V brings the cells back as a block.
+    QTest::keyClick(canvas, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(canvas, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(m_platform.clipboard.startsWith(QStringLiteral("ab中　　")));
+    QCOMPARE(m_platform.clipboard.count(QStringLiteral("\r\n")), 4);
+    QTest::keyClick(canvas, Qt::Key_Delete);
+    QCOMPARE(m_child->UndoName, QStringLiteral("删除"));
+    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
+    QTest::keyClick(canvas, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_child->UndoName, QStringLiteral("粘贴"));
+    QCOMPARE(gridText(m_child->ShownGrid, 2, 1), QStringLiteral("ab中"));
+    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
+    // The toolbar's Copy and Paste call the same commands.
+    m_platform.clipboard.clear();
+    button("SpeedButton8")->click();
+    QVERIFY(m_platform.clipboard.startsWith(QStringLiteral("ab中")));
+    button("SpeedButton7")->click(); // the select tool is current: the old block is written
+    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("ab中"));
+    // With no drawing, the toolbar buttons do nothing.
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_platform.clipboard = QStringLiteral("keep");
+    for (const char* b : {"SpeedButton9", "SpeedButton8", "SpeedButton7"}) button(b)->click();
+    QCOMPARE(m_platform.clipboard, QStringLiteral("keep"));
+    QVERIFY(m_main->children().isEmpty());
+}
+
+QTEST_MAIN(TestEditMenu)
+#include "tst_editmenu.moc"
