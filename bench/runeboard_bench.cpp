@@ -139,6 +139,7 @@ public:
     void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
     void showStatus(const QString&) override {}
+    void openEditBox(QPoint) override {}
     void paintText(int col, int row, CharCell cell) override {
         canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
     }

@@ -5,6 +5,7 @@
 #include "core/model/ChildDocument.h"
 #include "core/model/FloatingBlock.h"
 #include "core/render/PrintLayout.h"
+#include "core/text/CandidateFile.h"
 #include "core/text/TextFile.h"
 #include "core/text/TextLines.h"
 
@@ -40,6 +41,7 @@ QString cells(const OpenedText& t) {
 class TestTextFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void candidateFilePlaces();
     void splitting_data();
     void splitting();
     void pairing_data();
@@ -361,6 +363,39 @@ void TestTextFile::printPages() {
     grid.at(1, 0) = CharCell::of(0, 'b');
     grid.at(2, 0) = CharCell::of(0xBB, 0xAD);
     QCOMPARE(printRowTexts(grid, 4, 1), (Lines{QByteArray("a\xBB\xAD  ")}));
+}
+
+void TestTextFile::candidateFilePlaces() {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("program")),
+                  user = dir.filePath(QStringLiteral("user"));
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(candidates::programDirWritable(program));
+    QVERIFY(!candidates::programDirWritable(dir.filePath(QStringLiteral("missing"))));
+    const QString beside = program + QStringLiteral("/pentext.txt"),
+                  mine = user + QStringLiteral("/pentext.txt");
+    // A folder that can be written holds the file, whatever the user has.
+    QCOMPARE(candidates::readPath(program, true, user), beside);
+    QCOMPARE(candidates::writePath(program, true, user), beside);
+    // One that cannot: written to the user's copy, read from it once it exists, from beside the program
+    // before.
+    QCOMPARE(candidates::writePath(program, false, user), mine);
+    QCOMPARE(candidates::readPath(program, false, user), beside);
+    QCOMPARE(candidates::write(mine, {QStringLiteral("中"), QString(), QStringLiteral("x")}), QString());
+    QCOMPARE(candidates::readPath(program, false, user), mine);
+    QString error;
+    QCOMPARE(candidates::read(mine, &error),
+             (QStringList{QStringLiteral("中"), QString(), QStringLiteral("x")}));
+    QVERIFY(error.isEmpty());
+    // Any line end is taken when read.
+    QFile f(beside);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("a\rb\nc\r\n\xD6\xD0");
+    f.close();
+    QCOMPARE(candidates::read(beside, &error), (QStringList{QStringLiteral("a"), QStringLiteral("b"),
+                                                            QStringLiteral("c"), QStringLiteral("中")}));
+    QVERIFY(candidates::read(dir.filePath(QStringLiteral("none.txt")), &error).isEmpty());
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

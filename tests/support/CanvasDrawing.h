@@ -16,6 +16,7 @@ public:
     void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
     void showStatus(const QString& text) override { status = text; }
+    void openEditBox(QPoint cell) override { editBoxes << cell; }
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override { return false; }
     quint32 clockSeed() override { return 1; }
@@ -33,6 +34,7 @@ public:
     Canvas canvas;
     ToolController tools{*this, *this};
     QString caption, status;
+    QList<QPoint> editBoxes; // the cells the edit box was opened over
 
 private:
     QPoint pixelFor(ToolId tool, QPoint cell) const;

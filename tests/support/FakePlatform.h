@@ -3,6 +3,7 @@
 
 #include "ui/platform/UiPlatform.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -32,7 +33,9 @@ public:
 
     QString clipboard;
     QList<QUrl> opened;
-    QString programDirectory = QStringLiteral("/opt/runeboard");
+    // Beside the test programs, where the build puts the program's own files.
+    QString programDirectory = QCoreApplication::applicationDirPath();
+    QString userDirectory; // no per-user folder unless a test gives one
     qint64 clock = 0;
 
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
@@ -50,6 +53,7 @@ public:
         return canOpen;
     }
     QString programDir() override { return programDirectory; }
+    QString userConfigDir() override { return userDirectory; }
     qint64 clockMs() override { return clock; }
     // Settings kept in memory, so tests never touch the user's.
     QHash<QString, QVariant> settings;

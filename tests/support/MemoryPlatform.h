@@ -19,6 +19,7 @@ public:
     void setClipboardText(const QString& text) override { clipboard = text; }
     bool openExternal(const QUrl&) override { return false; }
     QString programDir() override { return {}; }
+    QString userConfigDir() override { return {}; }
     qint64 clockMs() override { return 0; }
     QVariant setting(const QString& key) override { return settings.value(key); }
     void setSetting(const QString& key, const QVariant& value) override { settings.insert(key, value); }

@@ -11,7 +11,9 @@ ChildDocument::ChildDocument(const QString& brushText) {
 
 void ChildDocument::setBrushText(const QString& text) {
     BrushText = text;
-    const QByteArray bytes = unicodeToGbk(text);
+    QByteArray bytes = unicodeToGbk(text);
+    // Every cell a tool writes is a pair of text bytes: a short brush is filled with spaces.
+    while (bytes.size() < 2) bytes += ' ';
     // The tools use two bytes; anything longer than the buffer is cut, keeping the final 0.
     const qsizetype n = std::min<qsizetype>(bytes.size(), qsizetype(BrushBytes.size()) - 1);
     std::copy_n(bytes.constData(), n, BrushBytes.begin());

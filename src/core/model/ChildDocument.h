@@ -32,7 +32,7 @@ public:
     // Construction state: a 50 x 50 drawing of spaces with the given brush text.
     explicit ChildDocument(const QString& brushText = QStringLiteral("画"));
 
-    // Sets BrushText and BrushBytes (its GBK bytes and a 0).
+    // Sets BrushText and BrushBytes (its GBK bytes, at least two with spaces added, and a 0).
     void setBrushText(const QString& text);
     // The state the show event resets.
     void resetForShow();

@@ -36,6 +36,8 @@ public:
 
     // The folder that holds the program file, without a trailing separator.
     virtual QString programDir() = 0;
+    // The user's own folder for the program's files, for when the program's folder cannot be written.
+    virtual QString userConfigDir() = 0;
 
     virtual qint64 clockMs() = 0;
 

@@ -36,6 +36,7 @@ Gesture& ToolController::gestureOf(const ToolRow& tool) {
     case GestureKind::OnePoint:
         return m_onePoint;
     case GestureKind::ModifyText:
+        return m_modifyText;
     case GestureKind::TextBanner:
         break;
     }

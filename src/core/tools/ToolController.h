@@ -6,6 +6,7 @@
 #pragma once
 
 #include "FreehandGesture.h"
+#include "ModifyTextGesture.h"
 #include "OnePointGesture.h"
 #include "PointByPointGesture.h"
 #include "SelectGesture.h"
@@ -55,6 +56,7 @@ private:
     SeveralDragsGesture m_severalDrags;
     PointByPointGesture m_pointByPoint;
     OnePointGesture m_onePoint;
+    ModifyTextGesture m_modifyText;
     NoGesture m_none;
     // The gestures that can hold something unfinished, in the order a cancel visits them.
     std::array<Gesture*, 2> m_spanning{&m_pointByPoint, &m_severalDrags};

@@ -4,6 +4,7 @@
 
 #include "core/model/CharGrid.h"
 
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,6 +17,8 @@ public:
     virtual bool commitEditBox() = 0;
     // A seed for the spray's random numbers, from the clock.
     virtual quint32 clockSeed() = 0;
+    // Shows the edit box over a cell, holding the cell's text, all of it selected.
+    virtual void openEditBox(QPoint cell) = 0;
     // A hint in the frame's status bar.
     virtual void showStatus(const QString& text) = 0;
 };

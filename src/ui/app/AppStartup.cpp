@@ -4,6 +4,7 @@
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
 #include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/THBXZForm.h"
 #include "ui/dialogs/TNewForm.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -38,6 +39,7 @@ void setupApplication(QApplication& app) {
 
 std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     auto main = std::make_unique<TMainForm>(platform);
+    main->setBrushForm(new THBXZForm(platform, main.get()));
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
     return main;

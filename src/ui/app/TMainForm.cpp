@@ -9,6 +9,7 @@
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
 #include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/THBXZForm.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TNewForm.h"
 #include "ui/document/TChildForm.h"
@@ -21,6 +22,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -350,6 +352,7 @@ void TMainForm::buildPalette() {
     brushFont.setPixelSize(13);
     SpeedButton17->setFont(brushFont);
     SpeedButton17->setStyleSheet(QStringLiteral("QToolButton { color: black; }"));
+    connect(SpeedButton17, &QToolButton::clicked, this, &TMainForm::SpeedButton17Click);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -607,6 +610,17 @@ void TMainForm::setNewForm(TNewForm* form) {
 
 void TMainForm::openFiles(const QStringList& paths) {
     for (const QString& path : paths) m_files.openFile(path);
+}
+
+void TMainForm::SpeedButton17Click() {
+    if (!m_brushForm) return;
+    THBXZForm& form = *m_brushForm;
+    form.Edit1->setText(brushCaption());
+    m_platform.execDialog(form);
+    if (form.Confirmed != 1) return;
+    setBrushCaption(form.Edit1->text());
+    // Only the active drawing takes it; others keep their own, new ones start with the caption.
+    if (TChildForm* child = activeChild()) child->setBrushText(brushCaption());
 }
 
 void TMainForm::setStartupFiles(const QStringList& paths) {

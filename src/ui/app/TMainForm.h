@@ -26,6 +26,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class TAboutForm;
+class THBXZForm;
 class THelpForm;
 class TChildForm;
 class TNewForm;
@@ -38,6 +39,7 @@ public:
     ~TMainForm() override;
 
     void setAboutForm(TAboutForm* form) { m_about = form; }
+    void setBrushForm(THBXZForm* form) { m_brushForm = form; }
     void setNewForm(TNewForm* form);
 
     // Opens files as if each was chosen in the Open dialog.
@@ -73,23 +75,24 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
 
 public Q_SLOTS:
-    void N1Click();  // File menu opening: enabling
-    void N3Click();  // New
-    void O1Click();  // Open
-    void S1Click();  // Save
-    void N4Click();  // Save as
-    void E2Click();  // Printer setup
-    void P2Click();  // Print
-    void E1Click();  // Edit menu opening: enabling and captions
-    void U1Click();  // Undo
-    void N26Click(); // Repeat
-    void N13Click(); // Help
-    void N14Click(); // About
-    void N18Click(); // View: standard toolbar
-    void N19Click(); // View: tool palette
-    void N29Click(); // View: status bar
-    void N23Click(); // home page
-    void N24Click(); // e-mail to the maker
+    void N1Click();            // File menu opening: enabling
+    void N3Click();            // New
+    void O1Click();            // Open
+    void S1Click();            // Save
+    void N4Click();            // Save as
+    void E2Click();            // Printer setup
+    void P2Click();            // Print
+    void E1Click();            // Edit menu opening: enabling and captions
+    void U1Click();            // Undo
+    void N26Click();           // Repeat
+    void N13Click();           // Help
+    void N14Click();           // About
+    void N18Click();           // View: standard toolbar
+    void N19Click();           // View: tool palette
+    void N29Click();           // View: status bar
+    void N23Click();           // home page
+    void N24Click();           // e-mail to the maker
+    void SpeedButton17Click(); // the brush chooser
     void FormMouseWheelDown();
     void FormMouseWheelUp();
 
@@ -131,6 +134,7 @@ private:
     CommandBinder* m_commands = nullptr;
     NewCommand* m_new = nullptr;
     TAboutForm* m_about = nullptr;
+    THBXZForm* m_brushForm = nullptr;
     QMdiArea* m_mdi = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QWidget* CoolBar1 = nullptr;

@@ -5,9 +5,11 @@
 #include "ChildHost.h"
 #include "core/platform/Platform.h"
 #include "core/render/CanvasFont.h"
+#include "core/text/GbkByteLimit.h"
 #include "core/text/GbkText.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QScrollArea>
@@ -46,9 +48,19 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     connect(Image1, &CanvasWidget::released, this, &TChildForm::Image1MouseUp);
     connect(Image1, &CanvasWidget::doubleClicked, this, &TChildForm::Image1DblClick);
 
+    // The in-place edit box: inside one cell's grid lines, red text, at most two GBK bytes.
     Edit1 = new QLineEdit(Image1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFrame(false);
+    Edit1->setTextMargins(0, 0, 0, 0);
+    Edit1->setContentsMargins(0, 0, 0, 0);
+    Edit1->setFixedSize(CellWidth - 1, CellHeight - 1);
+    Edit1->setFont(canvasFont(FontName, FontSize));
+    QPalette red = Edit1->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    Edit1->setPalette(red);
+    Edit1->setValidator(new GbkByteLimit(2, Edit1));
+    Edit1->installEventFilter(this);
     Edit1->hide();
 }
 
@@ -174,12 +186,88 @@ quint32 TChildForm::clockSeed() {
     return quint32(m_host.platform().clockMs());
 }
 
-bool TChildForm::commitEditBox() {
-    if (!Edit1->isVisible()) return false;
-    // At most two bytes: empty is two spaces, one byte is padded with a space.
+void TChildForm::openEditBox(QPoint cell) {
+    Edit1->move(cell.x() * CellWidth + 1, cell.y() * CellHeight + 1);
+    Edit1->setText(gbkToUnicode(CurGrid.at(cell.x(), cell.y()).text()));
+    Edit1->show();
+    Edit1->setFocus();
+    Edit1->selectAll();
+    // Scrolled into view, so that the user sees where the typing goes.
+    m_scroll->ensureWidgetVisible(Edit1, CellWidth, CellHeight);
+}
+
+void TChildForm::writeEditBox() {
     const QByteArray text = unicodeToGbk(Edit1->text()).left(2);
     CurGrid.at(AnchorX, AnchorY) = CharCell::of(text.size() > 0 ? quint8(text[0]) : quint8(' '),
                                                 text.size() > 1 ? quint8(text[1]) : quint8(' '));
+}
+
+bool TChildForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && Edit1->isVisible()) {
+            Edit1KeyPress();
+            return true;
+        }
+        Edit1KeyDown(key);
+    }
+    if (watched == Edit1 && event->type() == QEvent::KeyRelease) Edit1KeyUp();
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void TChildForm::Edit1KeyDown(QKeyEvent* event) {
+    if (!Edit1->isVisible()) return;
+    // The caret as a byte position in the cell: Left moves on from 0, Right from 2.
+    const QString text = Edit1->text();
+    const int caret = Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+    const qsizetype bytePos = unicodeToGbk(QStringView(text).left(caret)).size();
+    EditMove move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (bytePos != 0) return;
+        move = EditMove::Left;
+        break;
+    case Qt::Key_Right:
+        if (bytePos != 2) return;
+        move = EditMove::Right;
+        break;
+    case Qt::Key_Up:
+        move = EditMove::Up;
+        break;
+    case Qt::Key_Down:
+        move = EditMove::Down;
+        break;
+    default:
+        return;
+    }
+    writeEditBox();
+    ReDraw();
+    const QPoint from(AnchorX, AnchorY);
+    const QPoint to = editCellAfter(from, move, GridWidth, GridHeight);
+    if (to == from) return; // at the edge: the box stays where it is
+    AnchorX = to.x();
+    AnchorY = to.y();
+    openEditBox(to);
+    ReselectPending = 1;
+    // The key goes on to the box, which may move the caret; the release selects the new text again.
+}
+
+void TChildForm::Edit1KeyPress() {
+    writeEditBox();
+    Edit1->hide();
+    ReDraw();
+}
+
+void TChildForm::Edit1KeyUp() {
+    if (ReselectPending != 1) return;
+    Edit1->setFocus();
+    Edit1->selectAll();
+    ReselectPending = 0;
+}
+
+bool TChildForm::commitEditBox() {
+    if (!Edit1->isVisible()) return false;
+    writeEditBox();
     Edit1->hide();
     return true;
 }

@@ -10,6 +10,7 @@
 
 class CanvasWidget;
 class ChildHost;
+class QKeyEvent;
 class QLineEdit;
 class QScrollArea;
 class QScrollBar;
@@ -46,11 +47,16 @@ public:
     void Image1MouseMove(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void Image1MouseUp(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Image1DblClick();
+    // The edit box's keys: the arrows write the cell and move on, Enter writes and closes.
+    void Edit1KeyDown(QKeyEvent* event);
+    void Edit1KeyPress();
+    void Edit1KeyUp();
 
 protected:
     void showEvent(QShowEvent* event) override;
     // Asks whether to save a modified drawing; the window closes only if nothing is lost.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
@@ -61,6 +67,9 @@ private:
     // ToolHost
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override;
+    void openEditBox(QPoint cell) override;
+    // The box's text into its cell: empty is two spaces, one byte is padded with a space.
+    void writeEditBox();
     quint32 clockSeed() override;
     void showStatus(const QString& text) override;
 

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -119,6 +120,10 @@ bool QtPlatform::openExternal(const QUrl& url) {
 
 QString QtPlatform::programDir() {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::userConfigDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
 qint64 QtPlatform::clockMs() {

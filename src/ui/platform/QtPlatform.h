@@ -15,6 +15,7 @@ public:
     void setClipboardText(const QString& text) override;
     bool openExternal(const QUrl& url) override;
     QString programDir() override;
+    QString userConfigDir() override;
     qint64 clockMs() override;
     QVariant setting(const QString& key) override;
     void setSetting(const QString& key, const QVariant& value) override;

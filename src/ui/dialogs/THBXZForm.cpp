@@ -1,0 +1,122 @@
+// Brush chooser.
+#include "THBXZForm.h"
+
+#include "core/platform/Platform.h"
+#include "core/text/CandidateFile.h"
+#include "core/text/GbkByteLimit.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform) {
+    setObjectName(QStringLiteral("HBXZForm"));
+    setWindowTitle(QStringLiteral("画笔选择"));
+    setModal(true);
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(13);
+    setFont(font);
+
+    Label1 = new QLabel(QStringLiteral("画笔文字："));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(QStringLiteral("画"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setValidator(new GbkByteLimit(2, Edit1));
+    Edit1->setFixedWidth(60);
+    Memo1 = new QPlainTextEdit;
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setPlainText(QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮\n"
+                                       "∴∵∶∷∽≈≌≒≠≡≤≥≦≧≮≯⊕⊙⊥⊿⌒\n"
+                                       "①②③④⑤⑥⑦⑧⑨⑩⑴⑵⑶⑷"));
+    Memo1->setFixedSize(281, 193);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->viewport()->installEventFilter(this);
+    Button3 = new QPushButton(QStringLiteral("保存"));
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button2 = new QPushButton(QStringLiteral("确定(&Y)"));
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setDefault(true);
+    Button1 = new QPushButton(QStringLiteral("取消(&C)"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    connect(Button3, &QPushButton::clicked, this, &THBXZForm::Button3Click);
+    connect(Button2, &QPushButton::clicked, this, &THBXZForm::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &THBXZForm::Button1Click);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(Edit1);
+    top->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button3);
+    buttons->addStretch(1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(Memo1, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(314, 270)));
+
+    FormCreate();
+}
+
+void THBXZForm::FormCreate() {
+    const QString dir = m_platform.programDir();
+    const QString path =
+        candidates::readPath(dir, candidates::programDirWritable(dir), m_platform.userConfigDir());
+    QString error;
+    const QStringList lines = candidates::read(path, &error);
+    if (!error.isEmpty()) {
+        m_platform.messageBox(
+            QStringLiteral("无法读取画笔候选字符文件“%1”：%2").arg(QDir::toNativeSeparators(path), error),
+            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+        return;
+    }
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList THBXZForm::memoLines() const {
+    return Memo1->toPlainText().split(QLatin1Char('\n'));
+}
+
+void THBXZForm::showEvent(QShowEvent* event) {
+    Confirmed = 0;
+    QDialog::showEvent(event);
+}
+
+bool THBXZForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) Memo1MouseUp();
+    return QDialog::eventFilter(watched, event);
+}
+
+void THBXZForm::Memo1MouseUp() {
+    const QString picked = Memo1->textCursor().selectedText();
+    // Whole characters only, as many as two bytes hold: a brush never holds half a character.
+    if (!picked.isEmpty()) Edit1->setText(gbkPrefix(picked, 2));
+}
+
+void THBXZForm::Button3Click() {
+    const QString dir = m_platform.programDir();
+    const QString path =
+        candidates::writePath(dir, candidates::programDirWritable(dir), m_platform.userConfigDir());
+    const QString problem = candidates::write(path, memoLines());
+    if (!problem.isEmpty())
+        m_platform.messageBox(
+            QStringLiteral("无法保存画笔候选字符文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
+            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+}
+
+void THBXZForm::Button2Click() {
+    Confirmed = 1;
+    accept();
+}
+
+void THBXZForm::Button1Click() {
+    Confirmed = 0;
+    reject();
+}

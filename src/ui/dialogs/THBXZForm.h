@@ -1,0 +1,46 @@
+// The brush chooser: the brush text typed in, or picked from a memo of
+// candidate characters that can be saved for the next start.
+#pragma once
+
+#include <QDialog>
+
+class Platform;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class THBXZForm : public QDialog {
+    Q_OBJECT
+public:
+    THBXZForm(Platform& platform, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* Button3 = nullptr; // 保存
+    QPushButton* Button2 = nullptr; // OK
+    QPushButton* Button1 = nullptr; // Cancel
+
+    int Confirmed = 0;
+
+    // The memo's lines as shown.
+    QStringList memoLines() const;
+
+public Q_SLOTS:
+    void Button3Click();
+    void Button2Click();
+    void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Reads the candidate file into the memo; a file that cannot be read is said once and the
+    // memo keeps its default lines.
+    void FormCreate();
+    void Memo1MouseUp();
+
+    Platform& m_platform;
+};

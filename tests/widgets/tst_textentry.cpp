@@ -1,0 +1,368 @@
+// Typing into cells with the modify-text tool, through real keys, mouse events and
+// input-method events, and the brush chooser with its candidate file.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "ToolOffsets.h"
+#include "core/text/CandidateFile.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/dialogs/THBXZForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+class TestTextEntry : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void boxOpensOverTheCellWithItsTextSelected();
+    void arrowsMoveAndWrap();
+    void enterAndPressesWriteTheCell();
+    void twoBytesAtMost();
+    void inputMethodCommitsOnly();
+    void undoCoversOneOpening();
+    void chooserPicksAndApplies();
+    void candidatesAreSavedAndReadBack();
+
+private:
+    void startWith(FakePlatform& platform);
+    void choose(ToolId tool);
+    void mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons);
+    void click(QPoint cell);
+    void key(Qt::Key k, int times = 1);
+    QLineEdit* box() const { return m_child->Edit1; }
+    QPoint boxCell() const { return {m_child->AnchorX, m_child->AnchorY}; }
+    QString row(int y) const {
+        return gridText(m_child->CurGrid, m_child->GridWidth, y + 1).section('\n', y);
+    }
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    TChildForm* m_child = nullptr;
+    ToolId m_tool = ToolId::Select;
+};
+
+void TestTextEntry::initTestCase() {
+    setupApplication(*qApp);
+}
+
+void TestTextEntry::init() {
+    m_platform = FakePlatform();
+    startWith(m_platform);
+}
+
+void TestTextEntry::startWith(FakePlatform& platform) {
+    m_main = createMainWindow(platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    m_child = m_main->activeChild();
+    m_child->GridWidth = 4;
+    m_child->GridHeight = 3;
+    setGridText(m_child->CurGrid, QStringLiteral("ab中xy\ncdABCDEF\n画  gh"));
+    m_child->ReDrawAll();
+    m_tool = ToolId::Select;
+}
+
+void TestTextEntry::cleanup() {
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+}
+
+void TestTextEntry::choose(ToolId tool) {
+    QTest::mouseClick(m_main->findChild<QToolButton*>(QLatin1String(toolRow(tool).button)), Qt::LeftButton);
+    m_tool = tool;
+}
+
+void TestTextEntry::mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QWidget* canvas = m_child->Image1;
+    const QPoint pixel = pixelForCell(m_tool, cell);
+    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &e);
+}
+
+void TestTextEntry::click(QPoint cell) {
+    mouse(QEvent::MouseMove, cell, Qt::NoButton, Qt::NoButton);
+    mouse(QEvent::MouseButtonPress, cell, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, cell, Qt::LeftButton, Qt::NoButton);
+}
+
+void TestTextEntry::key(Qt::Key k, int times) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(box(), k);
+}
+
+void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
+    choose(ToolId::ModifyText);
+    click({1, 0});
+    QVERIFY(box()->isVisible());
+    QCOMPARE(box()->geometry(), QRect(19, 1, 17, 17)); // inside the cell's grid lines
+    QCOMPARE(box()->text(), QStringLiteral("中"));
+    QCOMPARE(box()->selectedText(), QStringLiteral("中"));
+    QVERIFY(box()->hasFocus());
+    QCOMPARE(box()->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(m_child->UndoName, QStringLiteral("修改文字"));
+    QCOMPARE(boxCell(), QPoint(1, 0));
+    // Left moves at once; Right first goes to the end of the text, then on.
+    key(Qt::Key_Left);
+    QCOMPARE(boxCell(), QPoint(0, 0));
+    QCOMPARE(box()->text(), QStringLiteral("ab"));
+    QCOMPARE(box()->selectedText(), QStringLiteral("ab")); // selected again once the key is up
+    QCOMPARE(box()->geometry().topLeft(), QPoint(1, 1));
+    key(Qt::Key_Right);
+    QCOMPARE(boxCell(), QPoint(0, 0));
+    key(Qt::Key_Right);
+    QCOMPARE(boxCell(), QPoint(1, 0));
+    // A single single-byte character: the caret never reaches the second byte, so Right stays.
+    box()->setText(QStringLiteral("z"));
+    key(Qt::Key_Right, 3);
+    QCOMPARE(boxCell(), QPoint(1, 0));
+    key(Qt::Key_Down);
+    QCOMPARE(boxCell(), QPoint(1, 1));
+    QCOMPARE(row(0), QStringLiteral("abz xy  "));
+    key(Qt::Key_Up);
+    QCOMPARE(boxCell(), QPoint(1, 0));
+}
+
+void TestTextEntry::arrowsMoveAndWrap() {
+    choose(ToolId::ModifyText);
+    click({0, 1});
+    key(Qt::Key_Left); // the first cell of a row continues in the last cell of the row above
+    QCOMPARE(boxCell(), QPoint(3, 0));
+    key(Qt::Key_Right, 2); // the last cell of a row continues in the first of the next
+    QCOMPARE(boxCell(), QPoint(0, 1));
+    key(Qt::Key_Up);
+    key(Qt::Key_Left); // (0, 0): written, but the box stays
+    QCOMPARE(boxCell(), QPoint(0, 0));
+    QVERIFY(box()->isVisible());
+    key(Qt::Key_Up);
+    QCOMPARE(boxCell(), QPoint(0, 0));
+    click({3, 2});
+    key(Qt::Key_Right, 3); // the last cell of the last row: stays
+    QCOMPARE(boxCell(), QPoint(3, 2));
+    key(Qt::Key_Down);
+    QCOMPARE(boxCell(), QPoint(3, 2));
+    QCOMPARE(gridText(m_child->CurGrid, 4, 3), QStringLiteral("ab中xy  \ncdABCDEF\n画  gh  "));
+}
+
+void TestTextEntry::enterAndPressesWriteTheCell() {
+    choose(ToolId::ModifyText);
+    click({2, 0});
+    QTest::keyClicks(box(), QStringLiteral("a"));
+    key(Qt::Key_Return);
+    QVERIFY(!box()->isVisible());
+    QCOMPARE(row(0), QStringLiteral("ab中a   "));
+    QCOMPARE(m_child->ShownGrid.at(2, 0), CharCell::of('a', ' '));
+    // An emptied box stores two spaces.
+    click({0, 1});
+    key(Qt::Key_Backspace);
+    QCOMPARE(box()->text(), QString());
+    key(Qt::Key_Enter);
+    QCOMPARE(row(1), QStringLiteral("  ABCDEF"));
+    // A press with another tool writes the open box first, then acts.
+    click({1, 2});
+    QTest::keyClicks(box(), QStringLiteral("Q"));
+    choose(ToolId::Pencil);
+    click({3, 2});
+    QVERIFY(!box()->isVisible());
+    QCOMPARE(row(2), QStringLiteral("画Q gh画"));
+    QCOMPARE(m_child->UndoName, QStringLiteral("铅笔"));
+}
+
+void TestTextEntry::twoBytesAtMost() {
+    choose(ToolId::ModifyText);
+    click({3, 0});
+    QTest::keyClicks(box(), QStringLiteral("abc"));
+    QCOMPARE(box()->text(), QStringLiteral("ab"));
+    box()->selectAll();
+    // Typed as a keyboard would deliver a Chinese character.
+    QKeyEvent chinese(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("中"));
+    QApplication::sendEvent(box(), &chinese);
+    QCOMPARE(box()->text(), QStringLiteral("中"));
+    QTest::keyClicks(box(), QStringLiteral("x"));
+    QCOMPARE(box()->text(), QStringLiteral("中")); // a third byte is refused
+    key(Qt::Key_Return);
+    QCOMPARE(row(0), QStringLiteral("ab中xy中"));
+}
+
+void TestTextEntry::inputMethodCommitsOnly() {
+    choose(ToolId::ModifyText);
+    click({0, 2});
+    // A composition in progress is not text yet.
+    QInputMethodEvent composing(QStringLiteral("hua"), {});
+    QApplication::sendEvent(box(), &composing);
+    QCOMPARE(box()->text(), QString()); // the selected text was replaced by the composition
+    key(Qt::Key_Return);
+    QCOMPARE(row(2), QStringLiteral("    gh  "));
+    // A committed string goes in as typed keys would.
+    click({1, 2});
+    QInputMethodEvent preedit(QStringLiteral("zhong"), {});
+    QApplication::sendEvent(box(), &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("中"));
+    QApplication::sendEvent(box(), &commit);
+    QCOMPARE(box()->text(), QStringLiteral("中"));
+    // A commit that would exceed two bytes is refused whole.
+    QInputMethodEvent more;
+    more.setCommitString(QStringLiteral("文"));
+    QApplication::sendEvent(box(), &more);
+    QCOMPARE(box()->text(), QStringLiteral("中"));
+    key(Qt::Key_Return);
+    QCOMPARE(row(2), QStringLiteral("  中gh  "));
+}
+
+void TestTextEntry::undoCoversOneOpening() {
+    const QString before = gridText(m_child->CurGrid, 4, 3);
+    choose(ToolId::ModifyText);
+    click({0, 0});
+    QTest::keyClicks(box(), QStringLiteral("11"));
+    key(Qt::Key_Right);
+    QTest::keyClicks(box(), QStringLiteral("22"));
+    key(Qt::Key_Down);
+    QTest::keyClicks(box(), QStringLiteral("33"));
+    key(Qt::Key_Return);
+    QCOMPARE(gridText(m_child->CurGrid, 4, 3), QStringLiteral("1122xy  \ncd33CDEF\n画  gh  "));
+    m_main->U1Click();
+    QCOMPARE(gridText(m_child->CurGrid, 4, 3), before);
+}
+
+void TestTextEntry::chooserPicksAndApplies() {
+    auto* form = m_main->findChild<THBXZForm*>();
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("画笔选择"));
+    // Started from the candidate file beside the program, without a word.
+    QCOMPARE(form->memoLines().first(), QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮"));
+    QVERIFY(m_platform.messages.isEmpty());
+    auto* b17 = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
+    QString shownAtOpen;
+    // Opens the chooser, selects `length` characters of a memo line from `from` and releases the
+    // mouse there, types `typed` if given, and closes with OK or Cancel.
+    auto chooseBrush = [&](int line, int from, int length, const QString& typed, bool ok) {
+        m_platform.onDialog = [&, line, from, length, typed, ok](QDialog&) {
+            shownAtOpen = form->Edit1->text();
+            if (length > 0) {
+                QPlainTextEdit* memo = form->Memo1;
+                QTextCursor c(memo->document()->findBlockByNumber(line));
+                c.setPosition(c.position() + from);
+                c.setPosition(c.position() + length, QTextCursor::KeepAnchor);
+                memo->setTextCursor(c);
+                QTest::mouseRelease(memo->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+            }
+            if (!typed.isNull()) form->Edit1->setText(typed);
+            QTest::mouseClick(ok ? form->Button2 : form->Button1, Qt::LeftButton);
+            return form->result();
+        };
+        b17->click();
+    };
+    // A pick taken, then Cancel: nothing changes.
+    chooseBrush(2, 0, 3, QString(), false);
+    QCOMPARE(shownAtOpen, QStringLiteral("画"));
+    QCOMPARE(form->Edit1->text(), QStringLiteral("①")); // the first character of the selection
+    QCOMPARE(b17->text(), QStringLiteral("画"));
+    QCOMPARE(m_child->BrushText, QStringLiteral("画"));
+    // Picked and confirmed: the palette and the active drawing take it.
+    chooseBrush(0, 1, 1, QString(), true);
+    QCOMPARE(b17->text(), QStringLiteral("↗"));
+    QCOMPARE(m_child->BrushText, QStringLiteral("↗"));
+    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("\xA8\x4A"));
+    // One single-byte character: the missing byte is a space, so cells stay pairs.
+    chooseBrush(0, 0, 0, QStringLiteral("a"), true);
+    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("a "));
+    choose(ToolId::Pencil);
+    click({0, 2});
+    QCOMPARE(m_child->CurGrid.at(0, 2), CharCell::of('a', ' '));
+    // Two drawings keep their own brushes: only the active one takes the new brush.
+    TChildForm* second = m_main->createChild();
+    QCOMPARE(second->BrushText, QStringLiteral("a"));
+    m_main->mdiArea()->setActiveSubWindow(m_child);
+    chooseBrush(0, 0, 0, QStringLiteral("中"), true);
+    QCOMPARE(m_child->BrushText, QStringLiteral("中"));
+    QCOMPARE(second->BrushText, QStringLiteral("a"));
+    // With no drawing open, the palette keeps the brush for the next new drawing.
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    chooseBrush(0, 0, 0, QStringLiteral("画"), true);
+    QCOMPARE(b17->text(), QStringLiteral("画"));
+    QCOMPARE(m_main->createChild()->BrushText, QStringLiteral("画"));
+}
+
+void TestTextEntry::candidatesAreSavedAndReadBack() {
+    QTemporaryDir dir;
+    auto saveFrom = [&](const QStringList& lines) {
+        auto* form = m_main->findChild<THBXZForm*>();
+        bool stayedOpen = false;
+        m_platform.onDialog = [&](QDialog&) {
+            form->Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+            QTest::mouseClick(form->Button3, Qt::LeftButton);
+            stayedOpen = form->isVisible();
+            QTest::mouseClick(form->Button1, Qt::LeftButton);
+            return form->result();
+        };
+        m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"))->click();
+        return stayedOpen;
+    };
+    auto restart = [&] {
+        cleanup();
+        m_platform.messages.clear();
+        startWith(m_platform);
+        return m_main->findChild<THBXZForm*>()->memoLines();
+    };
+    const QStringList defaults{QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮"),
+                               QStringLiteral("∴∵∶∷∽≈≌≒≠≡≤≥≦≧≮≯⊕⊙⊥⊿⌒"), QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑴⑵⑶⑷")};
+
+    // A program folder without the file: one message, and the default lines.
+    m_platform.programDirectory = dir.filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(m_platform.programDirectory));
+    QCOMPARE(restart(), defaults);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("pentext.txt")));
+    // Saved beside the program as GBK with CR LF, and read back at the next start.
+    QVERIFY(saveFrom({QStringLiteral("★☆"), QStringLiteral("ab")}));
+    QFile saved(m_platform.programDirectory + QStringLiteral("/pentext.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("\xA1\xEF\xA1\xEE\r\nab\r\n"));
+    saved.close();
+    QCOMPARE(restart(), (QStringList{QStringLiteral("★☆"), QStringLiteral("ab")}));
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // A failed save says so, and the dialog stays open with its contents.
+    QVERIFY(QFile::remove(saved.fileName()));
+    QVERIFY(QDir().mkpath(saved.fileName())); // a folder where the file should go
+    m_platform.messages.clear();
+    QVERIFY(saveFrom({QStringLiteral("lost?")}));
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
+    QCOMPARE(m_main->findChild<THBXZForm*>()->memoLines(), QStringList{QStringLiteral("lost?")});
+
+    // An installed program whose folder cannot be written: the user's own copy instead.
+    m_platform.programDirectory = dir.filePath(QStringLiteral("readonly/missing"));
+    m_platform.userDirectory = dir.filePath(QStringLiteral("user"));
+    restart();
+    m_platform.messages.clear();
+    QVERIFY(saveFrom({QStringLiteral("mine")}));
+    QVERIFY(m_platform.messages.isEmpty());
+    QVERIFY(QFile::exists(m_platform.userDirectory + QStringLiteral("/pentext.txt")));
+    QCOMPARE(restart(), QStringList{QStringLiteral("mine")});
+    QVERIFY(m_platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestTextEntry)
+#include "tst_textentry.moc"
