@@ -1,6 +1,8 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
 #include "MemoryPlatform.h"
 #include "core/commands/EditCommands.h"
+#include "core/convert/CellConversion.h"
+#include "core/convert/Picture.h"
 #include "core/model/Drawing.h"
 #include "core/render/Canvas.h"
 #include "core/text/TextFile.h"
@@ -269,6 +271,40 @@ void benchBlocks() {
     print("paste_flow_100x100_ms", paste / 1e6, "ms");
 }
 
+void benchImport() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    {
+        // A 12-megapixel photo-like picture: smooth gradients with some detail.
+        QImage photo(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < 3000; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+            for (int x = 0; x < 4000; ++x)
+                row[x] = qRgb(x * 255 / 3999, y * 255 / 2999, ((x ^ y) >> 3) & 0xFF);
+        }
+        if (!photo.save(path, "jpg", 90)) return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.readAll();
+    QString error;
+    const double decode = medianNs(
+        7, [] {}, [&] { (void)convert::decodeJpeg(bytes, &error); });
+    // As the dialog does: load, stretch to 100 x 75 cells, two colours, cells from the brush.
+    const double import = medianNs(
+        7, [] {},
+        [&] {
+            const convert::Picture picture = convert::Picture::load(path, &error);
+            const QImage scaled = picture.scaled(100, 75);
+            QImage effect = convert::blankPicture();
+            convert::twoColour(scaled, effect, 100, 75, convert::kDefaultThreshold);
+            (void)convert::cells(effect, 100, 75, convert::Mode::TwoColour, convert::Fill());
+        });
+    print("import_12mp_ms", import / 1e6, "ms");
+    print("jpeg_decode_12mp_ms", decode / 1e6, "ms");
+    print("import_over_decode_ratio", import / decode, "x");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -278,6 +314,7 @@ int main(int argc, char* argv[]) {
     benchCanvas();
     benchTools();
     benchBlocks();
+    benchImport();
     benchFiles();
     return 0;
 }

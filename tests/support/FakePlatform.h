@@ -4,7 +4,9 @@
 #include "ui/platform/UiPlatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <QUrl>
@@ -54,6 +56,14 @@ public:
     }
     QString programDir() override { return programDirectory; }
     QString userConfigDir() override { return userDirectory; }
+    QString tempDirectory = QDir::tempPath();
+    QString tempDir() override { return tempDirectory; }
+    QStringList pictureNames;
+    QString pictureFileName(const QString&) override {
+        return pictureNames.isEmpty() ? QString() : pictureNames.takeFirst();
+    }
+    QImage clipboardPicture;
+    QImage clipboardImage() override { return clipboardPicture; }
     qint64 clockMs() override { return clock; }
     // Settings kept in memory, so tests never touch the user's.
     QHash<QString, QVariant> settings;

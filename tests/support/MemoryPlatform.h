@@ -20,6 +20,9 @@ public:
     bool openExternal(const QUrl&) override { return false; }
     QString programDir() override { return {}; }
     QString userConfigDir() override { return {}; }
+    QString tempDir() override { return {}; }
+    QString pictureFileName(const QString&) override { return {}; }
+    QImage clipboardImage() override { return {}; }
     qint64 clockMs() override { return 0; }
     QVariant setting(const QString& key) override { return settings.value(key); }
     void setSetting(const QString& key, const QVariant& value) override { settings.insert(key, value); }

@@ -4,6 +4,7 @@
 // script every answer and nothing ever blocks on a modal window.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QUrl>
 #include <QVariant>
@@ -25,11 +26,15 @@ public:
     virtual QString openFileName(const QString& filter, const QString& initialName) = 0;
     virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
                                  const QString& initialName) = 0;
+    // The open dialog for pictures.
+    virtual QString pictureFileName(const QString& filter) = 0;
 
     // The clipboard's plain text, as Unicode.
     virtual QString clipboardText() = 0;
     virtual bool clipboardHasText() = 0;
     virtual void setClipboardText(const QString& text) = 0;
+    // The clipboard's picture, or a null image.
+    virtual QImage clipboardImage() = 0;
 
     // Opens a file or address with the system's program for it.
     virtual bool openExternal(const QUrl& url) = 0;
@@ -38,6 +43,8 @@ public:
     virtual QString programDir() = 0;
     // The user's own folder for the program's files, for when the program's folder cannot be written.
     virtual QString userConfigDir() = 0;
+    // The system's folder for temporary files.
+    virtual QString tempDir() = 0;
 
     virtual qint64 clockMs() = 0;
 

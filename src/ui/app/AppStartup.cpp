@@ -5,7 +5,10 @@
 #include "core/render/CanvasFont.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/THBXZForm.h"
+#include "ui/dialogs/TKGZForm.h"
 #include "ui/dialogs/TNewForm.h"
+#include "ui/dialogs/TPictureForm.h"
+#include "ui/dialogs/TPictureSetForm.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QApplication>
@@ -40,6 +43,9 @@ void setupApplication(QApplication& app) {
 std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     auto main = std::make_unique<TMainForm>(platform);
     main->setBrushForm(new THBXZForm(platform, main.get()));
+    auto* picture = new TPictureForm(platform, *main, main.get());
+    picture->setSettingsForms(new TKGZForm(main.get()), new TPictureSetForm(platform, main.get()));
+    main->setPictureForm(picture);
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
     return main;

@@ -12,6 +12,7 @@
 #include "ui/dialogs/THBXZForm.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TNewForm.h"
+#include "ui/dialogs/TPictureForm.h"
 #include "ui/document/TChildForm.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -151,11 +152,6 @@ std::unique_ptr<Command> always(std::function<void()> run) {
     return std::make_unique<FunctionCommand>(std::move(run));
 }
 
-// A command that is not part of the program yet: its item stays disabled rather than pretend.
-std::unique_ptr<Command> notYet() {
-    return std::make_unique<FunctionCommand>([] {}, [] { return false; });
-}
-
 } // namespace
 
 void TMainForm::buildMenus() {
@@ -177,7 +173,7 @@ void TMainForm::buildMenus() {
     addItem(N1, "N3", QStringLiteral("新建(&N)"), std::move(newCommand), QKeySequence(Qt::CTRL | Qt::Key_N));
     addItem(N1, "O1", QStringLiteral("打开(&O)"), always([this] { m_files.open(); }),
             QKeySequence(Qt::CTRL | Qt::Key_O));
-    addItem(N1, "N17", QStringLiteral("导入图片(&D)"), notYet());
+    addItem(N1, "N17", QStringLiteral("导入图片(&D)"), always([this] { importPicture(); }));
     addSeparator(N1, "N6");
     addItem(N1, "S1", QStringLiteral("保存(&S)"), onDrawing([this](Drawing& d) { m_files.save(d); }),
             QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -300,7 +296,7 @@ void TMainForm::buildToolBar() {
         {1, "SpeedButton11", QStringLiteral("打开"), ":/icons/open.svg", "O1", true},
         {1, "SpeedButton10", QStringLiteral("保存"), ":/icons/save.svg", "S1", true},
         {2, "SpeedButton6", QStringLiteral("打印"), ":/icons/print.svg", "P2", true},
-        {3, "SpeedButton29", QStringLiteral("导入图片"), ":/icons/import-picture.svg", "N17", false},
+        {3, "SpeedButton29", QStringLiteral("导入图片"), ":/icons/import-picture.svg", "N17", true},
         {4, "SpeedButton9", QStringLiteral("剪切"), ":/icons/cut.svg", "C1", true},
         {4, "SpeedButton8", QStringLiteral("复制"), ":/icons/copy.svg", "C2", true},
         {4, "SpeedButton7", QStringLiteral("粘贴"), ":/icons/paste.svg", "P1", true},
@@ -610,6 +606,25 @@ void TMainForm::setNewForm(TNewForm* form) {
 
 void TMainForm::openFiles(const QStringList& paths) {
     for (const QString& path : paths) m_files.openFile(path);
+}
+
+void TMainForm::setPictureForm(TPictureForm* form) {
+    m_pictureForm = form;
+    form->setStatusSink([this](const QString& text) { setStatusText(text); });
+}
+
+void TMainForm::importPicture() {
+    if (!m_pictureForm) return;
+    TPictureForm& form = *m_pictureForm;
+    form.PictureBrushText = brushCaption();
+    TChildForm* target = activeChild();
+    form.TargetDrawing = target;
+    form.TargetWindow = target;
+    m_platform.execDialog(form);
+}
+
+void TMainForm::N17Click() {
+    m_commands->run(QStringLiteral("N17"));
 }
 
 void TMainForm::SpeedButton17Click() {

@@ -28,6 +28,7 @@ class QToolButton;
 class TAboutForm;
 class THBXZForm;
 class THelpForm;
+class TPictureForm;
 class TChildForm;
 class TNewForm;
 class UiPlatform;
@@ -40,6 +41,7 @@ public:
 
     void setAboutForm(TAboutForm* form) { m_about = form; }
     void setBrushForm(THBXZForm* form) { m_brushForm = form; }
+    void setPictureForm(TPictureForm* form);
     void setNewForm(TNewForm* form);
 
     // Opens files as if each was chosen in the Open dialog.
@@ -78,6 +80,7 @@ public Q_SLOTS:
     void N1Click();            // File menu opening: enabling
     void N3Click();            // New
     void O1Click();            // Open
+    void N17Click();           // Import picture
     void S1Click();            // Save
     void N4Click();            // Save as
     void E2Click();            // Printer setup
@@ -117,6 +120,7 @@ private:
     void placeChild(TChildForm* child);
     void listDrawings(QMenu* menu);
     void showHelp();
+    void importPicture();
     // Opens an address with the system's program, or says where to go when it cannot.
     void openLink(const QString& address, const QString& failure);
     // Window placement and the View choices, kept between runs.
@@ -135,6 +139,7 @@ private:
     NewCommand* m_new = nullptr;
     TAboutForm* m_about = nullptr;
     THBXZForm* m_brushForm = nullptr;
+    TPictureForm* m_pictureForm = nullptr;
     QMdiArea* m_mdi = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QWidget* CoolBar1 = nullptr;

@@ -1,6 +1,8 @@
 // Brush chooser.
 #include "THBXZForm.h"
 
+#include "DialogParts.h"
+
 #include "core/platform/Platform.h"
 #include "core/text/CandidateFile.h"
 #include "core/text/GbkByteLimit.h"
@@ -36,13 +38,10 @@ THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     Memo1->setFixedSize(281, 193);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->viewport()->installEventFilter(this);
-    Button3 = new QPushButton(QStringLiteral("保存"));
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button2 = new QPushButton(QStringLiteral("确定(&Y)"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setDefault(true);
-    Button1 = new QPushButton(QStringLiteral("取消(&C)"));
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button3 = namedButton(QStringLiteral("保存"), "Button3");
+    const OkCancel buttons;
+    Button2 = buttons.ok;
+    Button1 = buttons.cancel;
     connect(Button3, &QPushButton::clicked, this, &THBXZForm::Button3Click);
     connect(Button2, &QPushButton::clicked, this, &THBXZForm::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &THBXZForm::Button1Click);
@@ -51,15 +50,10 @@ THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     top->addWidget(Label1);
     top->addWidget(Edit1);
     top->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button3);
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Memo1, 0, Qt::AlignHCenter);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row({Button3}));
     setFixedSize(sizeHint().expandedTo(QSize(314, 270)));
 
     FormCreate();

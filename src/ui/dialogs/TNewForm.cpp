@@ -1,7 +1,10 @@
 // New-document dialog.
 #include "TNewForm.h"
 
+#include "DialogParts.h"
+
 #include "core/platform/Platform.h"
+#include "core/text/Integers.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,17 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
-
-bool parseInteger(const QString& text, int* value) {
-    static const QRegularExpression integer(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
-    if (!integer.match(text).hasMatch()) return false;
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok);
-    if (ok) *value = v;
-    return ok;
-}
 
 TNewForm::TNewForm(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform) {
     setObjectName(QStringLiteral("NewForm"));
@@ -61,24 +54,18 @@ TNewForm::TNewForm(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->addWidget(Label4, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    Button2 = new QPushButton(QStringLiteral("确定(&Y)"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setDefault(true);
-    Button1 = new QPushButton(QStringLiteral("取消(&C)"));
-    Button1->setObjectName(QStringLiteral("Button1"));
+    const OkCancel buttons;
+    Button2 = buttons.ok;
+    Button1 = buttons.cancel;
     connect(Button2, &QPushButton::clicked, this, &TNewForm::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &TNewForm::Button1Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RadioButton1);
     layout->addWidget(RadioButton2);
     layout->addWidget(GroupBox1);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row());
     resize(318, 220);
 }
 

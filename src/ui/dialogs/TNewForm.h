@@ -47,6 +47,3 @@ private:
 
     Platform& m_platform;
 };
-
-// Plain decimal digits with an optional sign, blanks around allowed.
-bool parseInteger(const QString& text, int* value);

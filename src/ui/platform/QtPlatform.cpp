@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -95,6 +96,22 @@ QString QtPlatform::saveFileName(const QString& filter, const QString& defaultSu
     if (!initialName.isEmpty()) dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::pictureFileName(const QString& filter) {
+    QFileDialog dialog(owner(), QStringLiteral("打开图片"), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QImage QtPlatform::clipboardImage() {
+    return QGuiApplication::clipboard()->image();
+}
+
+QString QtPlatform::tempDir() {
+    return QDir::tempPath();
 }
 
 int QtPlatform::execDialog(QDialog& dialog) {

@@ -10,7 +10,10 @@ public:
     QString openFileName(const QString& filter, const QString& initialName) override;
     QString saveFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& initialName) override;
+    QString pictureFileName(const QString& filter) override;
     QString clipboardText() override;
+    QImage clipboardImage() override;
+    QString tempDir() override;
     bool clipboardHasText() override;
     void setClipboardText(const QString& text) override;
     bool openExternal(const QUrl& url) override;

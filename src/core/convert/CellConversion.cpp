@@ -1,0 +1,172 @@
+// Conversion rules.
+#include "CellConversion.h"
+
+#include "core/text/TextLines.h"
+
+#include <algorithm>
+#include <array>
+
+namespace convert {
+
+namespace {
+
+// Indexed 0 (empty) to 9 (densest).
+const std::array<const char*, 10> kLetterGradient{"  ", "..", ",,", ";;", "!!", "||", "[[", "&&", "%%", "@@"};
+
+constexpr QRgb kInk = 0xFF000000u;
+constexpr QRgb kPaper = 0xFFFFFFFFu;
+
+QRgb level(int k) {
+    const int v = k * 26;
+    return qRgb(v, v, v);
+}
+
+bool isInk(QRgb c) {
+    return (c & 0x00FFFFFFu) == 0;
+}
+
+int clampedSide(int v) {
+    return std::clamp(v, 0, kMaxSide);
+}
+
+} // namespace
+
+int grey(QRgb c) {
+    return (qRed(c) + qGreen(c) + qBlue(c)) / 3;
+}
+
+QImage blankPicture() {
+    QImage image(kMaxSide, kMaxSide, QImage::Format_RGB32);
+    image.fill(kPaper);
+    return image;
+}
+
+void twoColour(const QImage& scaled, QImage& effect, int w, int h, int threshold) {
+    w = clampedSide(w), h = clampedSide(h);
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(effect.scanLine(y));
+        for (int x = 0; x < w; ++x) out[x] = grey(in[x]) < threshold ? kPaper : kInk;
+    }
+}
+
+void gradient(const QImage& scaled, QImage& effect, int w, int h) {
+    w = clampedSide(w), h = clampedSide(h);
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(effect.scanLine(y));
+        for (int x = 0; x < w; ++x) out[x] = level(grey(in[x]) / 26);
+    }
+}
+
+void invert(QImage& effect, int w, int h, Mode mode) {
+    w = clampedSide(w), h = clampedSide(h);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(effect.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = mode == Mode::TwoColour ? (isInk(row[x]) ? kPaper : kInk) : level(9 - qRed(row[x]) / 26);
+    }
+}
+
+ArticleWalk::ArticleWalk(QByteArray article) : m_text(std::move(article)) {
+    // A 0 byte inside would end the article there, as it ends the text of a cell.
+    if (const qsizetype zero = m_text.indexOf('\0'); zero >= 0) m_text.truncate(zero);
+    m_text.append('\0');
+}
+
+CharCell ArticleWalk::next() {
+    const auto at = [this](qsizetype i) { return uchar(m_text[i]); };
+    if (at(0) == 0) return CharCell::blank(); // an empty article fills nothing
+    if (at(m_pos) == 0) m_pos = 0;
+    uchar a = at(m_pos++);
+    const uchar n = at(m_pos);
+    uchar b;
+    if (n == 0) {
+        // The article ends after a: a single-byte first character of the article shares the cell.
+        m_pos = 0;
+        if (at(0) > 0x7F) {
+            b = ' ';
+        } else {
+            b = at(0);
+            m_pos = 1;
+        }
+    } else if (a <= 0x7F && n <= 0x7F) {
+        b = n;
+        ++m_pos;
+    } else if (a <= 0x7F) {
+        b = ' '; // the double-byte character that follows begins the next cell
+    } else {
+        b = n;
+        ++m_pos;
+    }
+    auto plain = [](uchar c) { return c == '\r' || c == '\n' ? uchar(' ') : c; };
+    a = plain(a);
+    b = plain(b);
+    return CharCell::of(a, b);
+}
+
+QByteArray brushBytes(QByteArray brush) {
+    brush.truncate(2);
+    while (brush.size() < 2) brush += ' ';
+    return brush;
+}
+
+QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill) {
+    w = clampedSide(w), h = clampedSide(h);
+    const QByteArray brush = brushBytes(fill.brush);
+    ArticleWalk article(fill.article);
+    QList<QByteArray> lines;
+    lines.reserve(h);
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(effect.constScanLine(y));
+        QByteArray line;
+        line.reserve(2 * w);
+        for (int x = 0; x < w; ++x) {
+            if (mode == Mode::Gradient) {
+                // Black is the densest entry, a grey of 234 or more the empty one.
+                line += kLetterGradient[size_t(9 - std::clamp(qRed(row[x]) / 26, 0, 9))];
+            } else if (!isInk(row[x])) {
+                line += "  ";
+            } else if (fill.useArticle) {
+                const CharCell c = article.next();
+                line += char(c.b0);
+                line += char(c.b1);
+            } else {
+                line += brush;
+            }
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+std::optional<int> autoThreshold(const QImage& scaled, int w, int h, ThresholdMethod method) {
+    w = clampedSide(w), h = clampedSide(h);
+    if (w == 0 || h == 0) return std::nullopt;
+    std::array<qint64, 256> counts{};
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+        for (int x = 0; x < w; ++x) ++counts[size_t(grey(row[x]))];
+    }
+    if (method == ThresholdMethod::Mean) {
+        qint64 sum = 0;
+        for (int i = 0; i < 256; ++i) sum += i * counts[size_t(i)];
+        return int(sum / (qint64(w) * h));
+    }
+    int best = 0;
+    for (int i = 1; i < 256; ++i)
+        if (counts[size_t(i)] > counts[size_t(best)]) best = i;
+    return best;
+}
+
+QByteArray previewBytes(QList<QByteArray> lines) {
+    QByteArray out;
+    for (QByteArray& line : lines) {
+        pairSpaces(line);
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace convert

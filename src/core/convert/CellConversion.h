@@ -1,0 +1,70 @@
+// How a small picture becomes character art, one pixel to one cell: the grey
+// value, the two-colour threshold or the ten-step letter gradient, inverting,
+// the cells from the brush or from an article, and the automatic threshold.
+#pragma once
+
+#include "core/model/CharGrid.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+
+#include <optional>
+
+namespace convert {
+
+// The scaled and effect pictures hold at most this many pixels each way.
+inline constexpr int kMaxSide = kGridMax;
+inline constexpr int kDefaultThreshold = 150;
+
+enum class Mode { TwoColour, Gradient };
+enum class ThresholdMethod { Mean, MostFrequent };
+
+// (red + green + blue) div 3: the three channels weigh the same.
+int grey(QRgb colour);
+
+// A white 100 x 100 picture of 32 bits a pixel, as the scaled and effect pictures start.
+QImage blankPicture();
+
+// Over the w x h area of the scaled picture: grey at or above the threshold becomes ink
+// (black), below it background (white).
+void twoColour(const QImage& scaled, QImage& effect, int w, int h, int threshold);
+// Over the area: grey div 26 as one of ten grey levels 0, 26, ..., 234.
+void gradient(const QImage& scaled, QImage& effect, int w, int h);
+// Two colours: exactly black becomes white, anything else black. Gradient: level k becomes 9 - k.
+void invert(QImage& effect, int w, int h, Mode mode);
+
+// The next cells of an article: it repeats from its start as often as needed, a
+// double-byte character is never split, CR and LF are spaces.
+class ArticleWalk {
+public:
+    explicit ArticleWalk(QByteArray article);
+    CharCell next();
+
+private:
+    QByteArray m_text; // ends in a 0 byte
+    qsizetype m_pos = 0;
+};
+
+// What ink cells are filled with: the brush's two bytes, or the article's cells.
+struct Fill {
+    QByteArray brush = QByteArray("  ");
+    bool useArticle = false;
+    QByteArray article; // GBK
+};
+
+// The brush as two bytes: a short brush is completed with spaces.
+QByteArray brushBytes(QByteArray brush);
+
+// One line of 2 * w bytes per row of the w x h area of the effect picture: background cells
+// are two spaces; the article starts at its first byte.
+QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill);
+
+// The threshold from the histogram of grey values of the w x h area of the scaled picture:
+// their mean, or the most frequent grey (the lowest on a tie). Nothing for an empty area.
+std::optional<int> autoThreshold(const QImage& scaled, int w, int h, ThresholdMethod method);
+
+// The preview file's bytes: each line with space pairs as ideographic spaces, CR LF after each.
+QByteArray previewBytes(QList<QByteArray> lines);
+
+} // namespace convert

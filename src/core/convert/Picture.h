@@ -1,0 +1,46 @@
+// A picture to convert: a raster (JPEG through libjpeg, bitmaps, icons, PNG and
+// GIF through Qt's readers, a clipboard picture) or a vector picture (SVG) that
+// is drawn anew at the size it is stretched to. Pictures too large to hold are
+// refused from their header, before anything is decoded.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace convert {
+
+// A picture beyond either limit is refused before it is decoded.
+inline constexpr qint64 kMaxPixels = 100'000'000;
+inline constexpr int kMaxPictureSide = 30'000;
+
+class Picture {
+public:
+    Picture() = default;
+    // From a file; on failure the result is null and *error says why.
+    static Picture load(const QString& path, QString* error);
+    // From bytes, as load() reads them (the clipboard's, a stream's).
+    static Picture fromBytes(const QByteArray& bytes, QString* error);
+    // From a picture already in memory (the clipboard's); transparency shows white.
+    static Picture fromImage(const QImage& image);
+
+    bool isNull() const { return m_image.isNull(); }
+    QSize size() const { return m_image.size(); }
+    bool isVector() const { return !m_vector.isEmpty(); }
+    // The picture at its own size, on white, 32 bits a pixel.
+    const QImage& image() const { return m_image; }
+
+    // The picture stretched to w x h: a white 100 x 100 picture holding the top-left
+    // part of the stretch. A raster takes one source pixel for each target pixel
+    // (nearest, never averaged); a vector picture is drawn at that size.
+    QImage scaled(int w, int h) const;
+
+private:
+    QImage m_image;
+    QByteArray m_vector; // the SVG document, for drawing at other sizes
+};
+
+// The libjpeg decode alone, into a 32-bit picture; for the benchmark's comparison.
+QImage decodeJpeg(const QByteArray& bytes, QString* error);
+
+} // namespace convert

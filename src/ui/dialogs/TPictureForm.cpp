@@ -1,0 +1,441 @@
+// Picture import dialog.
+#include "TPictureForm.h"
+
+#include "DialogParts.h"
+#include "TKGZForm.h"
+#include "TPictureSetForm.h"
+#include "TTextViewForm.h"
+#include "core/commands/DrawingHost.h"
+#include "core/commands/PlaceBlock.h"
+#include "core/model/Drawing.h"
+#include "core/text/GbkText.h"
+#include "core/text/Integers.h"
+#include "core/text/TextFile.h"
+#include "ui/platform/UiPlatform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Runeboard");
+const QString kPictureFilter =
+    QStringLiteral("图片 (*.jpg *.jpeg *.bmp *.ico *.png *.gif *.svg);;JPEG (*.jpg *.jpeg);;位图 (*.bmp);;"
+                   "图标 (*.ico);;PNG (*.png);;GIF (*.gif);;SVG (*.svg);;所有文件 (*)");
+
+QLabel* label(const QString& text, const char* name = nullptr) {
+    auto* l = new QLabel(text);
+    if (name) l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLabel* pictureBox(const char* name) {
+    auto* l = new QLabel;
+    l->setObjectName(QLatin1String(name));
+    l->setFixedSize(convert::kMaxSide, convert::kMaxSide);
+    l->setFrameShape(QFrame::NoFrame);
+    return l;
+}
+
+} // namespace
+
+TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_host(host) {
+    setObjectName(QStringLiteral("PictureForm"));
+    setWindowTitle(QStringLiteral("导入图片"));
+    setModal(true);
+
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setReadOnly(true);
+    Button4 = namedButton(QStringLiteral("打开"), "Button4");
+    Button6 = namedButton(QStringLiteral("剪贴板"), "Button6");
+    Image1 = new QLabel;
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScrollBox1 = new QScrollArea;
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setWidget(Image1);
+    ScrollBox1->setWidgetResizable(false);
+    Label7 = label(QStringLiteral("0"), "Label7");
+    Label8 = label(QStringLiteral("0"), "Label8");
+    Button3 = namedButton(QStringLiteral("转化"), "Button3");
+
+    RadioButton1 = namedRadio(QStringLiteral("使用二色转换"), "RadioButton1", true);
+    RadioButton2 = namedRadio(QStringLiteral("使用字母梯度转换"), "RadioButton2");
+    Edit2 = new QLineEdit(QString::number(convert::kDefaultThreshold));
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setFixedWidth(50);
+    Button5 = namedButton(QStringLiteral("自动"), "Button5");
+    Edit3 = new QLineEdit;
+    Edit3->setObjectName(QStringLiteral("Edit3"));
+    Edit4 = new QLineEdit;
+    Edit4->setObjectName(QStringLiteral("Edit4"));
+    for (QLineEdit* e : {Edit3, Edit4}) e->setFixedWidth(50);
+    CheckBox1 = new QCheckBox(QStringLiteral("保持原图比例"));
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(true);
+    Image2 = pictureBox("Image2");
+    Image3 = pictureBox("Image3");
+    auto tool = [](const QString& text, const char* name) {
+        auto* b = new QToolButton;
+        b->setObjectName(QLatin1String(name));
+        b->setText(text);
+        b->setMinimumWidth(56);
+        return b;
+    };
+    SpeedButton1 = tool(QStringLiteral("反转"), "SpeedButton1");
+    SpeedButton2 = tool(QStringLiteral("预览"), "SpeedButton2");
+    SpeedButton3 = tool(QStringLiteral("高级"), "SpeedButton3");
+    const OkCancel okCancel;
+    Button2 = okCancel.ok;
+    Button2->setDefault(false); // Enter in a field must not import
+    Button1 = okCancel.cancel;
+
+    connect(Button4, &QPushButton::clicked, this, &TPictureForm::Button4Click);
+    connect(Button6, &QPushButton::clicked, this, &TPictureForm::Button6Click);
+    connect(Button3, &QPushButton::clicked, this, &TPictureForm::Button3Click);
+    connect(Button5, &QPushButton::clicked, this, &TPictureForm::Button5Click);
+    connect(RadioButton1, &QRadioButton::clicked, this, &TPictureForm::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TPictureForm::RadioButton2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TPictureForm::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TPictureForm::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TPictureForm::SpeedButton3Click);
+    connect(Button2, &QPushButton::clicked, this, &TPictureForm::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &TPictureForm::Button1Click);
+    for (QLineEdit* e : {Edit2, Edit3, Edit4}) e->installEventFilter(this);
+    Image2->installEventFilter(this);
+
+    // Left: the file, the picture at its own size, its size and Convert.
+    auto* file = new QHBoxLayout;
+    file->addWidget(Edit1, 1);
+    file->addWidget(Button4);
+    file->addWidget(Button6);
+    auto* sourceSize = new QHBoxLayout;
+    sourceSize->addWidget(label(QStringLiteral("高度：")));
+    sourceSize->addWidget(Label7);
+    sourceSize->addSpacing(16);
+    sourceSize->addWidget(label(QStringLiteral("宽度：")));
+    sourceSize->addWidget(Label8);
+    sourceSize->addStretch(1);
+    sourceSize->addWidget(Button3);
+    auto* left = new QVBoxLayout;
+    left->addLayout(file);
+    left->addWidget(ScrollBox1, 1);
+    left->addLayout(sourceSize);
+
+    // Right: colour, size, the scaled and effect pictures, OK and Cancel.
+    auto* colour = new QGroupBox(QStringLiteral("颜色"));
+    colour->setObjectName(QStringLiteral("GroupBox1"));
+    auto* colourGrid = new QGridLayout(colour);
+    colourGrid->addWidget(RadioButton1, 0, 0, 1, 4);
+    colourGrid->addWidget(label(QStringLiteral("开关值")), 1, 0);
+    colourGrid->addWidget(Edit2, 1, 1);
+    colourGrid->addWidget(label(QStringLiteral("(0-255)")), 1, 2);
+    colourGrid->addWidget(Button5, 1, 3);
+    colourGrid->addWidget(RadioButton2, 2, 0, 1, 4);
+    auto* size = new QGroupBox(QStringLiteral("大小"));
+    size->setObjectName(QStringLiteral("GroupBox2"));
+    auto* sizeGrid = new QGridLayout(size);
+    sizeGrid->addWidget(label(QStringLiteral("高度：")), 0, 0);
+    sizeGrid->addWidget(Edit3, 0, 1);
+    sizeGrid->addWidget(label(QStringLiteral("宽度：")), 0, 2);
+    sizeGrid->addWidget(Edit4, 0, 3);
+    sizeGrid->addWidget(CheckBox1, 1, 0, 1, 4);
+    auto* pictures = new QGridLayout;
+    pictures->addWidget(label(QStringLiteral("缩放图")), 0, 0);
+    pictures->addWidget(label(QStringLiteral("效果图")), 0, 1);
+    pictures->addWidget(Image2, 1, 0);
+    pictures->addWidget(Image3, 1, 1);
+    auto* effectButtons = new QVBoxLayout;
+    effectButtons->addWidget(SpeedButton1);
+    effectButtons->addWidget(SpeedButton2);
+    effectButtons->addWidget(SpeedButton3);
+    effectButtons->addStretch(1);
+    pictures->addLayout(effectButtons, 1, 2);
+    auto* right = new QVBoxLayout;
+    right->addWidget(colour);
+    right->addWidget(size);
+    right->addLayout(pictures);
+    right->addStretch(1);
+    right->addLayout(okCancel.row());
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+    resize(QSize(622, 386).expandedTo(sizeHint()));
+    showPictures();
+}
+
+void TPictureForm::setSettingsForms(TKGZForm* threshold, TPictureSetForm* fill) {
+    m_thresholdForm = threshold;
+    m_fillForm = fill;
+}
+
+void TPictureForm::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TPictureForm::FormShow() {
+    m_scaled = convert::blankPicture();
+    m_effect = convert::blankPicture();
+    MaxWidth = MaxHeight = convert::kMaxSide;
+    FillMode = 0;
+    ResultLines.clear();
+    showPictures();
+}
+
+void TPictureForm::closeEvent(QCloseEvent* event) {
+    ResultLines.clear();
+    QDialog::closeEvent(event);
+}
+
+void TPictureForm::showPictures() {
+    Image2->setPixmap(QPixmap::fromImage(m_scaled));
+    Image3->setPixmap(QPixmap::fromImage(m_effect));
+}
+
+void TPictureForm::complain(const QString& text, QLineEdit* focus) {
+    m_platform.messageBox(text, kCaption, MessageButtons::Ok, MessageKind::Warning);
+    if (focus) focus->setFocus();
+}
+
+void TPictureForm::setPicture(const convert::Picture& picture) {
+    m_picture = picture;
+    Image1->setPixmap(QPixmap::fromImage(picture.image()));
+    Image1->resize(picture.size());
+    Label7->setText(QString::number(picture.size().height()));
+    Label8->setText(QString::number(picture.size().width()));
+    proposeSize();
+}
+
+void TPictureForm::proposeSize() {
+    const int h = m_picture.size().height(), w = m_picture.size().width();
+    if (h <= MaxHeight && w <= MaxWidth) {
+        Edit3->setText(QString::number(h));
+        Edit4->setText(QString::number(w));
+        return;
+    }
+    // The smallest divisor that brings both sides within the limits.
+    for (int i = 2; i <= 999; ++i) {
+        if (h / i <= MaxHeight && w / i <= MaxWidth) {
+            Edit3->setText(QString::number(h / i));
+            Edit4->setText(QString::number(w / i));
+            return;
+        }
+    }
+}
+
+void TPictureForm::Button4Click() {
+    const QString path = m_platform.pictureFileName(kPictureFilter);
+    if (path.isEmpty()) return;
+    QString error;
+    const convert::Picture picture = convert::Picture::load(path, &error);
+    if (picture.isNull()) {
+        // The previous picture stays.
+        m_platform.messageBox(
+            QStringLiteral("无法导入图片“%1”：\n%2").arg(QDir::toNativeSeparators(path), error), kCaption,
+            MessageButtons::Ok, MessageKind::Error);
+        return;
+    }
+    setPicture(picture);
+    Edit1->setText(QDir::toNativeSeparators(path));
+}
+
+void TPictureForm::Button6Click() {
+    const convert::Picture picture = convert::Picture::fromImage(m_platform.clipboardImage());
+    if (picture.isNull()) {
+        complain(QStringLiteral("剪贴版中没有图片"));
+        return;
+    }
+    setPicture(picture);
+}
+
+bool TPictureForm::readSize(QLineEdit* edit, int* value, bool refocus) {
+    if (!parseInteger(edit->text(), value)) {
+        complain(QStringLiteral("请输入一个整数"), refocus ? edit : nullptr);
+        return false;
+    }
+    if (*value < 0) {
+        complain(QStringLiteral("请输入一个大于等于0的整数"), refocus ? edit : nullptr);
+        return false;
+    }
+    return true;
+}
+
+bool TPictureForm::readThreshold(int* value, bool refocus) {
+    if (!parseInteger(Edit2->text(), value) || *value < 0 || *value > 255) {
+        complain(QStringLiteral("请输入一个大于等于0小于等于255之间整数"), refocus ? Edit2 : nullptr);
+        return false;
+    }
+    return true;
+}
+
+bool TPictureForm::Edit3Exit() {
+    int h = 0;
+    if (!readSize(Edit3, &h, true)) return false;
+    // Kept in proportion to the picture; without a picture there is nothing to keep.
+    const QSize s = m_picture.size();
+    if (CheckBox1->isChecked() && s.height() > 0)
+        Edit4->setText(QString::number(qint64(s.width()) * h / s.height()));
+    return true;
+}
+
+bool TPictureForm::Edit4Exit() {
+    int w = 0;
+    if (!readSize(Edit4, &w, true)) return false;
+    const QSize s = m_picture.size();
+    if (CheckBox1->isChecked() && s.width() > 0)
+        Edit3->setText(QString::number(qint64(s.height()) * w / s.width()));
+    return true;
+}
+
+bool TPictureForm::Edit2Exit() {
+    int t = 0;
+    return readThreshold(&t, true);
+}
+
+bool TPictureForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !m_inExit) {
+        // A message box takes the focus itself; that must not check the field once more.
+        m_inExit = true;
+        if (watched == Edit3) Edit3Exit();
+        if (watched == Edit4) Edit4Exit();
+        if (watched == Edit2) Edit2Exit();
+        m_inExit = false;
+    }
+    if (watched == Image2 && event->type() == QEvent::MouseButtonPress)
+        Image2MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPictureForm::Image2MouseDown(QPoint at) {
+    if (!m_scaled.rect().contains(at)) return;
+    Edit2->setText(QString::number(convert::grey(m_scaled.pixel(at))));
+}
+
+void TPictureForm::RadioButton1Click() {
+    SpeedButton3->setEnabled(true);
+    Button5->setEnabled(true);
+}
+
+void TPictureForm::RadioButton2Click() {
+    // The letter gradient has neither a fill source nor a threshold.
+    SpeedButton3->setEnabled(false);
+    Button5->setEnabled(false);
+}
+
+convert::Mode TPictureForm::mode() const {
+    return RadioButton2->isChecked() ? convert::Mode::Gradient : convert::Mode::TwoColour;
+}
+
+bool TPictureForm::convertNow() {
+    int w = 0, h = 0, t = 0;
+    m_inExit = true; // the checks below say what is wrong themselves
+    const bool ok = readSize(Edit4, &w, false) && readSize(Edit3, &h, false) && readThreshold(&t, false);
+    m_inExit = false;
+    if (!ok) return false;
+    m_scaled = m_picture.scaled(w, h);
+    ScaledHeight = h;
+    ScaledWidth = w;
+    m_effect = convert::blankPicture();
+    const int cw = std::min(ScaledWidth, MaxWidth), ch = std::min(ScaledHeight, MaxHeight);
+    if (mode() == convert::Mode::TwoColour)
+        convert::twoColour(m_scaled, m_effect, cw, ch, t);
+    else
+        convert::gradient(m_scaled, m_effect, cw, ch);
+    showPictures();
+    return true;
+}
+
+void TPictureForm::Button3Click() {
+    convertNow();
+}
+
+void TPictureForm::Button5Click() {
+    if (!m_thresholdForm) return;
+    m_platform.execDialog(*m_thresholdForm);
+    if (m_thresholdForm->Accepted != 1) return;
+    if (!convertNow()) return;
+    const auto method = m_thresholdForm->RadioButton2->isChecked() ? convert::ThresholdMethod::MostFrequent
+                                                                   : convert::ThresholdMethod::Mean;
+    const auto t = convert::autoThreshold(m_scaled, std::min(ScaledWidth, MaxWidth),
+                                          std::min(ScaledHeight, MaxHeight), method);
+    if (!t) return; // nothing converted: nothing to count
+    Edit2->setText(QString::number(*t));
+    convertNow();
+}
+
+void TPictureForm::SpeedButton1Click() {
+    convert::invert(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight), mode());
+    showPictures();
+}
+
+QList<QByteArray> TPictureForm::resultLines() const {
+    convert::Fill fill;
+    fill.brush = unicodeToGbk(PictureBrushText);
+    fill.useArticle = FillMode == 1;
+    if (fill.useArticle && m_fillForm) fill.article = m_fillForm->article();
+    return convert::cells(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight),
+                          mode(), fill);
+}
+
+void TPictureForm::SpeedButton2Click() {
+    const QString path = m_platform.tempDir() + QStringLiteral("/runeboard.txt");
+    const QString problem = writeFileAtomically(path, convert::previewBytes(resultLines()));
+    if (!problem.isEmpty()) {
+        m_platform.messageBox(
+            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem), kCaption,
+            MessageButtons::Ok, MessageKind::Error);
+        return;
+    }
+    if (!m_viewer) m_viewer = new TTextViewForm(this);
+    if (m_viewer->showFile(path)) m_platform.execDialog(*m_viewer);
+}
+
+void TPictureForm::SpeedButton3Click() {
+    if (!m_fillForm) return;
+    (FillMode == 1 ? m_fillForm->RadioButton2 : m_fillForm->RadioButton1)->setChecked(true);
+    m_platform.execDialog(*m_fillForm);
+    if (m_fillForm->Accepted == 1) FillMode = m_fillForm->RadioButton1->isChecked() ? 0 : 1;
+}
+
+void TPictureForm::Button2Click() {
+    const int columns = std::min(ScaledWidth, MaxWidth), rows = std::min(ScaledHeight, MaxHeight);
+    if (columns <= 0 || rows <= 0) {
+        // Nothing to place: say so and let the user convert first.
+        complain(QStringLiteral("没有可以导入的内容：请先设定大小（宽度和高度都大于0），再按“转化”。"));
+        return;
+    }
+    ResultLines = resultLines();
+    Drawing* target = TargetWindow ? TargetDrawing : nullptr;
+    if (target) {
+        if (m_status)
+            m_status(QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
+        showNewBlock(
+            *target,
+            {0, 0, std::min(ScaledWidth, target->GridWidth), std::min(ScaledHeight, target->GridHeight)},
+            ResultLines, QStringLiteral("导入图象"));
+    } else {
+        newDrawingOf(m_host, ResultLines, columns, rows);
+    }
+    accept();
+}
+
+void TPictureForm::Button1Click() {
+    reject();
+}

@@ -1,0 +1,41 @@
+// Text viewer.
+#include "TTextViewForm.h"
+
+#include "core/render/CanvasFont.h"
+#include "core/text/GbkText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TextViewForm"));
+    setModal(true);
+    Memo1 = new QPlainTextEdit;
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(canvasFont(kCanvasFontName, 10));
+    Button1 = new QPushButton(QStringLiteral("关闭(&C)"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Memo1, 1);
+    layout->addLayout(buttons);
+    resize(900, 640);
+}
+
+bool TTextViewForm::showFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    setWindowTitle(QStringLiteral("预览 - %1").arg(QFileInfo(path).fileName()));
+    Memo1->setPlainText(gbkToUnicode(file.readAll()));
+    return true;
+}

@@ -1,0 +1,277 @@
+// Pictures to cells: the grey value, the threshold and the gradient, inverting,
+// the brush and article fills, the automatic threshold, the stretch, and loading
+// real picture files made here, broken ones included.
+#include "core/convert/CellConversion.h"
+#include "core/convert/Picture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace convert;
+
+namespace {
+
+// A 100 x 100 picture whose first `n` pixels of row 0 have these greys.
+QImage greys(std::initializer_list<int> values) {
+    QImage p = blankPicture();
+    int x = 0;
+    for (int g : values) p.setPixel(x++, 0, qRgb(g, g, g));
+    return p;
+}
+
+QByteArray row(const QList<QByteArray>& lines, int y = 0) {
+    return lines.value(y);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A picture with a black left half and a white right half, with one red pixel at (1, 1).
+QImage halves(int w, int h) {
+    QImage p(w, h, QImage::Format_RGB32);
+    p.fill(Qt::white);
+    QPainter painter(&p);
+    painter.fillRect(0, 0, w / 2, h, Qt::black);
+    painter.end();
+    p.setPixel(1, 1, qRgb(255, 0, 0));
+    return p;
+}
+
+} // namespace
+
+class TestConvert : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void greyValues();
+    void thresholdAndBrush();
+    void gradientSteps();
+    void invertTwiceGivesItBack();
+    void articleWalks();
+    void automaticThreshold();
+    void stretchTakesOnePixelEach();
+    void pictureFilesOfEachKind();
+    void brokenAndHugePicturesAreRefused();
+};
+
+void TestConvert::greyValues() {
+    QCOMPARE(grey(qRgb(255, 255, 254)), 254);
+    QCOMPARE(grey(qRgb(1, 1, 0)), 0);
+    QCOMPARE(grey(qRgb(3, 3, 3)), 3);
+    QCOMPARE(grey(qRgb(30, 60, 91)), 60);
+}
+
+void TestConvert::thresholdAndBrush() {
+    QImage effect = blankPicture();
+    twoColour(greys({150, 149, 255, 0}), effect, 4, 1, kDefaultThreshold);
+    Fill brush;
+    brush.brush = QByteArray("\xBB\xAD"); // 画
+    QCOMPARE(row(cells(effect, 4, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD  \xBB\xAD  "));
+    // A white picture is ink everywhere, a black one background everywhere.
+    QImage white = blankPicture(), black = blankPicture();
+    black.fill(Qt::black);
+    twoColour(white, effect, 3, 2, 150);
+    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush),
+             (QList<QByteArray>{"\xBB\xAD\xBB\xAD\xBB\xAD", "\xBB\xAD\xBB\xAD\xBB\xAD"}));
+    twoColour(black, effect, 3, 2, 150);
+    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush), (QList<QByteArray>{"      ", "      "}));
+    // A threshold of 0 makes every pixel ink; of 255 only pure white.
+    twoColour(greys({0, 254, 255}), effect, 3, 1, 0);
+    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD"));
+    twoColour(greys({0, 254, 255}), effect, 3, 1, 255);
+    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("    \xBB\xAD"));
+    // A one-byte brush is completed with a space; its preview pairs spaces across cells.
+    twoColour(greys({255, 0}), effect, 2, 1, 150);
+    brush.brush = "a";
+    const QList<QByteArray> lines = cells(effect, 2, 1, Mode::TwoColour, brush);
+    QCOMPARE(lines, QList<QByteArray>{"a   "});
+    QCOMPARE(previewBytes(lines), QByteArray("a\xA1\xA1 \r\n"));
+}
+
+void TestConvert::gradientSteps() {
+    QImage effect = blankPicture();
+    gradient(greys({0, 25, 26, 233, 234, 255, 130}), effect, 7, 1);
+    QCOMPARE(row(cells(effect, 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
+}
+
+void TestConvert::invertTwiceGivesItBack() {
+    QImage effect = blankPicture();
+    twoColour(greys({200, 10, 200}), effect, 3, 1, 150);
+    const QImage before = effect;
+    invert(effect, 3, 1, Mode::TwoColour);
+    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"xx", false, {}})), QByteArray("  xx  "));
+    invert(effect, 3, 1, Mode::TwoColour);
+    QCOMPARE(effect, before);
+    gradient(greys({0, 26, 130, 255}), effect, 4, 1);
+    const QImage levels = effect;
+    invert(effect, 4, 1, Mode::Gradient);
+    QCOMPARE(row(cells(effect, 4, 1, Mode::Gradient, Fill())), QByteArray("  ..||@@"));
+    invert(effect, 4, 1, Mode::Gradient);
+    QCOMPARE(effect, levels);
+}
+
+void TestConvert::articleWalks() {
+    auto walk = [](const QByteArray& article, int n) {
+        ArticleWalk w(article);
+        QList<QByteArray> out;
+        for (int i = 0; i < n; ++i) {
+            const CharCell c = w.next();
+            out << QByteArray(1, char(c.b0)) + char(c.b1);
+        }
+        return out;
+    };
+    QCOMPARE(walk("ab\xD6\xD0"
+                  "c",
+                  7),
+             (QList<QByteArray>{"ab", "\xD6\xD0", "ca", "b ", "\xD6\xD0", "ca", "b "}));
+    QCOMPARE(walk("ab\r\ncd", 5), (QList<QByteArray>{"ab", "  ", "cd", "ab", "  "}));
+    // An article that starts with a double-byte character: its last single byte gets a space.
+    QCOMPARE(walk("\xD6\xD0x", 3), (QList<QByteArray>{"\xD6\xD0", "x ", "\xD6\xD0"}));
+    QCOMPARE(walk("", 2), (QList<QByteArray>{"  ", "  "}));
+    // Laid over the ink cells in reading order; background cells take nothing.
+    QImage effect = blankPicture();
+    twoColour(greys({255, 0, 255}), effect, 3, 1, 150);
+    QImage second = effect;
+    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"  ", true, "abcd"})), QByteArray("ab  cd"));
+}
+
+void TestConvert::automaticThreshold() {
+    QImage p = blankPicture();
+    // Mean of 0, 100, 200 and 255 over a 4 x 1 area.
+    p.setPixel(0, 0, qRgb(0, 0, 0));
+    p.setPixel(1, 0, qRgb(100, 100, 100));
+    p.setPixel(2, 0, qRgb(200, 200, 200));
+    QCOMPARE(autoThreshold(p, 4, 1, ThresholdMethod::Mean), std::optional<int>(138));
+    // Most frequent: white, in a picture mostly white; a tie goes to the lowest grey.
+    QCOMPARE(autoThreshold(blankPicture(), 10, 10, ThresholdMethod::MostFrequent), std::optional<int>(255));
+    QCOMPARE(autoThreshold(p, 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
+    QCOMPARE(autoThreshold(p, 0, 5, ThresholdMethod::Mean), std::nullopt);
+}
+
+void TestConvert::stretchTakesOnePixelEach() {
+    // Four columns of greys 10, 20, 30, 40 squeezed to two: every other column, never a blend.
+    QImage source(4, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 4; ++x) source.setPixel(x, 0, qRgb(10 * (x + 1), 10 * (x + 1), 10 * (x + 1)));
+    const QImage two = Picture::fromImage(source).scaled(2, 1);
+    QCOMPARE(two.pixel(0, 0), qRgb(20, 20, 20));
+    QCOMPARE(two.pixel(1, 0), qRgb(40, 40, 40));
+    QCOMPARE(two.pixel(2, 0), qRgb(255, 255, 255)); // outside the stretch: white
+    const QImage eight = Picture::fromImage(source).scaled(8, 2);
+    for (int x = 0; x < 8; ++x) QCOMPARE(qRed(eight.pixel(x, 1)), 10 * (x / 2 + 1));
+    // 300 x 200 at 150 x 100: the 100 x 100 picture holds the left two thirds at full height.
+    const QImage cut = Picture::fromImage(halves(300, 200)).scaled(150, 100);
+    QCOMPARE(cut.size(), QSize(100, 100));
+    QCOMPARE(cut.pixel(74, 99), qRgb(0, 0, 0));
+    QCOMPARE(cut.pixel(75, 0), qRgb(255, 255, 255));
+    QCOMPARE(cut.pixel(99, 99), qRgb(255, 255, 255));
+    // A zero or negative size stretches nothing.
+    QCOMPARE(Picture::fromImage(source).scaled(0, 5), blankPicture());
+}
+
+void TestConvert::pictureFilesOfEachKind() {
+    QTemporaryDir dir;
+    const QImage art = halves(40, 30);
+    for (const char* format : {"jpg", "bmp", "ico", "png"}) {
+        const QString path = dir.filePath(QStringLiteral("art.") + QLatin1String(format));
+        QVERIFY2(art.save(path, format), format);
+        QString error;
+        const Picture p = Picture::load(path, &error);
+        QVERIFY2(!p.isNull(), qPrintable(QLatin1String(format) + QLatin1Char(' ') + error));
+        QCOMPARE(p.size(), QSize(40, 30));
+        QVERIFY(!p.isVector());
+        // The black half stays dark and the white half light, whatever the format's losses.
+        QVERIFY2(grey(p.image().pixel(5, 20)) < 60, format);
+        QVERIFY2(grey(p.image().pixel(35, 20)) > 200, format);
+    }
+    // GIF has no writer here: a one-pixel white GIF, byte by byte.
+    writeBytes(dir.filePath(QStringLiteral("dot.gif")),
+               QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                          35));
+    QString gifError;
+    const Picture gif = Picture::load(dir.filePath(QStringLiteral("dot.gif")), &gifError);
+    QVERIFY2(!gif.isNull(), qPrintable(gifError));
+    QCOMPARE(gif.size(), QSize(1, 1));
+    // A transparent PNG shows white where it is clear.
+    QImage clear(10, 10, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QVERIFY(clear.save(dir.filePath(QStringLiteral("clear.png"))));
+    QString error;
+    QCOMPARE(Picture::load(dir.filePath(QStringLiteral("clear.png")), &error).image().pixel(3, 3),
+             qRgb(255, 255, 255));
+    // SVG is drawn anew at the size asked: a black left half of exactly 5 of 10 columns, and of 50 of 100.
+    writeBytes(
+        dir.filePath(QStringLiteral("art.svg")),
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10' viewBox='0 0 20 10'>"
+        "<rect width='20' height='10' fill='white'/><rect width='10' height='10' fill='black'/></svg>");
+    const Picture svg = Picture::load(dir.filePath(QStringLiteral("art.svg")), &error);
+    QVERIFY2(!svg.isNull(), qPrintable(error));
+    QVERIFY(svg.isVector());
+    QCOMPARE(svg.size(), QSize(20, 10));
+    const QImage small = svg.scaled(10, 4);
+    QCOMPARE(small.pixel(4, 2), qRgb(0, 0, 0));
+    QCOMPARE(small.pixel(5, 2), qRgb(255, 255, 255));
+    const QImage large = svg.scaled(1000, 400); // only the top-left 100 x 100 is made: all black
+    QCOMPARE(large.pixel(99, 99), qRgb(0, 0, 0));
+    // The same from bytes, as from a stream.
+    QVERIFY(!Picture::fromBytes(fileBytes(dir.filePath(QStringLiteral("art.png"))), &error).isNull());
+}
+
+void TestConvert::brokenAndHugePicturesAreRefused() {
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(Picture::load(dir.filePath(QStringLiteral("missing.jpg")), &error).isNull());
+    QVERIFY(!error.isEmpty());
+    // A JPEG with its data garbled, and one cut off half way.
+    QImage detailed(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) detailed.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(detailed.save(&buffer, "jpg"));
+    const QByteArray jpeg = buffer.data();
+    QByteArray garbled = jpeg.left(20) + QByteArray(jpeg.size() - 20, '\x5A');
+    error.clear();
+    QVERIFY(Picture::fromBytes(garbled, &error).isNull());
+    QVERIFY2(error.contains(QStringLiteral("JPEG")), qPrintable(error));
+    error.clear();
+    QVERIFY(Picture::fromBytes(jpeg.left(jpeg.size() * 3 / 4), &error).isNull());
+    QVERIFY2(error.contains(QStringLiteral("不完整")), qPrintable(error));
+    // A JPEG header announcing 40000 x 40000 pixels: refused from the header.
+    QByteArray huge = jpeg;
+    const qsizetype sof = huge.indexOf("\xFF\xC0");
+    QVERIFY(sof > 0);
+    huge[sof + 5] = char(0x9C), huge[sof + 6] = char(0x40); // height 40000
+    huge[sof + 7] = char(0x9C), huge[sof + 8] = char(0x40); // width 40000
+    error.clear();
+    QVERIFY(Picture::fromBytes(huge, &error).isNull());
+    QVERIFY2(error.contains(QStringLiteral("太大")), qPrintable(error));
+    // A bitmap header announcing 50000 x 50000 pixels, with no pixels behind it.
+    QBuffer bmp;
+    bmp.open(QIODevice::WriteOnly);
+    QVERIFY(halves(8, 8).save(&bmp, "bmp"));
+    QByteArray header = bmp.data();
+    const quint32 side = 50000;
+    for (int i = 0; i < 4; ++i)
+        header[18 + i] = char((side >> (8 * i)) & 0xFF), header[22 + i] = char((side >> (8 * i)) & 0xFF);
+    error.clear();
+    QVERIFY(Picture::fromBytes(header, &error).isNull());
+    QVERIFY2(error.contains(QStringLiteral("太大")), qPrintable(error));
+    // Not a picture at all.
+    error.clear();
+    QVERIFY(Picture::fromBytes("hello, not a picture", &error).isNull());
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestConvert)
+#include "tst_convert.moc"

@@ -1,0 +1,391 @@
+// Picture import through its dialog: the size proposals and proportions, the
+// checks of the fields, Convert, the automatic threshold, the fill settings, the
+// preview, and the result placed into an open drawing or a new one.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/dialogs/TKGZForm.h"
+#include "ui/dialogs/TPictureForm.h"
+#include "ui/dialogs/TPictureSetForm.h"
+#include "ui/dialogs/TTextViewForm.h"
+#include "ui/document/TChildForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+class TestImport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sizeProposalsAndProportions();
+    void fieldChecks();
+    void convertClickAndAutomaticThreshold();
+    void intoAnOpenDrawing();
+    void intoANewDrawing();
+    void okWithoutAConversion();
+    void fillSettingsAndPreview();
+    void picturesThatCannotBeLoaded();
+
+private:
+    // Runs the import command; `inside` acts on the dialog while it is shown, then OK or Cancel.
+    void import(const std::function<void(TPictureForm&)>& inside, bool ok = true);
+    // A picture file made here, loaded through the dialog's "打开".
+    void load(TPictureForm& f, const QImage& picture);
+    void leave(QLineEdit* edit); // the field loses the focus
+    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    int m_files = 0;
+    // Answers for the small dialogs the import dialog opens.
+    std::function<void(TKGZForm&)> m_thresholdScript;
+    std::function<void(TPictureSetForm&)> m_fillScript;
+    QString m_previewShown;
+};
+
+void TestImport::initTestCase() {
+    setupApplication(*qApp);
+}
+
+void TestImport::init() {
+    m_platform = FakePlatform();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_platform.tempDirectory = m_dir->path();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_thresholdScript = [](TKGZForm& f) { click(f.Button2); };
+    m_fillScript = [](TPictureSetForm& f) { click(f.Button2); };
+    m_previewShown.clear();
+}
+
+void TestImport::cleanup() {
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+    m_dir.reset();
+}
+
+void TestImport::import(const std::function<void(TPictureForm&)>& inside, bool ok) {
+    m_platform.onDialog = [this, inside, ok](QDialog& d) {
+        if (auto* f = qobject_cast<TPictureForm*>(&d)) {
+            inside(*f);
+            if (f->isVisible()) click(ok ? f->Button2 : f->Button1);
+            if (f->isVisible()) click(f->Button1); // OK refused: leave without placing anything
+        } else if (auto* k = qobject_cast<TKGZForm*>(&d)) {
+            m_thresholdScript(*k);
+        } else if (auto* s = qobject_cast<TPictureSetForm*>(&d)) {
+            m_fillScript(*s);
+            if (s->isVisible()) click(s->Button1);
+        } else if (auto* v = qobject_cast<TTextViewForm*>(&d)) {
+            m_previewShown = v->Memo1->toPlainText();
+            click(v->Button1);
+        }
+        return d.result();
+    };
+    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
+}
+
+void TestImport::load(TPictureForm& f, const QImage& picture) {
+    const QString path = m_dir->filePath(QStringLiteral("picture%1.png").arg(++m_files));
+    QVERIFY(picture.save(path));
+    m_platform.pictureNames << path;
+    click(f.Button4);
+}
+
+void TestImport::leave(QLineEdit* edit) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &out);
+}
+
+static QImage filled(int w, int h, QColor c) {
+    QImage p(w, h, QImage::Format_RGB32);
+    p.fill(c);
+    return p;
+}
+
+void TestImport::sizeProposalsAndProportions() {
+    import([&](TPictureForm& f) {
+        QCOMPARE(f.windowTitle(), QStringLiteral("导入图片"));
+    const struct {
+        int w, h;
+        QString height, width;
+    } cases[] = {{250, 180, QStringLiteral("60"), QStringLiteral("83")},
+                 {100, 100, QStringLiteral("100"), QStringLiteral("100")},
+                 {101, 10, QStringLiteral("5"), QStringLiteral("50")}};
+    for (const auto& c : cases) {
+        load(f, filled(c.w, c.h, Qt::white));
+        QCOMPARE(f.Label7->text(), QString::number(c.h));
+        QCOMPARE(f.Label8->text(), QString::number(c.w));
+        QCOMPARE(f.Edit3->text(), c.height);
+        QCOMPARE(f.Edit4->text(), c.width);
+        QVERIFY(f.Edit1->text().endsWith(QStringLiteral("%1.png").arg(m_files)));
+    }
+    // Kept in proportion with a 300 x 200 picture; or not, when the box is cleared.
+    load(f, filled(300, 200, Qt::white));
+    f.Edit3->setText(QStringLiteral("50"));
+    leave(f.Edit3);
+    QCOMPARE(f.Edit4->text(), QStringLiteral("75"));
+    f.Edit4->setText(QStringLiteral("75"));
+    leave(f.Edit4);
+    QCOMPARE(f.Edit3->text(), QStringLiteral("50"));
+    f.CheckBox1->setChecked(false);
+    f.Edit4->setText(QStringLiteral("30"));
+    leave(f.Edit4);
+    QCOMPARE(f.Edit3->text(), QStringLiteral("50"));
+}, false);
+QVERIFY(m_platform.messages.isEmpty());
+}
+
+void TestImport::fieldChecks() {
+    import([&](TPictureForm& f) {
+        const struct {
+            QLineEdit* edit;
+    QString text, message;
+}
+cases[] = {
+    {f.Edit3, QStringLiteral("abc"), QStringLiteral("请输入一个整数")},
+    {f.Edit4, QStringLiteral("1.5"), QStringLiteral("请输入一个整数")},
+    {f.Edit3, QStringLiteral("-4"), QStringLiteral("请输入一个大于等于0的整数")},
+    {f.Edit2, QStringLiteral("256"), QStringLiteral("请输入一个大于等于0小于等于255之间整数")},
+    {f.Edit2, QStringLiteral("-1"), QStringLiteral("请输入一个大于等于0小于等于255之间整数")},
+    {f.Edit2, QStringLiteral("x"), QStringLiteral("请输入一个大于等于0小于等于255之间整数")},
+};
+for (const auto& c : cases) {
+    m_platform.messages.clear();
+    c.edit->setText(c.text);
+    leave(c.edit);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].text, c.message);
+    c.edit->setText(QStringLiteral("10"));
+}
+// Convert with a bad field says so and leaves the pictures as they were.
+f.Edit2->setText(QStringLiteral("999"));
+m_platform.messages.clear();
+click(f.Button3);
+QCOMPARE(m_platform.messages.size(), 1);
+QCOMPARE(f.ScaledWidth, 0);
+// The clipboard without a picture.
+m_platform.messages.clear();
+click(f.Button6);
+QCOMPARE(m_platform.messages.size(), 1);
+QCOMPARE(m_platform.messages[0].text, QStringLiteral("剪贴版中没有图片"));
+// With one, it is taken at its size; the file name stays as it was.
+m_platform.clipboardPicture = filled(20, 10, Qt::black);
+f.Edit1->setText(QStringLiteral("kept"));
+click(f.Button6);
+QCOMPARE(f.Label8->text(), QStringLiteral("20"));
+QCOMPARE(f.Edit4->text(), QStringLiteral("20"));
+QCOMPARE(f.Edit1->text(), QStringLiteral("kept"));
+}, false);
+}
+
+void TestImport::convertClickAndAutomaticThreshold() {
+    import([&](TPictureForm& f) {
+        // Width 150, height 100 of a 300 x 200 picture white on its left half: the left two thirds.
+        QImage p = filled(300, 200, Qt::black);
+    QPainter(&p).fillRect(0, 0, 150, 200, Qt::white);
+    load(f, p);
+    f.Edit4->setText(QStringLiteral("150"));
+    f.Edit3->setText(QStringLiteral("100"));
+    click(f.Button3);
+    QCOMPARE(f.ScaledWidth, 150);
+    const QImage& scaled = f.scaledPicture();
+    QCOMPARE(scaled.pixel(74, 50), qRgb(255, 255, 255));
+    QCOMPARE(scaled.pixel(75, 50), qRgb(0, 0, 0));
+    QCOMPARE(f.effectPicture().pixel(74, 50), qRgb(0, 0, 0)); // white is ink
+    // A click on the scaled picture takes the grey there.
+    QImage colour = filled(4, 4, QColor(30, 60, 91));
+    load(f, colour);
+    click(f.Button3);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(f.Image2->mapToGlobal(QPoint(2, 2))),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.Image2, &press);
+    QCOMPARE(f.Edit2->text(), QStringLiteral("60"));
+    // "自动" by the most frequent grey on a white picture: 255, so only pure white is ink.
+    QImage mostlyWhite = filled(10, 10, Qt::white);
+    mostlyWhite.setPixel(0, 0, qRgb(100, 100, 100));
+    load(f, mostlyWhite);
+    m_thresholdScript = [](TKGZForm& k) {
+        k.RadioButton2->setChecked(true);
+        click(k.Button2);
+    };
+    click(f.Button5);
+    QCOMPARE(f.Edit2->text(), QStringLiteral("255"));
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(f.effectPicture().pixel(5, 5), qRgb(0, 0, 0));
+    // By the mean, and cancelled: the threshold stays.
+    m_thresholdScript = [](TKGZForm& k) {
+        k.RadioButton1->setChecked(true);
+        click(k.Button2);
+    };
+    click(f.Button5);
+    QCOMPARE(f.Edit2->text(), QStringLiteral("253")); // (99 x 255 + 100) div 100
+    m_thresholdScript = [](TKGZForm& k) { click(k.Button1); };
+    f.Edit2->setText(QStringLiteral("77"));
+    click(f.Button5);
+    QCOMPARE(f.Edit2->text(), QStringLiteral("77"));
+    // The gradient disables "自动" and "高级"; invert changes only the effect picture.
+    f.RadioButton2->click();
+    QVERIFY(!f.Button5->isEnabled());
+    QVERIFY(!f.SpeedButton3->isEnabled());
+    click(f.Button3);
+    const QRgb before = f.effectPicture().pixel(0, 0);
+    click(f.SpeedButton1);
+    QCOMPARE(qRed(f.effectPicture().pixel(0, 0)), (9 - qRed(before) / 26) * 26);
+    f.RadioButton1->click();
+    QVERIFY(f.Button5->isEnabled());
+}, false);
+}
+
+void TestImport::intoAnOpenDrawing() {
+    TChildForm* d = m_main->activeChild();
+    setGridText(d->CurGrid, QStringLiteral("ab"));
+    d->ReDrawAll();
+    // A floating block already there, dropped see-through.
+    m_platform.clipboard = QStringLiteral("XX\r\n");
+    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
+    d->PasteTransparent = 1;
+    const int changes = d->ChangeCount;
+    import([&](TPictureForm& f) {
+        load(f, filled(100, 80, Qt::white));
+    click(f.Button3);
+});
+QCOMPARE(d->SelRect, (CellRect{0, 0, 50, 50}));
+QCOMPARE(d->PasteActive, 1);
+QCOMPARE(d->PasteTransparent, 1); // carried over to the new block
+QCOMPARE(d->PasteLines.size(), 80);
+for (const QByteArray& line : d->PasteLines) QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
+QCOMPARE(d->UndoName, QStringLiteral("导入图象"));
+QCOMPARE(d->ChangeCount, changes + 1); // an import is a change: closing asks
+QCOMPARE(m_main->statusText(),
+         QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
+// The block shows over the drawing; the old one was never written into it.
+QCOMPARE(gridText(d->ShownGrid, 2, 1), QStringLiteral("画画"));
+QCOMPARE(gridText(d->CurGrid, 2, 1), QStringLiteral("ab  "));
+QCOMPARE(gridText(d->UndoGrid, 2, 1), QStringLiteral("ab  "));
+}
+
+void TestImport::intoANewDrawing() {
+    m_main->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    import([&](TPictureForm& f) {
+        QImage p = filled(3, 2, Qt::black);
+    p.setPixel(1, 0, qRgb(255, 255, 255));
+    load(f, p);
+    click(f.Button3);
+});
+QCOMPARE(m_main->children().size(), 1);
+TChildForm* d = m_main->activeChild();
+QCOMPARE(d->GridWidth, 3);
+QCOMPARE(d->GridHeight, 2);
+QCOMPARE(gridText(d->CurGrid, 3, 2), QStringLiteral("  画  \n      "));
+QCOMPARE(d->UndoState, 0);
+QCOMPARE(d->ChangeCount, 0);
+QCOMPARE(d->FileName, QString());
+}
+
+void TestImport::okWithoutAConversion() {
+    // Size 0: nothing to place, and the user is told.
+    import([&](TPictureForm& f) {
+        load(f, filled(5, 5, Qt::white));
+    f.Edit4->setText(QStringLiteral("0"));
+    click(f.Button3);
+    m_platform.messages.clear();
+    click(f.Button2);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(f.isVisible());
+});
+QCOMPARE(m_main->activeChild()->PasteActive, 0);
+// A 4 x 3 conversion, then a new showing with OK at once: the cleared effect picture, all blank.
+    import([&](TPictureForm& f) {
+        f.Edit4->setText(QStringLiteral("4"));
+    f.Edit3->setText(QStringLiteral("3"));
+    click(f.Button3);
+    }, false);
+    import([&](TPictureForm&){});
+    TChildForm* d = m_main->activeChild();
+    QCOMPARE(d->SelRect, (CellRect{0, 0, 4, 3}));
+    QCOMPARE(d->PasteLines, (QList<QByteArray>{"        ", "        ", "        "}));
+    }
+
+    void TestImport::fillSettingsAndPreview() {
+    import([&](TPictureForm& f) {
+        load(f, filled(4, 1, Qt::white));
+    click(f.Button3);
+    // Switched to the article, then cancelled: still the brush.
+    m_fillScript = [](TPictureSetForm& s) {
+        s.RadioButton2->setChecked(true);
+        click(s.Button1);
+    };
+    click(f.SpeedButton3);
+    QCOMPARE(f.FillMode, 0);
+    // An article of fewer than ten lines is refused; the dialog stays open.
+    m_fillScript = [&](TPictureSetForm& s) {
+        s.RadioButton2->setChecked(true);
+        s.Memo1->setPlainText(QStringLiteral("短"));
+        m_platform.messages.clear();
+        click(s.Button2);
+        QCOMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages[0].text, QStringLiteral("你的文章太短了"));
+        QVERIFY(s.isVisible());
+        s.Memo1->setPlainText(QStringLiteral("ab中c\n").repeated(10));
+        click(s.Button2);
+    };
+    click(f.SpeedButton3);
+    QCOMPARE(f.FillMode, 1);
+    // The preview: written as GBK with CR LF and ideographic spaces, shown in the program's viewer.
+    click(f.SpeedButton2);
+    QFile preview(m_dir->filePath(QStringLiteral("runeboard.txt")));
+    QVERIFY(preview.open(QIODevice::ReadOnly));
+    QCOMPARE(preview.readAll(), QByteArray("ab\xD6\xD0\x63\xA1\xA1\x61\r\n"));
+    QCOMPARE(m_previewShown, QStringLiteral("ab中c　a\n"));
+    // A preview that cannot be written says so.
+    m_platform.tempDirectory = m_dir->filePath(QStringLiteral("no/such/folder"));
+    m_platform.messages.clear();
+    m_previewShown.clear();
+    click(f.SpeedButton2);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("runeboard.txt")));
+    QVERIFY(m_previewShown.isEmpty());
+    });
+    // OK takes the article too.
+    QCOMPARE(m_main->activeChild()->PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
+    }
+
+    void TestImport::picturesThatCannotBeLoaded() {
+        QFile broken(m_dir->filePath(QStringLiteral("broken.jpg")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\xFF\xD8\xFF\xE0 this is not really a JPEG");
+        broken.close();
+    import([&](TPictureForm& f) {
+        load(f, filled(7, 6, Qt::white));
+    m_platform.pictureNames << broken.fileName();
+    click(f.Button4);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("broken.jpg")));
+    // The previous picture stays.
+    QCOMPARE(f.Label8->text(), QStringLiteral("7"));
+    QCOMPARE(f.picture().size(), QSize(7, 6));
+    }, false);
+    }
+
+    QTEST_MAIN(TestImport)
+#include "tst_import.moc"
