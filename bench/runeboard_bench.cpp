@@ -142,6 +142,7 @@ public:
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
     void showStatus(const QString&) override {}
     void openEditBox(QPoint) override {}
+    void openTextBanner(QPoint) override {}
     void paintText(int col, int row, CharCell cell) override {
         canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
     }

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void invertTwiceGivesItBack();
     void articleWalks();
     void automaticThreshold();
+    void inkBoundsCountOnlyBlack();
     void stretchTakesOnePixelEach();
     void pictureFilesOfEachKind();
     void brokenAndHugePicturesAreRefused();
@@ -156,6 +157,19 @@ void TestConvert::automaticThreshold() {
     QCOMPARE(autoThreshold(blankPicture(), 10, 10, ThresholdMethod::MostFrequent), std::optional<int>(255));
     QCOMPARE(autoThreshold(p, 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
     QCOMPARE(autoThreshold(p, 0, 5, ThresholdMethod::Mean), std::nullopt);
+}
+
+void TestConvert::inkBoundsCountOnlyBlack() {
+    QImage p = blankPicture();
+    QCOMPARE(inkBounds(p, 100, 100), QRect());
+    p.setPixel(12, 7, qRgb(0, 0, 0));
+    p.setPixel(15, 9, qRgb(0, 0, 0));
+    p.setPixel(3, 3, qRgb(1, 1, 1));   // nearly black is background
+    p.setPixel(40, 40, qRgb(0, 0, 0)); // outside the area looked at
+    QCOMPARE(inkBounds(p, 30, 20), QRect(12, 7, 4, 3));
+    // The box's cells: the brush on black, two spaces elsewhere, as many lines as rows.
+    QCOMPARE(cellsIn(p, QRect(12, 7, 4, 3), Mode::TwoColour, Fill{"ab", false, {}}),
+             (QList<QByteArray>{"ab      ", "        ", "      ab"}));
 }
 
 void TestConvert::stretchTakesOnePixelEach() {

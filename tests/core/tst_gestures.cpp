@@ -14,7 +14,7 @@ private Q_SLOTS:
     void roundedCornersAreHalfTheShape();
     void freehandInkComesFromTheRow();
     void cancelVisitsOnlyUnfinishedShapes();
-    void notYetBuiltToolsLeaveTheDrawingAlone();
+    void textToolsOpenTheirBoxes();
 };
 
 void TestGestures::cursorsAndHotSpots_data() {
@@ -119,9 +119,11 @@ void TestGestures::cancelVisitsOnlyUnfinishedShapes() {
     QVERIFY(d.CurGrid.sameArea(CharGrid(), 20, 10));
 }
 
-void TestGestures::notYetBuiltToolsLeaveTheDrawingAlone() {
+void TestGestures::textToolsOpenTheirBoxes() {
     CanvasDrawing d(5, 5);
+    // The text tool opens the banner for the pressed cell and takes no snapshot of its own.
     d.stroke(ToolId::Text, {{1, 1}, {3, 3}});
+    QCOMPARE(d.banners, (QList<QPoint>{{1, 1}}));
     QVERIFY(d.CurGrid.sameArea(CharGrid(), 5, 5));
     QCOMPARE(d.UndoState, 0);
     // The modify-text tool opens the edit box over the pressed cell, under one snapshot.

@@ -17,6 +17,7 @@ public:
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
     void showStatus(const QString& text) override { status = text; }
     void openEditBox(QPoint cell) override { editBoxes << cell; }
+    void openTextBanner(QPoint cell) override { banners << cell; }
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override { return false; }
     quint32 clockSeed() override { return 1; }
@@ -35,6 +36,7 @@ public:
     ToolController tools{*this, *this};
     QString caption, status;
     QList<QPoint> editBoxes; // the cells the edit box was opened over
+    QList<QPoint> banners;   // the cells the text banner was opened for
 
 private:
     QPoint pixelFor(ToolId tool, QPoint cell) const;

@@ -5,8 +5,7 @@
 #include "core/model/Drawing.h"
 #include "core/model/FloatingBlock.h"
 
-void showNewBlock(Drawing& d, const CellRect& at, const QList<QByteArray>& lines, const QString& undoName) {
-    d.takeUndoSnapshot(undoName);
+void showNewBlock(Drawing& d, const CellRect& at, const QList<QByteArray>& lines) {
     d.SelRect = at;
     d.PasteActive = 1;
     d.PasteLines = lines;

@@ -112,16 +112,34 @@ QByteArray brushBytes(QByteArray brush) {
 }
 
 QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill) {
+    return cellsIn(effect, QRect(0, 0, clampedSide(w), clampedSide(h)), mode, fill);
+}
+
+QRect inkBounds(const QImage& picture, int w, int h) {
     w = clampedSide(w), h = clampedSide(h);
+    int left = w, top = h, right = -1, bottom = -1;
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (!isInk(row[x])) continue;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QList<QByteArray> cellsIn(const QImage& effect, const QRect& wanted, Mode mode, const Fill& fill) {
+    const QRect area = wanted & QRect(0, 0, kMaxSide, kMaxSide);
     const QByteArray brush = brushBytes(fill.brush);
     ArticleWalk article(fill.article);
     QList<QByteArray> lines;
-    lines.reserve(h);
-    for (int y = 0; y < h; ++y) {
+    lines.reserve(area.height());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(effect.constScanLine(y));
         QByteArray line;
-        line.reserve(2 * w);
-        for (int x = 0; x < w; ++x) {
+        line.reserve(2 * area.width());
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (mode == Mode::Gradient) {
                 // Black is the densest entry, a grey of 234 or more the empty one.
                 line += kLetterGradient[size_t(9 - std::clamp(qRed(row[x]) / 26, 0, 9))];

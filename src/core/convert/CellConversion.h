@@ -59,6 +59,11 @@ QByteArray brushBytes(QByteArray brush);
 // One line of 2 * w bytes per row of the w x h area of the effect picture: background cells
 // are two spaces; the article starts at its first byte.
 QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill);
+// The same over any rectangle of the picture, inside its 100 x 100 pixels.
+QList<QByteArray> cellsIn(const QImage& effect, const QRect& area, Mode mode, const Fill& fill);
+
+// The smallest rectangle holding every exactly black pixel of the w x h area; empty when there are none.
+QRect inkBounds(const QImage& picture, int w, int h);
 
 // The threshold from the histogram of grey values of the w x h area of the scaled picture:
 // their mean, or the most frequent grey (the lowest on a tie). Nothing for an empty area.

@@ -40,7 +40,7 @@ Gesture& ToolController::gestureOf(const ToolRow& tool) {
     case GestureKind::TextBanner:
         break;
     }
-    return m_none;
+    return m_textBanner;
 }
 
 QPoint ToolController::cellAt(QPoint pixel) const {

@@ -11,6 +11,7 @@
 #include "PointByPointGesture.h"
 #include "SelectGesture.h"
 #include "SeveralDragsGesture.h"
+#include "TextBannerGesture.h"
 #include "ToolContext.h"
 #include "ToolTable.h"
 #include "TwoPointsGesture.h"
@@ -42,12 +43,6 @@ public:
 private:
     Gesture& gestureOf(const ToolRow& tool);
 
-    // For the tools whose behaviour is not part of the program yet: a press does nothing.
-    class NoGesture final : public Gesture {
-    public:
-        void press(ToolContext&, const ToolRow&, const Pointer&) override {}
-    };
-
     ToolContext m_ctx;
     CursorSlot m_cursor = ArrowCursor;
     SelectGesture m_select;
@@ -57,7 +52,7 @@ private:
     PointByPointGesture m_pointByPoint;
     OnePointGesture m_onePoint;
     ModifyTextGesture m_modifyText;
-    NoGesture m_none;
+    TextBannerGesture m_textBanner;
     // The gestures that can hold something unfinished, in the order a cancel visits them.
     std::array<Gesture*, 2> m_spanning{&m_pointByPoint, &m_severalDrags};
 };

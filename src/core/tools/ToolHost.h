@@ -19,6 +19,8 @@ public:
     virtual quint32 clockSeed() = 0;
     // Shows the edit box over a cell, holding the cell's text, all of it selected.
     virtual void openEditBox(QPoint cell) = 0;
+    // Opens the text banner for this drawing, its text starting at the cell.
+    virtual void openTextBanner(QPoint cell) = 0;
     // A hint in the frame's status bar.
     virtual void showStatus(const QString& text) = 0;
 };

@@ -9,6 +9,7 @@
 #include "ui/dialogs/TNewForm.h"
 #include "ui/dialogs/TPictureForm.h"
 #include "ui/dialogs/TPictureSetForm.h"
+#include "ui/dialogs/TTextForm.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QApplication>
@@ -43,8 +44,14 @@ void setupApplication(QApplication& app) {
 std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     auto main = std::make_unique<TMainForm>(platform);
     main->setBrushForm(new THBXZForm(platform, main.get()));
+    // In the program's fixed order: the brush chooser, the text banner, picture import and its two
+    // settings dialogs (the banner shares the fill settings), New and About.
+    auto* text = new TTextForm(platform, main.get());
     auto* picture = new TPictureForm(platform, *main, main.get());
-    picture->setSettingsForms(new TKGZForm(main.get()), new TPictureSetForm(platform, main.get()));
+    auto* fill = new TPictureSetForm(platform, main.get());
+    picture->setSettingsForms(new TKGZForm(main.get()), fill);
+    text->setFillForm(fill);
+    main->setTextForm(text);
     main->setPictureForm(picture);
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));

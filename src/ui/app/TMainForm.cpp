@@ -13,6 +13,7 @@
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TNewForm.h"
 #include "ui/dialogs/TPictureForm.h"
+#include "ui/dialogs/TTextForm.h"
 #include "ui/document/TChildForm.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -611,6 +612,15 @@ void TMainForm::openFiles(const QStringList& paths) {
 void TMainForm::setPictureForm(TPictureForm* form) {
     m_pictureForm = form;
     form->setStatusSink([this](const QString& text) { setStatusText(text); });
+}
+
+void TMainForm::setTextForm(TTextForm* form) {
+    m_textForm = form;
+    form->setStatusSink([this](const QString& text) { setStatusText(text); });
+}
+
+void TMainForm::openTextBanner(TChildForm& child, QPoint cell) {
+    if (m_textForm) m_textForm->openFor(child, &child, cell);
 }
 
 void TMainForm::importPicture() {

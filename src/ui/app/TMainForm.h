@@ -29,6 +29,7 @@ class TAboutForm;
 class THBXZForm;
 class THelpForm;
 class TPictureForm;
+class TTextForm;
 class TChildForm;
 class TNewForm;
 class UiPlatform;
@@ -42,6 +43,8 @@ public:
     void setAboutForm(TAboutForm* form) { m_about = form; }
     void setBrushForm(THBXZForm* form) { m_brushForm = form; }
     void setPictureForm(TPictureForm* form);
+    void setTextForm(TTextForm* form);
+    void openTextBanner(TChildForm& child, QPoint cell) override;
     void setNewForm(TNewForm* form);
 
     // Opens files as if each was chosen in the Open dialog.
@@ -140,6 +143,7 @@ private:
     TAboutForm* m_about = nullptr;
     THBXZForm* m_brushForm = nullptr;
     TPictureForm* m_pictureForm = nullptr;
+    TTextForm* m_textForm = nullptr;
     QMdiArea* m_mdi = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QWidget* CoolBar1 = nullptr;

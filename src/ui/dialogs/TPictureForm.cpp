@@ -395,23 +395,11 @@ QList<QByteArray> TPictureForm::resultLines() const {
 }
 
 void TPictureForm::SpeedButton2Click() {
-    const QString path = m_platform.tempDir() + QStringLiteral("/runeboard.txt");
-    const QString problem = writeFileAtomically(path, convert::previewBytes(resultLines()));
-    if (!problem.isEmpty()) {
-        m_platform.messageBox(
-            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem), kCaption,
-            MessageButtons::Ok, MessageKind::Error);
-        return;
-    }
-    if (!m_viewer) m_viewer = new TTextViewForm(this);
-    if (m_viewer->showFile(path)) m_platform.execDialog(*m_viewer);
+    TTextViewForm::preview(m_platform, this, m_viewer, resultLines());
 }
 
 void TPictureForm::SpeedButton3Click() {
-    if (!m_fillForm) return;
-    (FillMode == 1 ? m_fillForm->RadioButton2 : m_fillForm->RadioButton1)->setChecked(true);
-    m_platform.execDialog(*m_fillForm);
-    if (m_fillForm->Accepted == 1) FillMode = m_fillForm->RadioButton1->isChecked() ? 0 : 1;
+    if (m_fillForm) FillMode = m_fillForm->chooseFor(FillMode);
 }
 
 void TPictureForm::Button2Click() {
@@ -426,10 +414,12 @@ void TPictureForm::Button2Click() {
     if (target) {
         if (m_status)
             m_status(QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
+        // An import counts as a change: closing the drawing asks about it.
+        target->takeUndoSnapshot(QStringLiteral("导入图象"));
         showNewBlock(
             *target,
             {0, 0, std::min(ScaledWidth, target->GridWidth), std::min(ScaledHeight, target->GridHeight)},
-            ResultLines, QStringLiteral("导入图象"));
+            ResultLines);
     } else {
         newDrawingOf(m_host, ResultLines, columns, rows);
     }

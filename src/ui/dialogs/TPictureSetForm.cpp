@@ -3,9 +3,9 @@
 
 #include "DialogParts.h"
 
-#include "core/platform/Platform.h"
 #include "core/text/GbkText.h"
 #include "core/text/TextLines.h"
+#include "ui/platform/UiPlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,7 @@ constexpr qint64 kMaxArticleBytes = 4 << 20;
 
 } // namespace
 
-TPictureSetForm::TPictureSetForm(Platform& platform, QWidget* parent)
+TPictureSetForm::TPictureSetForm(UiPlatform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform) {
     setObjectName(QStringLiteral("PictureSetForm"));
     setWindowTitle(QStringLiteral("高级设置"));
@@ -65,6 +65,13 @@ TPictureSetForm::TPictureSetForm(Platform& platform, QWidget* parent)
 
 QByteArray TPictureSetForm::article() const {
     return unicodeToGbk(Memo1->toPlainText().split(QLatin1Char('\n')).join(QStringLiteral("\r\n")));
+}
+
+int TPictureSetForm::chooseFor(int fillMode) {
+    (fillMode == 1 ? RadioButton2 : RadioButton1)->setChecked(true);
+    m_platform.execDialog(*this);
+    if (Accepted != 1) return fillMode;
+    return RadioButton1->isChecked() ? 0 : 1;
 }
 
 void TPictureSetForm::showEvent(QShowEvent* event) {

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QDialog>
 
-class Platform;
+class UiPlatform;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -13,7 +13,11 @@ class QRadioButton;
 class TPictureSetForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TPictureSetForm(Platform& platform, QWidget* parent = nullptr);
+    explicit TPictureSetForm(UiPlatform& platform, QWidget* parent = nullptr);
+
+    // Shows the choice for a fill mode (0 the brush, 1 the article) and returns the mode
+    // chosen with OK, or the same mode when the dialog was left otherwise.
+    int chooseFor(int fillMode);
 
     QRadioButton* RadioButton1 = nullptr; // the brush
     QRadioButton* RadioButton2 = nullptr; // the article
@@ -35,5 +39,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Platform& m_platform;
+    UiPlatform& m_platform;
 };

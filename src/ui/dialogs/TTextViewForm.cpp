@@ -1,8 +1,13 @@
 // Text viewer.
 #include "TTextViewForm.h"
 
+#include "core/convert/CellConversion.h"
 #include "core/render/CanvasFont.h"
 #include "core/text/GbkText.h"
+#include "core/text/TextFile.h"
+#include "ui/platform/UiPlatform.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +35,20 @@ TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);
     resize(900, 640);
+}
+
+void TTextViewForm::preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
+                            const QList<QByteArray>& lines) {
+    const QString path = platform.tempDir() + QStringLiteral("/runeboard.txt");
+    const QString problem = writeFileAtomically(path, convert::previewBytes(lines));
+    if (!problem.isEmpty()) {
+        platform.messageBox(
+            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
+            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+        return;
+    }
+    if (!viewer) viewer = new TTextViewForm(owner);
+    if (viewer->showFile(path)) platform.execDialog(*viewer);
 }
 
 bool TTextViewForm::showFile(const QString& path) {

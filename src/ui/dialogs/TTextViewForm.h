@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QPlainTextEdit;
+class UiPlatform;
 class QPushButton;
 
 class TTextViewForm : public QDialog {
@@ -14,6 +15,11 @@ public:
 
     // Reads the file; false when it cannot be read.
     bool showFile(const QString& path);
+
+    // A conversion's preview: the lines written to "runeboard.txt" in the temporary folder
+    // (space pairs as ideographic spaces, CR LF), then shown here; a failed write is said.
+    static void preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
+                        const QList<QByteArray>& lines);
 
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;

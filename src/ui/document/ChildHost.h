@@ -18,6 +18,8 @@ public:
     virtual ToolId currentTool() const = 0;
     virtual QCursor cursorForSlot(int slot) const = 0;
     virtual void setStatusText(const QString& text) = 0;
+    // The text banner for this drawing, its text starting at the cell.
+    virtual void openTextBanner(TChildForm& child, QPoint cell) = 0;
     // The palette's brush button caption.
     virtual void setBrushCaption(const QString& text) = 0;
 };

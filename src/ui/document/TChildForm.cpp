@@ -196,6 +196,10 @@ void TChildForm::openEditBox(QPoint cell) {
     m_scroll->ensureWidgetVisible(Edit1, CellWidth, CellHeight);
 }
 
+void TChildForm::openTextBanner(QPoint cell) {
+    m_host.openTextBanner(*this, cell);
+}
+
 void TChildForm::writeEditBox() {
     const QByteArray text = unicodeToGbk(Edit1->text()).left(2);
     CurGrid.at(AnchorX, AnchorY) = CharCell::of(text.size() > 0 ? quint8(text[0]) : quint8(' '),

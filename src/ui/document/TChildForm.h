@@ -68,6 +68,7 @@ private:
     void paintText(int col, int row, CharCell cell) override;
     bool commitEditBox() override;
     void openEditBox(QPoint cell) override;
+    void openTextBanner(QPoint cell) override;
     // The box's text into its cell: empty is two spaces, one byte is padded with a space.
     void writeEditBox();
     quint32 clockSeed() override;

@@ -1,0 +1,19 @@
+// The text banner's picture: a line of text in any installed font, black on
+// white without antialiasing, so that every pixel of ink is exactly black.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+namespace convert {
+
+// The font a banner is drawn in: the family (a name the program knows stands for an installed
+// font), the size in points and the styles; never smoothed.
+QFont bannerFont(const QString& family, int pointSize, bool bold, bool italic, bool underline);
+
+// A white 100 x 100 picture with the text's top-left corner at `origin`; what falls outside is cut off.
+QImage renderBanner(const QString& text, const QFont& font, QPoint origin);
+
+} // namespace convert
