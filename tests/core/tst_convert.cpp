@@ -63,6 +63,7 @@ private Q_SLOTS:
     void stretchTakesOnePixelEach();
     void pictureFilesOfEachKind();
     void brokenAndHugePicturesAreRefused();
+    void sampledJpegMatchesTheFullDecode();
 };
 
 void TestConvert::greyValues() {
@@ -285,6 +286,42 @@ void TestConvert::brokenAndHugePicturesAreRefused() {
     error.clear();
     QVERIFY(Picture::fromBytes("hello, not a picture", &error).isNull());
     QVERIFY(!error.isEmpty());
+}
+
+void TestConvert::sampledJpegMatchesTheFullDecode() {
+    // A detailed picture in the layouts a camera or Qt writes: colour subsampled or not, grey.
+    QImage detailed(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            detailed.setPixel(x, y, qRgb(x * 255 / 639, (x ^ y) & 0xFF, y * 255 / 479));
+    const QImage grey = detailed.convertToFormat(QImage::Format_Grayscale8);
+    for (const QImage& source : {detailed, grey}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(source.save(&buffer, "jpg", 85));
+        const QByteArray jpeg = buffer.data();
+        QString error;
+        const Picture full = Picture::fromBytes(jpeg, &error);
+        QVERIFY(!full.isNull());
+        for (QSize target :
+             {QSize(100, 75), QSize(64, 48), QSize(150, 100), QSize(7, 300), QSize(640, 480)}) {
+            QSize chosen;
+            const QImage sampled = scaledPicture(
+                jpeg, [&](QSize) { return target; }, &error, &chosen);
+            QCOMPARE(chosen, target);
+            QCOMPARE(sampled, full.scaled(target.width(), target.height()));
+        }
+        // The size chosen from the picture's own: the proposal of the import dialog.
+        QSize chosen;
+        scaledPicture(
+            jpeg, [](QSize s) { return *proposedSize(s); }, &error, &chosen);
+        QCOMPARE(chosen, QSize(91, 68)); // 640 x 480 divided by 7
+    }
+    // Proposals: 250 x 180 by 3, 101 x 10 by 2, a fitting picture as it is, none for a very long one.
+    QCOMPARE(proposedSize(QSize(250, 180)), std::optional<QSize>(QSize(83, 60)));
+    QCOMPARE(proposedSize(QSize(101, 10)), std::optional<QSize>(QSize(50, 5)));
+    QCOMPARE(proposedSize(QSize(100, 100)), std::optional<QSize>(QSize(100, 100)));
+    QCOMPARE(proposedSize(QSize(200000, 1)), std::nullopt);
 }
 
 QTEST_MAIN(TestConvert)

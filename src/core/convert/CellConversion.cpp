@@ -1,6 +1,7 @@
 // Conversion rules.
 #include "CellConversion.h"
 
+#include "ConversionRules.h"
 #include "core/text/TextLines.h"
 
 #include <algorithm>
@@ -8,64 +9,8 @@
 
 namespace convert {
 
-namespace {
-
-// Indexed 0 (empty) to 9 (densest).
-const std::array<const char*, 10> kLetterGradient{"  ", "..", ",,", ";;", "!!", "||", "[[", "&&", "%%", "@@"};
-
-constexpr QRgb kInk = 0xFF000000u;
-constexpr QRgb kPaper = 0xFFFFFFFFu;
-
-QRgb level(int k) {
-    const int v = k * 26;
-    return qRgb(v, v, v);
-}
-
-bool isInk(QRgb c) {
-    return (c & 0x00FFFFFFu) == 0;
-}
-
-int clampedSide(int v) {
-    return std::clamp(v, 0, kMaxSide);
-}
-
-} // namespace
-
 int grey(QRgb c) {
     return (qRed(c) + qGreen(c) + qBlue(c)) / 3;
-}
-
-QImage blankPicture() {
-    QImage image(kMaxSide, kMaxSide, QImage::Format_RGB32);
-    image.fill(kPaper);
-    return image;
-}
-
-void twoColour(const QImage& scaled, QImage& effect, int w, int h, int threshold) {
-    w = clampedSide(w), h = clampedSide(h);
-    for (int y = 0; y < h; ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(effect.scanLine(y));
-        for (int x = 0; x < w; ++x) out[x] = grey(in[x]) < threshold ? kPaper : kInk;
-    }
-}
-
-void gradient(const QImage& scaled, QImage& effect, int w, int h) {
-    w = clampedSide(w), h = clampedSide(h);
-    for (int y = 0; y < h; ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(effect.scanLine(y));
-        for (int x = 0; x < w; ++x) out[x] = level(grey(in[x]) / 26);
-    }
-}
-
-void invert(QImage& effect, int w, int h, Mode mode) {
-    w = clampedSide(w), h = clampedSide(h);
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(effect.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            row[x] = mode == Mode::TwoColour ? (isInk(row[x]) ? kPaper : kInk) : level(9 - qRed(row[x]) / 26);
-    }
 }
 
 ArticleWalk::ArticleWalk(QByteArray article) : m_text(std::move(article)) {
@@ -111,72 +56,6 @@ QByteArray brushBytes(QByteArray brush) {
     return brush;
 }
 
-QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill) {
-    return cellsIn(effect, QRect(0, 0, clampedSide(w), clampedSide(h)), mode, fill);
-}
-
-QRect inkBounds(const QImage& picture, int w, int h) {
-    w = clampedSide(w), h = clampedSide(h);
-    int left = w, top = h, right = -1, bottom = -1;
-    for (int y = 0; y < h; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            if (!isInk(row[x])) continue;
-            left = std::min(left, x), right = std::max(right, x);
-            top = std::min(top, y), bottom = std::max(bottom, y);
-        }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
-QList<QByteArray> cellsIn(const QImage& effect, const QRect& wanted, Mode mode, const Fill& fill) {
-    const QRect area = wanted & QRect(0, 0, kMaxSide, kMaxSide);
-    const QByteArray brush = brushBytes(fill.brush);
-    ArticleWalk article(fill.article);
-    QList<QByteArray> lines;
-    lines.reserve(area.height());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(effect.constScanLine(y));
-        QByteArray line;
-        line.reserve(2 * area.width());
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (mode == Mode::Gradient) {
-                // Black is the densest entry, a grey of 234 or more the empty one.
-                line += kLetterGradient[size_t(9 - std::clamp(qRed(row[x]) / 26, 0, 9))];
-            } else if (!isInk(row[x])) {
-                line += "  ";
-            } else if (fill.useArticle) {
-                const CharCell c = article.next();
-                line += char(c.b0);
-                line += char(c.b1);
-            } else {
-                line += brush;
-            }
-        }
-        lines << line;
-    }
-    return lines;
-}
-
-std::optional<int> autoThreshold(const QImage& scaled, int w, int h, ThresholdMethod method) {
-    w = clampedSide(w), h = clampedSide(h);
-    if (w == 0 || h == 0) return std::nullopt;
-    std::array<qint64, 256> counts{};
-    for (int y = 0; y < h; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        for (int x = 0; x < w; ++x) ++counts[size_t(grey(row[x]))];
-    }
-    if (method == ThresholdMethod::Mean) {
-        qint64 sum = 0;
-        for (int i = 0; i < 256; ++i) sum += i * counts[size_t(i)];
-        return int(sum / (qint64(w) * h));
-    }
-    int best = 0;
-    for (int i = 1; i < 256; ++i)
-        if (counts[size_t(i)] > counts[size_t(best)]) best = i;
-    return best;
-}
-
 QByteArray previewBytes(QList<QByteArray> lines) {
     QByteArray out;
     for (QByteArray& line : lines) {
@@ -185,6 +64,36 @@ QByteArray previewBytes(QList<QByteArray> lines) {
         out += "\r\n";
     }
     return out;
+}
+
+void twoColour(const RgbRaster& scaled, RgbRaster& effect, int w, int h, int threshold) {
+    rules::twoColourIn(scaled, effect, w, h, threshold);
+}
+void gradient(const RgbRaster& scaled, RgbRaster& effect, int w, int h) {
+    rules::gradientIn(scaled, effect, w, h);
+}
+void invert(RgbRaster& effect, int w, int h, Mode mode) {
+    rules::invertIn(effect, w, h, mode);
+}
+QList<QByteArray> cells(const RgbRaster& effect, int w, int h, Mode mode, const Fill& fill) {
+    return rules::cellsOf(effect, w, h, mode, fill);
+}
+QList<QByteArray> cellsIn(const RgbRaster& effect, const QRect& area, Mode mode, const Fill& fill) {
+    return rules::cellsInOf(effect, area, mode, fill);
+}
+QRect inkBounds(const RgbRaster& picture, int w, int h) {
+    return rules::inkBoundsOf(picture, w, h);
+}
+std::optional<int> autoThreshold(const RgbRaster& scaled, int w, int h, ThresholdMethod method) {
+    return rules::autoThresholdOf(scaled, w, h, method);
+}
+
+std::optional<QSize> proposedSize(QSize picture, int maxWidth, int maxHeight) {
+    const int h = picture.height(), w = picture.width();
+    if (h <= maxHeight && w <= maxWidth) return picture;
+    for (int i = 2; i <= 999; ++i)
+        if (h / i <= maxHeight && w / i <= maxWidth) return QSize(w / i, h / i);
+    return std::nullopt;
 }
 
 } // namespace convert

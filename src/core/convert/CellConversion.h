@@ -3,11 +3,13 @@
 // the cells from the brush or from an article, and the automatic threshold.
 #pragma once
 
+#include "RgbRaster.h"
 #include "core/model/CharGrid.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QSize>
 
 #include <optional>
 
@@ -19,6 +21,11 @@ inline constexpr int kDefaultThreshold = 150;
 
 enum class Mode { TwoColour, Gradient };
 enum class ThresholdMethod { Mean, MostFrequent };
+
+// The size in cells proposed for a picture: its own size where it fits, else the
+// size divided by the smallest divisor 2..999 that brings both sides within the
+// limits; nothing when no divisor does.
+std::optional<QSize> proposedSize(QSize picture, int maxWidth = kMaxSide, int maxHeight = kMaxSide);
 
 // (red + green + blue) div 3: the three channels weigh the same.
 int grey(QRgb colour);
@@ -33,6 +40,10 @@ void twoColour(const QImage& scaled, QImage& effect, int w, int h, int threshold
 void gradient(const QImage& scaled, QImage& effect, int w, int h);
 // Two colours: exactly black becomes white, anything else black. Gradient: level k becomes 9 - k.
 void invert(QImage& effect, int w, int h, Mode mode);
+// The same on the converter's own pictures, which need no GUI library.
+void twoColour(const RgbRaster& scaled, RgbRaster& effect, int w, int h, int threshold);
+void gradient(const RgbRaster& scaled, RgbRaster& effect, int w, int h);
+void invert(RgbRaster& effect, int w, int h, Mode mode);
 
 // The next cells of an article: it repeats from its start as often as needed, a
 // double-byte character is never split, CR and LF are spaces.
@@ -64,10 +75,14 @@ QList<QByteArray> cellsIn(const QImage& effect, const QRect& area, Mode mode, co
 
 // The smallest rectangle holding every exactly black pixel of the w x h area; empty when there are none.
 QRect inkBounds(const QImage& picture, int w, int h);
+QList<QByteArray> cells(const RgbRaster& effect, int w, int h, Mode mode, const Fill& fill);
+QList<QByteArray> cellsIn(const RgbRaster& effect, const QRect& area, Mode mode, const Fill& fill);
+QRect inkBounds(const RgbRaster& picture, int w, int h);
 
 // The threshold from the histogram of grey values of the w x h area of the scaled picture:
 // their mean, or the most frequent grey (the lowest on a tie). Nothing for an empty area.
 std::optional<int> autoThreshold(const QImage& scaled, int w, int h, ThresholdMethod method);
+std::optional<int> autoThreshold(const RgbRaster& scaled, int w, int h, ThresholdMethod method);
 
 // The preview file's bytes: each line with space pairs as ideographic spaces, CR LF after each.
 QByteArray previewBytes(QList<QByteArray> lines);

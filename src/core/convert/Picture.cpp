@@ -2,92 +2,37 @@
 #include "Picture.h"
 
 #include "CellConversion.h"
+#include "JpegSampler.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <csetjmp>
-#include <cstdio>
-
-#include <jpeglib.h>
-// after jpeglib.h, which it needs
-#include <jerror.h>
 
 namespace convert {
 
 namespace {
 
-QString tooLarge(qint64 w, qint64 h) {
-    return QStringLiteral("图片太大（%1 × %2 像素），无法导入：最多 %3 万像素，每边最多 %4 像素。")
-        .arg(w)
-        .arg(h)
-        .arg(kMaxPixels / 10'000)
-        .arg(kMaxPictureSide);
-}
-
-bool fits(qint64 w, qint64 h) {
-    return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPixels;
-}
-
-bool isJpeg(const QByteArray& b) {
-    return b.size() >= 3 && uchar(b[0]) == 0xFF && uchar(b[1]) == 0xD8 && uchar(b[2]) == 0xFF;
-}
-
-// libjpeg reports errors through this manager: the message is kept and the decode jumps back out.
-struct JpegErrors {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX] = {};
-    bool truncated = false;
-};
-
-void jpegFailed(j_common_ptr info) {
-    auto* e = reinterpret_cast<JpegErrors*>(info->err);
-    info->err->format_message(info, e->message);
-    std::longjmp(e->jump, 1);
-}
-
-void jpegMessage(j_common_ptr info, int level) {
-    // A file that ends early is only a warning to libjpeg, which fills the rest with grey; here it is an
-    // error.
-    auto* e = reinterpret_cast<JpegErrors*>(info->err);
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) e->truncated = true;
-}
+using namespace jpeg;
 
 // Decodes a JPEG into `out` (32 bits a pixel, as QImage lays them out); false with *error on failure.
 // Colour spaces libjpeg cannot turn into that layout (CMYK) set *fallback instead.
 bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallback) {
     jpeg_decompress_struct info;
     JpegErrors errors;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = jpegFailed;
-    errors.base.emit_message = jpegMessage;
-    jpeg_create_decompress(&info);
+    begin(info, errors);
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        if (error)
-            *error =
-                QStringLiteral("JPEG 图片已损坏，无法读取：%1").arg(QString::fromLocal8Bit(errors.message));
+        if (error) *error = corrupt(errors);
         out = QImage();
         return false;
     }
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 (unsigned long)bytes.size());
-    jpeg_read_header(&info, TRUE);
-    if (!fits(info.image_width, info.image_height)) {
-        if (error) *error = tooLarge(info.image_width, info.image_height);
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
-        jpeg_destroy_decompress(&info);
-        *fallback = true;
-        return false;
-    }
+    if (!readHeader(info, bytes, error, fallback)) return false;
     info.out_color_space = JCS_EXT_BGRX; // QImage's 32-bit layout, written in place
     out = QImage(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
     if (out.isNull()) {
@@ -174,6 +119,30 @@ QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
 
 } // namespace
 
+QImage toImage(const RgbRaster& raster) {
+    QImage image(raster.width(), raster.height(), QImage::Format_RGB32);
+    for (int y = 0; y < raster.height(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(raster.constScanLine(y)), raster.width(),
+                    reinterpret_cast<QRgb*>(image.scanLine(y)));
+    return image;
+}
+
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+                     QSize* size) {
+    if (isJpeg(bytes)) {
+        RgbRaster raster;
+        QByteArray row;
+        bool fallback = false;
+        if (sampledJpeg(bytes, target, raster, row, size, error, &fallback)) return toImage(raster);
+        if (!fallback) return {};
+    }
+    const Picture picture = Picture::fromBytes(bytes, error);
+    if (picture.isNull()) return {};
+    const QSize chosen = target(picture.size());
+    if (size) *size = chosen;
+    return picture.scaled(chosen.width(), chosen.height());
+}
+
 QImage decodeJpeg(const QByteArray& bytes, QString* error) {
     QImage out;
     bool fallback = false;
@@ -243,10 +212,9 @@ QImage Picture::scaled(int w, int h) const {
     const qint64 sw = m_image.width(), sh = m_image.height();
     for (int ty = 0; ty < ch; ++ty) {
         // The source pixel under the centre of the target pixel.
-        const int sy = int((2 * qint64(ty) + 1) * sh / (2 * qint64(h)));
-        const auto* in = reinterpret_cast<const QRgb*>(m_image.constScanLine(sy));
+        const auto* in = reinterpret_cast<const QRgb*>(m_image.constScanLine(int(sampleAt(ty, sh, h))));
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(ty));
-        for (int tx = 0; tx < cw; ++tx) row[tx] = in[(2 * qint64(tx) + 1) * sw / (2 * qint64(w))];
+        for (int tx = 0; tx < cw; ++tx) row[tx] = in[sampleAt(tx, sw, w)];
     }
     return out;
 }

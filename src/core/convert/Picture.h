@@ -4,15 +4,17 @@
 // refused from their header, before anything is decoded.
 #pragma once
 
+#include "PictureLimits.h"
+#include "RgbRaster.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-namespace convert {
+#include <functional>
+#include <optional>
 
-// A picture beyond either limit is refused before it is decoded.
-inline constexpr qint64 kMaxPixels = 100'000'000;
-inline constexpr int kMaxPictureSide = 30'000;
+namespace convert {
 
 class Picture {
 public:
@@ -39,6 +41,16 @@ private:
     QImage m_image;
     QByteArray m_vector; // the SVG document, for drawing at other sizes
 };
+
+// The picture in `bytes` stretched to the size `target` chooses from its own size, as
+// Picture::fromBytes(bytes).scaled() would give it. From a JPEG only the rows the stretch
+// samples are decoded, a row at a time, so a large photo costs little time and memory.
+// *size, when given, receives the size chosen; on failure the result is null.
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+                     QSize* size = nullptr);
+
+// A raster as a QImage of 32 bits a pixel, to show or to paint on.
+QImage toImage(const RgbRaster& raster);
 
 // The libjpeg decode alone, into a 32-bit picture; for the benchmark's comparison.
 QImage decodeJpeg(const QByteArray& bytes, QString* error);

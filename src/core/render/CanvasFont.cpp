@@ -9,6 +9,12 @@ bool isCanvasFont(const QString& name) {
 
 } // namespace
 
+void installFontStandIns() {
+    QFont::insertSubstitution(QStringLiteral("宋体"), kChineseFamily);
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), kChineseFamily);
+    QFont::insertSubstitution(kCanvasFontName, servingFamily(kCanvasFontName));
+}
+
 QString servingFamily(const QString& name) {
     return isCanvasFont(name) ? QStringLiteral("Unifont") : name;
 }

@@ -14,6 +14,3 @@ public:
 private:
     int m_max;
 };
-
-// The first characters of text that fit in maxBytes GBK bytes; a character is never split.
-QString gbkPrefix(const QString& text, int maxBytes);

@@ -15,9 +15,21 @@ bool isTrailByte(uchar b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
 }
 
-bool decodeRun(QByteArrayView run, QString& out) {
+// Opening a converter is costly next to converting a line: one of each is kept for the thread.
+QStringDecoder& decoder() {
+    thread_local QStringDecoder d("GBK", QStringConverter::Flag::Stateless);
+    d.resetState();
+    return d;
+}
+
+QStringEncoder& encoder() {
+    thread_local QStringEncoder e("GBK", QStringConverter::Flag::Stateless);
+    e.resetState();
+    return e;
+}
+
+bool decodeRun(QStringDecoder& decoder, QByteArrayView run, QString& out) {
     if (run.isEmpty()) return true;
-    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     out += decoder.decode(run);
     return !decoder.hasError();
 }
@@ -25,6 +37,7 @@ bool decodeRun(QByteArrayView run, QString& out) {
 } // namespace
 
 QString gbkToUnicode(QByteArrayView bytes, bool* ok) {
+    QStringDecoder& d = decoder();
     QString out;
     out.reserve(bytes.size());
     bool clean = true;
@@ -41,20 +54,35 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok) {
             i += 2;
             continue;
         }
-        clean &= decodeRun(bytes.sliced(runStart, i - runStart), out);
+        clean &= decodeRun(d, bytes.sliced(runStart, i - runStart), out);
         out += QChar(kReplacement);
         clean = false;
         ++i;
         runStart = i;
     }
-    clean &= decodeRun(bytes.sliced(runStart, n - runStart), out);
+    clean &= decodeRun(d, bytes.sliced(runStart, n - runStart), out);
     if (ok) *ok = clean;
     return out;
 }
 
 QByteArray unicodeToGbk(QStringView text, bool* ok) {
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
-    QByteArray out = encoder.encode(text);
-    if (ok) *ok = !encoder.hasError();
+    QStringEncoder& e = encoder();
+    QByteArray out = e.encode(text);
+    if (ok) *ok = !e.hasError();
+    return out;
+}
+
+QString gbkPrefix(const QString& text, int maxBytes) {
+    QString out;
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        // A surrogate pair is one character.
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView ch = QStringView(text).mid(i, n);
+        bytes += unicodeToGbk(ch).size();
+        if (bytes > maxBytes) break;
+        out += ch;
+        i += n;
+    }
     return out;
 }

@@ -15,6 +15,9 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok = nullptr);
 // given, is false if that happened.
 QByteArray unicodeToGbk(QStringView text, bool* ok = nullptr);
 
+// The first characters of text that fit in maxBytes GBK bytes; a character is never split.
+QString gbkPrefix(const QString& text, int maxBytes);
+
 // True for a byte that starts a double-byte GBK character.
 inline bool isGbkLeadByte(uchar b) {
     return b >= 0x81 && b <= 0xFE;

@@ -30,13 +30,9 @@ void setupApplication(QApplication& app) {
     if (qtChinese->load(china, QStringLiteral("qt"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtChinese);
-    // The program names Windows fonts; these are what stands in for them here.
-    const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
-    QFont::insertSubstitution(QStringLiteral("宋体"), chinese);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), chinese);
-    QFont::insertSubstitution(kCanvasFontName, servingFamily(kCanvasFontName));
+    installFontStandIns();
     // An explicit size: without one, menus elided their items.
-    QFont ui(chinese);
+    QFont ui(kChineseFamily);
     ui.setPointSize(9);
     app.setFont(ui);
 }

@@ -6,6 +6,7 @@
 #include "core/platform/Platform.h"
 #include "core/text/CandidateFile.h"
 #include "core/text/GbkByteLimit.h"
+#include "core/text/GbkText.h"
 
 #include <QDir>
 #include <QEvent>

@@ -224,19 +224,10 @@ void TPictureForm::setPicture(const convert::Picture& picture) {
 }
 
 void TPictureForm::proposeSize() {
-    const int h = m_picture.size().height(), w = m_picture.size().width();
-    if (h <= MaxHeight && w <= MaxWidth) {
-        Edit3->setText(QString::number(h));
-        Edit4->setText(QString::number(w));
-        return;
-    }
-    // The smallest divisor that brings both sides within the limits.
-    for (int i = 2; i <= 999; ++i) {
-        if (h / i <= MaxHeight && w / i <= MaxWidth) {
-            Edit3->setText(QString::number(h / i));
-            Edit4->setText(QString::number(w / i));
-            return;
-        }
+    // Without a fitting divisor the fields keep what they held.
+    if (const auto size = convert::proposedSize(m_picture.size(), MaxWidth, MaxHeight)) {
+        Edit3->setText(QString::number(size->height()));
+        Edit4->setText(QString::number(size->width()));
     }
 }
 

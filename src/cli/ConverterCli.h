@@ -1,0 +1,49 @@
+// The command-line converter: "runeboard convert" and "runeboard banner" turn a
+// picture or a line of text into character art without any window, and
+// "--help" and "--version" answer as command-line programs do.
+#pragma once
+
+#include "core/convert/RgbRaster.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCoreApplication;
+
+namespace cli {
+
+// What reading pictures and drawing text takes. The light one, in the program that
+// answers the command line, reads JPEG alone without the GUI library and hands
+// anything else on; the full one, in the editor's program, reads every format and
+// draws fonts.
+struct Backend {
+    // The picture in `bytes` stretched to the size `target` chooses from its own (a 100 x 100
+    // raster); nothing with *error, or nothing with *handOn when this backend cannot read it.
+    std::function<std::optional<convert::RgbRaster>(const QByteArray& bytes,
+                                                    const std::function<QSize(QSize)>& target, QString* error,
+                                                    QSize* size, bool* handOn)>
+        scale;
+    // The banner's picture: the text drawn from (0, 0); nothing with *handOn when this backend draws no text.
+    std::function<std::optional<convert::RgbRaster>(const QString& text, const QString& family, int pointSize,
+                                                    bool bold, bool italic, bool underline, bool* handOn)>
+        banner;
+    // The application object the backend needs, fonts or not.
+    std::function<std::unique_ptr<QCoreApplication>(int& argc, char** argv, bool fonts)> application;
+};
+
+// What became of a command line.
+struct Result {
+    int exitCode = 0;       // 0 done, 1 a file that cannot be read or converted, 2 bad usage
+    bool editor = false;    // not for the converter: start the editor
+    bool handOn = false;    // for the full program: run it with `handOnInput` as the input
+    QByteArray handOnInput; // the bytes read from standard input, which the full program cannot read again
+};
+
+Result run(int argc, char* argv[], const Backend& backend);
+
+} // namespace cli

@@ -1,0 +1,331 @@
+// The command-line converter run as the real program, compared with what the
+// editor's dialogs make of the same picture or text, and its errors.
+#include "FakePlatform.h"
+#include "GridText.h"
+#include "ToolOffsets.h"
+#include "core/text/GbkText.h"
+#include "ui/app/AppStartup.h"
+#include "ui/app/TMainForm.h"
+#include "ui/dialogs/TKGZForm.h"
+#include "ui/dialogs/TPictureForm.h"
+#include "ui/dialogs/TPictureSetForm.h"
+#include "ui/dialogs/TTextForm.h"
+#include "ui/document/CanvasWidget.h"
+#include "ui/document/TChildForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct Run {
+    int exit = -1;
+    QByteArray out, err;
+};
+
+Run runeboard(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    // No display at all: the converter needs none.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/runeboard"), args);
+    if (!p.waitForStarted(10000)) return {};
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// A photo-like picture with shading and detail.
+QImage photo(int w, int h) {
+    QImage p(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            p.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, ((x / 7) ^ (y / 5)) * 40 & 0xFF));
+    return p;
+}
+
+QByteArray gbkLines(const QList<QByteArray>& lines) {
+    QByteArray out;
+    for (const QByteArray& l : lines) out += l + '\n';
+    return out;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void convertMatchesTheImportDialog_data();
+    void convertMatchesTheImportDialog();
+    void outputFilesOpenInTheEditor();
+    void bannerMatchesTheTextBanner();
+    void errorsAndExitCodes();
+
+private:
+    // The import dialog's result lines for a picture and settings, placed into the open drawing.
+    QList<QByteArray> importLines(const QString& path, const std::function<void(TPictureForm&)>& settings);
+
+    FakePlatform m_platform;
+    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::function<void(QDialog&)> m_small; // answers for the settings dialogs
+};
+
+void TestCli::initTestCase() {
+    setupApplication(*qApp);
+}
+
+void TestCli::init() {
+    m_platform = FakePlatform();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_main = createMainWindow(m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void TestCli::cleanup() {
+    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    m_main.reset();
+    m_dir.reset();
+}
+
+QList<QByteArray> TestCli::importLines(const QString& path,
+                                       const std::function<void(TPictureForm&)>& settings) {
+    m_platform.onDialog = [&](QDialog& d) {
+        if (auto* f = qobject_cast<TPictureForm*>(&d)) {
+            m_platform.pictureNames << path;
+            QTest::mouseClick(f->Button4, Qt::LeftButton);
+            settings(*f);
+            QTest::mouseClick(f->Button2, Qt::LeftButton);
+        } else if (m_small) {
+            m_small(d);
+        }
+        return d.result();
+    };
+    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
+    return m_main->activeChild()->PasteLines;
+}
+
+void TestCli::convertMatchesTheImportDialog_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("jpeg, proposed size") << "jpg" << QStringList{};
+    QTest::newRow("jpeg, threshold") << "jpg"
+                                     << QStringList{"--threshold", "90", "--width", "60", "--height", "40"};
+    QTest::newRow("jpeg, auto mean") << "jpg" << QStringList{"--auto", "mean"};
+    QTest::newRow("jpeg, auto mode") << "jpg" << QStringList{"--auto", "mode"};
+    QTest::newRow("jpeg, gradient, invert") << "jpg" << QStringList{"--gradient", "--invert"};
+    QTest::newRow("png, article") << "png"
+                                  << QStringList{"--article", "ARTICLE", "--width", "150", "--height", "30"};
+    QTest::newRow("bmp, invert, brush") << "bmp" << QStringList{"--invert", "--brush", "ab"};
+}
+
+void TestCli::convertMatchesTheImportDialog() {
+    QFETCH(QString, format);
+    QFETCH(QStringList, options);
+    const QString path = m_dir->filePath(QStringLiteral("photo.") + format);
+    QVERIFY(photo(640, 480).save(path, qPrintable(format), 85));
+    const QString articlePath = m_dir->filePath(QStringLiteral("article.txt"));
+    QFile article(articlePath);
+    QVERIFY(article.open(QIODevice::WriteOnly));
+    article.write(QStringLiteral("字符画，也叫 ASCII art。\n").repeated(10).toUtf8());
+    article.close();
+    options.replaceInStrings(QStringLiteral("ARTICLE"), articlePath);
+
+    const QList<QByteArray> expected = importLines(path, [&](TPictureForm& f) {
+        const int w = options.indexOf(QStringLiteral("--width")),
+                  h = options.indexOf(QStringLiteral("--height"));
+        if (w >= 0) f.Edit4->setText(options[w + 1]);
+        if (h >= 0) f.Edit3->setText(options[h + 1]);
+        const int t = options.indexOf(QStringLiteral("--threshold"));
+        if (t >= 0) f.Edit2->setText(options[t + 1]);
+        if (options.contains(QStringLiteral("--gradient"))) f.RadioButton2->click();
+        if (options.contains(QStringLiteral("--brush")))
+            f.PictureBrushText = options[options.indexOf(QStringLiteral("--brush")) + 1];
+        QTest::mouseClick(f.Button3, Qt::LeftButton);
+        const int a = options.indexOf(QStringLiteral("--auto"));
+        if (a >= 0) {
+            const bool mode = options[a + 1] == QLatin1String("mode");
+            m_small = [mode](QDialog& d) {
+                auto& k = static_cast<TKGZForm&>(d);
+                (mode ? k.RadioButton2 : k.RadioButton1)->setChecked(true);
+                QTest::mouseClick(k.Button2, Qt::LeftButton);
+            };
+            QTest::mouseClick(f.Button5, Qt::LeftButton);
+        }
+        if (options.contains(QStringLiteral("--article"))) {
+            m_small = [&](QDialog& d) {
+                auto& s = static_cast<TPictureSetForm&>(d);
+                s.RadioButton2->setChecked(true);
+                s.Memo1->setPlainText(QStringLiteral("字符画，也叫 ASCII art。\n").repeated(10).chopped(1));
+                QTest::mouseClick(s.Button2, Qt::LeftButton);
+            };
+            QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
+        }
+        if (options.contains(QStringLiteral("--invert"))) QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    });
+    QVERIFY(!expected.isEmpty());
+    // Printed in GBK, line by line: the dialog's result lines exactly.
+    const Run gbk = runeboard(
+        QStringList{QStringLiteral("convert"), path, QStringLiteral("--encoding"), QStringLiteral("gbk")} +
+        options);
+    QVERIFY2(gbk.exit == 0, gbk.err.constData());
+    QCOMPARE(gbk.out, gbkLines(expected));
+    // The same read from standard input, printed in UTF-8 by default.
+    QFile picture(path);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const Run utf8 =
+        runeboard(QStringList{QStringLiteral("convert"), QStringLiteral("-")} + options, picture.readAll());
+    QVERIFY2(utf8.exit == 0, utf8.err.constData());
+    QCOMPARE(QString::fromUtf8(utf8.out), gbkToUnicode(gbkLines(expected)));
+    QVERIFY(utf8.err.isEmpty());
+}
+
+void TestCli::outputFilesOpenInTheEditor() {
+    const QString path = m_dir->filePath(QStringLiteral("photo.jpg"));
+    QVERIFY(photo(300, 200).save(path, "jpg"));
+    const QString drawing = m_dir->filePath(QStringLiteral("art.txt"));
+    const Run r = runeboard({QStringLiteral("convert"), path, QStringLiteral("-o"), drawing});
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.out.isEmpty());
+    const Run printed =
+        runeboard({QStringLiteral("convert"), path, QStringLiteral("--encoding"), QStringLiteral("gbk")});
+    QList<QByteArray> lines = printed.out.split('\n');
+    lines.removeLast();
+    // Opened in the editor: the same cells, without a word about anything left out.
+    m_main->openFiles({drawing});
+    TChildForm* c = m_main->activeChild();
+    QCOMPARE(c->FileName, drawing);
+    QCOMPARE(c->GridWidth, 100);
+    QCOMPARE(c->GridHeight, 66);
+    QVERIFY(m_platform.messages.isEmpty());
+    QList<QByteArray> cells;
+    for (int y = 0; y < c->GridHeight; ++y) {
+        QByteArray line;
+        for (int x = 0; x < c->GridWidth; ++x)
+            line += char(c->CurGrid.at(x, y).b0), line += char(c->CurGrid.at(x, y).b1);
+        cells << line;
+    }
+    QCOMPARE(cells, lines);
+    // The file is as Save writes it: ideographic spaces and CR LF; in UTF-8 when asked.
+    QFile f(drawing);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QVERIFY(bytes.contains("\xA1\xA1"));
+    f.close();
+    QCOMPARE(runeboard({QStringLiteral("convert"), path, QStringLiteral("-o"), drawing,
+                        QStringLiteral("--encoding"), QStringLiteral("utf8")})
+                 .exit,
+             0);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(f.readAll()), gbkToUnicode(bytes));
+}
+
+void TestCli::bannerMatchesTheTextBanner() {
+    QList<QByteArray> expected;
+    m_platform.onDialog = [&](QDialog& d) {
+        if (auto* f = qobject_cast<TTextForm*>(&d)) {
+            f->ComboBox1->setEditText(QStringLiteral("Unifont"));
+            f->ComboBox2->setEditText(QStringLiteral("12"));
+            QTest::mouseClick(f->findChild<QToolButton*>(QStringLiteral("SpeedButton1")),
+                              Qt::LeftButton); // bold
+            f->Edit1->setText(QStringLiteral("Hi中"));
+            QTest::mouseClick(f->Button2, Qt::LeftButton);
+        }
+        return d.result();
+    };
+    QTest::mouseClick(m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton16")), Qt::LeftButton);
+    QWidget* canvas = m_main->activeChild()->Image1;
+    const QPoint at = pixelForCell(ToolId::Text, {0, 0});
+    for (QEvent::Type t : {QEvent::MouseMove, QEvent::MouseButtonPress}) {
+        QMouseEvent e(t, QPointF(at), QPointF(canvas->mapToGlobal(at)),
+                      t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &e);
+    }
+    expected = m_main->activeChild()->PasteLines;
+    QVERIFY(!expected.isEmpty());
+    const Run r = runeboard({QStringLiteral("banner"), QStringLiteral("Hi中"), QStringLiteral("--font"),
+                             QStringLiteral("Unifont"), QStringLiteral("--size"), QStringLiteral("12"),
+                             QStringLiteral("--bold"), QStringLiteral("--width"), QStringLiteral("50"),
+                             QStringLiteral("--height"), QStringLiteral("50"), QStringLiteral("--encoding"),
+                             QStringLiteral("gbk")});
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(r.out, gbkLines(expected));
+}
+
+void TestCli::errorsAndExitCodes() {
+    const QString picture = m_dir->filePath(QStringLiteral("p.jpg"));
+    QVERIFY(photo(64, 48).save(picture, "jpg"));
+    const struct {
+        QStringList args;
+        int exit;
+        QByteArray says;
+    } cases[] = {
+        {{"convert"}, 2, "needs a picture"},
+        {{"convert", picture, "--width"}, 2, "needs a value"},
+        {{"convert", picture, "--width", "-3"}, 2, "whole number"},
+        {{"convert", picture, "--threshold", "300"}, 2, "whole number"},
+        {{"convert", picture, "--threshold", "9", "--auto", "mean"}, 2, "exclude"},
+        {{"convert", picture, "--auto", "median"}, 2, "mean or mode"},
+        {{"convert", picture, "--gradient", "--auto", "mean"}, 2, "no threshold"},
+        {{"convert", picture, "--brush", "abc"}, 2, "--brush"},
+        {{"convert", picture, "--encoding", "latin1"}, 2, "gbk or utf8"},
+        {{"convert", picture, "--size", "3"}, 2, "unknown option"},
+        {{"banner", "x", "--gradient"}, 2, "unknown option"},
+        {{"--frobnicate"}, 2, "unknown option"},
+        {{"convert", m_dir->filePath("missing.jpg")}, 1, "cannot read"},
+        {{"convert", picture, "--width", "0"}, 1, "no cells"},
+        {{"convert", picture, "--article", m_dir->filePath("none.txt")}, 1, "cannot read"},
+        {{"banner", "   "}, 1, "draws nothing"},
+    };
+    for (const auto& c : cases) {
+        const Run r = runeboard(c.args);
+        QVERIFY2(r.exit == c.exit,
+                 qPrintable(c.args.join(' ') + QStringLiteral(": ") + QString::fromLocal8Bit(r.err)));
+        QVERIFY2(r.err.contains(c.says),
+                 qPrintable(c.args.join(' ') + QStringLiteral(": ") + QString::fromLocal8Bit(r.err)));
+        QVERIFY(r.out.isEmpty());
+    }
+    // Broken and oversized pictures: a message and 1, never a crash.
+    QFile jpeg(picture);
+    QVERIFY(jpeg.open(QIODevice::ReadOnly));
+    const QByteArray bytes = jpeg.readAll();
+    QByteArray huge = bytes;
+    const qsizetype sof = huge.indexOf("\xFF\xC0");
+    huge[sof + 5] = char(0x9C), huge[sof + 6] = char(0x40), huge[sof + 7] = char(0x9C),
+               huge[sof + 8] = char(0x40);
+    for (const QByteArray& broken : {bytes.left(bytes.size() * 2 / 3), bytes.left(30) + QByteArray(500, 'x'),
+                                     huge, QByteArray("not a picture at all")}) {
+        const Run r = runeboard({QStringLiteral("convert"), QStringLiteral("-")}, broken);
+        QCOMPARE(r.exit, 1);
+        QVERIFY2(r.err.contains("cannot convert"), r.err.constData());
+    }
+    // --help and --version answer as programs do.
+    const Run help = runeboard({QStringLiteral("--help")});
+    QCOMPARE(help.exit, 0);
+    QVERIFY(help.out.contains("runeboard convert PICTURE"));
+    QCOMPARE(runeboard({QStringLiteral("--version")}).out, QByteArray("runeboard 2.0\n"));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
