@@ -9,14 +9,15 @@
 
 ClipboardLines ClipboardLines::read(const QString& text) {
     ClipboardLines c;
-    c.lines = clipboardLines(text);
+    qint64 count = 0;
+    c.lines = clipboardLines(text, &count);
     c.usable = c.lines.size() >= 3;
     if (!c.usable) return c;
     const qsizetype first = c.lines.first().size();
     c.rectangular =
         std::all_of(c.lines.begin(), c.lines.end(), [&](const QByteArray& l) { return l.size() == first; });
     c.width = int(std::min<qsizetype>(first / 2, 1 << 30));
-    c.height = int(std::min<qsizetype>(c.lines.size(), 1 << 30));
+    c.height = int(std::min<qint64>(count, 1 << 30));
     return c;
 }
 

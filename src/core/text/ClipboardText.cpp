@@ -3,6 +3,9 @@
 
 #include "GbkText.h"
 #include "TextLines.h"
+#include "core/model/CharGrid.h"
+
+#include <algorithm>
 
 QString clipboardTextOf(QList<QByteArray> lines, bool pair) {
     QByteArray bytes;
@@ -16,6 +19,27 @@ QString clipboardTextOf(QList<QByteArray> lines, bool pair) {
     return gbkToUnicode(bytes);
 }
 
-QList<QByteArray> clipboardLines(const QString& text) {
-    return splitLines(unicodeToGbk(text));
+QList<QByteArray> clipboardLines(const QString& text, qint64* lineCount) {
+    constexpr qsizetype kKeep = 2 * kGridMax * kGridMax + 2; // bytes, and so at most as many characters
+    QList<QByteArray> lines;
+    qint64 count = 0;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    auto endLine = [&](qsizetype end) {
+        if (lines.size() < kGridMax)
+            lines << unicodeToGbk(QStringView(text).sliced(start, std::min(end - start, kKeep))).left(kKeep);
+        ++count;
+    };
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == QChar(0)) break; // a zero ends the text, as it ends a file
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        endLine(i);
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < i) endLine(i); // a line end at the very end adds no empty line
+    if (lineCount) *lineCount = count;
+    return lines;
 }

@@ -12,5 +12,8 @@
 // every line.
 QString clipboardTextOf(QList<QByteArray> lines, bool pairSpaces);
 
-// The clipboard's text as lines of GBK bytes, split by the line rules.
-QList<QByteArray> clipboardLines(const QString& text);
+// The clipboard's text as lines of GBK bytes, split by the line rules. Only what a
+// drawing can show is kept, however much the clipboard holds: the first 100 lines,
+// each cut after the bytes that fill 100 rows of 100 cells. *lineCount, when given,
+// receives the number of lines of the whole text.
+QList<QByteArray> clipboardLines(const QString& text, qint64* lineCount = nullptr);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 TextScan scanText(QIODevice& device) {
     TextScan scan;
     LineSplitter splitter(
@@ -37,7 +39,29 @@ TextScan scanText(QIODevice& device) {
     return scan;
 }
 
+namespace {
+
+enum class Kind { Missing, Regular, CharacterDevice, Other };
+
+Kind kindOf(const QString& path) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return Kind::Missing;
+    if (S_ISREG(st.st_mode)) return Kind::Regular;
+    if (S_ISCHR(st.st_mode)) return Kind::CharacterDevice;
+    return Kind::Other;
+}
+
+const QString kNotAFile = QStringLiteral("这不是一个普通文件");
+
+} // namespace
+
 TextScan scanTextFile(const QString& path) {
+    // A pipe or a terminal would wait for input that may never come; a folder holds no text.
+    if (const Kind k = kindOf(path); k != Kind::Regular && k != Kind::Missing) {
+        TextScan scan;
+        scan.error = kNotAFile;
+        return scan;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         TextScan scan;
@@ -111,6 +135,19 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height) {
 }
 
 QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    switch (kindOf(path)) {
+    case Kind::CharacterDevice: {
+        // A device such as /dev/null cannot be replaced by a new file: it is written as it is.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return device.errorString();
+        if (device.write(bytes) != bytes.size()) return device.errorString();
+        return {};
+    }
+    case Kind::Other:
+        return kNotAFile; // a pipe would wait for a reader, a disk is not a drawing
+    default:
+        break;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(bytes) != bytes.size()) {
