@@ -65,6 +65,21 @@ void TestGbkText::unencodable() {
     // Characters outside GBK become a visible '?', one per character, never a dropped or split byte.
     QCOMPARE(unicodeToGbk(QStringLiteral("a😀b한"), &ok), QByteArray("a?b?"));
     QVERIFY(!ok);
+    // Half a surrogate pair is a character GBK cannot hold, at the end too.
+    const QChar high(0xD83D), low(0xDE00);
+    QCOMPARE(unicodeToGbk(QString(high), &ok), QByteArray("?"));
+    QVERIFY(!ok);
+    QCOMPARE(unicodeToGbk(QStringLiteral("a") + high + high, &ok), QByteArray("a??"));
+    QCOMPARE(unicodeToGbk(QString(low) + QStringLiteral("b"), &ok), QByteArray("?b"));
+    QCOMPARE(gbkPrefix(QString(high) + high + QStringLiteral("x"), 2), QString(high) + high);
+    QCOMPARE(gbkPrefix(QString(high) + low + QStringLiteral("x"), 1), QString(high) + low);
+    // One bad text says nothing about the next.
+    QCOMPARE(unicodeToGbk(QStringLiteral("中"), &ok), QByteArray("\xD6\xD0"));
+    QVERIFY(ok);
+    QCOMPARE(gbkToUnicode("\xFF", &ok), QString(QChar(0xFFFD)));
+    QVERIFY(!ok);
+    QCOMPARE(gbkToUnicode("\xD6\xD0", &ok), QStringLiteral("中"));
+    QVERIFY(ok);
 }
 
 QTEST_GUILESS_MAIN(TestGbkText)

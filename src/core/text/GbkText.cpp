@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
@@ -15,17 +17,25 @@ bool isTrailByte(uchar b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFE);
 }
 
-// Opening a converter is costly next to converting a line: one of each is kept for the thread.
+// Opening a converter is costly next to converting a line: one of each is kept for the
+// thread. Resetting one does not clear an error it once reported, so after an error it is
+// opened anew; otherwise every later text would be reported bad too.
+template <typename Converter> Converter& fresh(std::optional<Converter>& c) {
+    if (!c || c->hasError())
+        c.emplace("GBK", QStringConverter::Flag::Stateless);
+    else
+        c->resetState();
+    return *c;
+}
+
 QStringDecoder& decoder() {
-    thread_local QStringDecoder d("GBK", QStringConverter::Flag::Stateless);
-    d.resetState();
-    return d;
+    thread_local std::optional<QStringDecoder> d;
+    return fresh(d);
 }
 
 QStringEncoder& encoder() {
-    thread_local QStringEncoder e("GBK", QStringConverter::Flag::Stateless);
-    e.resetState();
-    return e;
+    thread_local std::optional<QStringEncoder> e;
+    return fresh(e);
 }
 
 bool decodeRun(QStringDecoder& decoder, QByteArrayView run, QString& out) {
@@ -65,10 +75,33 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok) {
     return out;
 }
 
+namespace {
+
+// Half a surrogate pair is a character GBK cannot hold. The encoder would hold one back at
+// the end, waiting for its other half, and drop it: they become '?' here first.
+bool replaceLoneSurrogates(QStringView text, QString& out) {
+    bool found = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            if (!found) out = text.toString();
+            out[i] = u'?';
+            found = true;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
 QByteArray unicodeToGbk(QStringView text, bool* ok) {
     QStringEncoder& e = encoder();
-    QByteArray out = e.encode(text);
-    if (ok) *ok = !e.hasError();
+    QString replaced;
+    const bool lone = replaceLoneSurrogates(text, replaced);
+    QByteArray out = e.encode(lone ? QStringView(replaced) : text);
+    if (ok) *ok = !e.hasError() && !lone;
     return out;
 }
 
@@ -77,7 +110,8 @@ QString gbkPrefix(const QString& text, int maxBytes) {
     qsizetype bytes = 0;
     for (qsizetype i = 0; i < text.size();) {
         // A surrogate pair is one character.
-        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const qsizetype n =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
         const QStringView ch = QStringView(text).mid(i, n);
         bytes += unicodeToGbk(ch).size();
         if (bytes > maxBytes) break;
