@@ -72,7 +72,9 @@ void pairSpaces(QByteArray& line) {
             b[i] = b[i + 1] = char(0xA1);
             i += 2;
         } else {
-            ++i;
+            // Walked as the reading scan walks: a lead byte takes the byte after it, even a space,
+            // or a lone lead byte and a pair made after it would read back as a moved space.
+            i += isGbkLeadByte(uchar(b[i])) ? 2 : 1;
         }
     }
 }

@@ -40,7 +40,8 @@ private:
 QList<QByteArray> splitLines(QByteArrayView text);
 
 // Writing: every pair of adjacent spaces becomes the ideographic space 0xA1 0xA1,
-// byte by byte from the start; the scan stops at a zero byte.
+// from the start; a lead byte and the byte after it are passed over as one
+// character, as reading walks them. The scan stops at a zero byte.
 void pairSpaces(QByteArray& line);
 // Reading: every ideographic space that is itself a character becomes two spaces.
 // The scan walks characters, so the bytes 0xA1 0xA1 formed by the end of one
