@@ -282,6 +282,24 @@ void TestConvert::brokenAndHugePicturesAreRefused() {
     error.clear();
     QVERIFY(Picture::fromBytes(header, &error).isNull());
     QVERIFY2(error.contains(QStringLiteral("太大")), qPrintable(error));
+    // A black bitmap cut off after its first two rows (the bottom ones): the rows that never
+    // came are white, whatever memory held before.
+    QImage black(5, 6, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QBuffer cut;
+    cut.open(QIODevice::WriteOnly);
+    QVERIFY(black.save(&cut, "bmp"));
+    const QByteArray whole = cut.data();
+    const qsizetype pixelsAt = qsizetype(quint8(whole[10])) | qsizetype(quint8(whole[11])) << 8;
+    const Picture partial = Picture::fromBytes(whole.left(pixelsAt + 2 * 16), &error);
+    QVERIFY2(!partial.isNull(), qPrintable(error));
+    QStringList rows;
+    for (int y = 0; y < 6; ++y) {
+        QString row;
+        for (int x = 0; x < 5; ++x) row += partial.image().pixel(x, y) == qRgb(0, 0, 0) ? u'#' : u'.';
+        rows << row;
+    }
+    QCOMPARE(rows, (QStringList{".....", ".....", ".....", ".....", "#####", "#####"}));
     // Not a picture at all.
     error.clear();
     QVERIFY(Picture::fromBytes("hello, not a picture", &error).isNull());

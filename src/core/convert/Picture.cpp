@@ -100,7 +100,20 @@ QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
         return {};
     }
     const bool svg = reader.format() == "svg" || reader.format() == "svgz";
-    QImage image = reader.read();
+    // A truncated bitmap is read as far as it goes and the rest of its rows are left as
+    // they were: start from a white picture the reader fills in, not from whatever memory held.
+    QImage image;
+    const QSize readerSize = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (!svg && readerSize.isValid() && format != QImage::Format_Invalid &&
+        fits(readerSize.width(), readerSize.height())) {
+        image = QImage(readerSize, format);
+        if (image.colorCount() == 0 && image.depth() > 8)
+            image.fill(Qt::white);
+        else
+            image.fill(0);
+    }
+    if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         if (error)
             *error =
