@@ -10,10 +10,12 @@ CanvasDrawing::CanvasDrawing(int width, int height) {
 }
 
 void CanvasDrawing::ReDraw() {
+    if (!paints) return;
     canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
 }
 
 void CanvasDrawing::ReDrawAll() {
+    if (!paints) return;
     canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
 }
 

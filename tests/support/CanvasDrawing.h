@@ -37,6 +37,7 @@ public:
     QString caption, status;
     QList<QPoint> editBoxes; // the cells the edit box was opened over
     QList<QPoint> banners;   // the cells the text banner was opened for
+    bool paints = true;      // off: the grids change but the canvas is left as it is, for speed
 
 private:
     QPoint pixelFor(ToolId tool, QPoint cell) const;

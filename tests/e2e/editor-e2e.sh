@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The editor as a user meets it: the built program started on a virtual screen and driven
+# with the mouse and keyboard. Picks the line tool, draws a line on the canvas, saves it
+# through the save dialog (Ctrl+S), selects everything and cuts it (Ctrl+A, Ctrl+X), saves
+# again; checks the saved bytes and the clipboard.
+# Usage: editor-e2e.sh PROGRAM
+set -euo pipefail
+program="$(realpath "${1:?usage: editor-e2e.sh PROGRAM}")"
+work="$(mktemp -d)"
+display=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$display" ] && kill "$xvfb" 2>/dev/null || true
+    if [ "${keep:-0}" = 1 ]; then echo "Kept for a look: $work" >&2; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null || true
+    keep=1
+    exit 1
+}
+
+# A screen of our own, on the first free display number.
+for n in $(seq 120 160); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+[ -n "$display" ] || fail "no free display number"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual screen did not start"
+
+# A user of our own: no settings, recent files or window places from elsewhere.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+
+window=$(xdotool search --sync --onlyvisible --name 'Runeboard' | head -n 1)
+sleep 1 # the first drawing window opens just after the main window
+eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y
+# Where the main window shows its tool palette and the first drawing's canvas.
+at() { echo $((X + $1)) $((Y + $2)); }
+cell() { at $((77 + $1 * 18 + 9)) $((78 + $2 * 18 + 9)); }
+
+xdotool mousemove $(at 49 100) click 1 # the line tool
+sleep 0.3
+xdotool mousemove $(cell 1 2) sleep 0.2 mousedown 1
+for c in 3 5 7 9 10; do xdotool mousemove $(cell "$c" 2) sleep 0.05; done
+xdotool mouseup 1
+sleep 0.3
+
+target="$work/line art.txt"
+xdotool key ctrl+s
+xdotool search --sync --onlyvisible --name '^保存$' >/dev/null
+sleep 0.5
+xdotool type --delay 20 "$target"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$target" ] && break; sleep 0.1; done
+[ -s "$target" ] || fail "Ctrl+S and the save dialog wrote no file"
+
+# 50 rows of 50 cells; row 2 holds the line from cell 1 up to the cell released on, which a
+# line leaves out. Blank cells are ideographic spaces, 画 is BB AD; every row ends in CR LF.
+blank=$(printf '\xA1\xA1')
+row() { local s="" i; for ((i = 0; i < $1; i++)); do s+="$2"; done; printf '%s' "$s"; }
+expected="$work/expected.txt"
+{
+    for r in $(seq 0 49); do
+        if [ "$r" = 2 ]; then
+            printf '%s%s%s\r\n' "$blank" "$(row 9 $'\xBB\xAD')" "$(row 40 "$blank")"
+        else
+            printf '%s\r\n' "$(row 50 "$blank")"
+        fi
+    done
+} >"$expected"
+cmp -s "$expected" "$target" || {
+    diff <(xxd "$expected") <(xxd "$target") | head -n 20 >&2
+    fail "the saved file is not the line drawn"
+}
+
+# Everything to the clipboard and out of the drawing.
+xdotool mousemove $(cell 20 20) click 1 # the canvas takes the keys
+sleep 0.2
+xdotool key ctrl+a
+sleep 0.2
+xdotool key ctrl+x
+want="  画画画画画画画画画$(printf '%80s' '')"
+for _ in $(seq 50); do
+    clip=$(xclip -o -selection clipboard 2>/dev/null | sed -n 3p | tr -d '\r')
+    [ "$clip" = "$want" ] && break
+    sleep 0.1
+done
+[ "$clip" = "$want" ] || fail "the clipboard holds '$clip' as its third line"
+
+# Saving again writes the now empty drawing over the same file, without asking.
+xdotool key ctrl+s
+for _ in $(seq 50); do cmp -s "$target" <(for r in $(seq 50); do printf '%s\r\n' "$(row 50 "$blank")"; done) && break; sleep 0.1; done
+cmp -s "$target" <(for r in $(seq 50); do printf '%s\r\n' "$(row 50 "$blank")"; done) ||
+    fail "Ctrl+S after the cut did not save the empty drawing"
+kill -0 "$app" 2>/dev/null || fail "the program ended by itself"
+echo "The editor drew, saved, cut and saved again as a user would."
