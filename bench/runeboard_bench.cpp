@@ -140,6 +140,10 @@ public:
     void setCaption(const QString&) override {}
     void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void reopenAs(int width, int height) override {
+        resetTo(width, height);
+        canvas.reset(GridWidth, GridHeight);
+    }
     void showStatus(const QString&) override {}
     void openEditBox(QPoint) override {}
     void openTextBanner(QPoint) override {}

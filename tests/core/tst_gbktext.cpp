@@ -73,6 +73,12 @@ void TestGbkText::unencodable() {
     QCOMPARE(unicodeToGbk(QString(low) + QStringLiteral("b"), &ok), QByteArray("?b"));
     QCOMPARE(gbkPrefix(QString(high) + high + QStringLiteral("x"), 2), QString(high) + high);
     QCOMPARE(gbkPrefix(QString(high) + low + QStringLiteral("x"), 1), QString(high) + low);
+    // Read into cells, a character that does not fit takes a '?' for each column it shows in.
+    QCOMPARE(unicodeToGbkColumns(QStringLiteral("a😀b한中ő"), &ok), QByteArray("a??b??\xD6\xD0?"));
+    QVERIFY(!ok);
+    QCOMPARE(unicodeToGbkColumns(QStringLiteral("中"), &ok), QByteArray("\xD6\xD0"));
+    QVERIFY(ok);
+    QCOMPARE(unicodeToGbkColumns(QString(high) + QStringLiteral("x")), QByteArray("?x"));
     // One bad text says nothing about the next.
     QCOMPARE(unicodeToGbk(QStringLiteral("中"), &ok), QByteArray("\xD6\xD0"));
     QVERIFY(ok);

@@ -53,6 +53,9 @@ private Q_SLOTS:
     void opening();
     void hugeTextsKeepTheirShape();
     void writing();
+    void encodingIsFoundFromTheBytes_data();
+    void encodingIsFoundFromTheBytes();
+    void utf8FilesOpenAsTheirGbkCells();
     void saveThenOpenRoundTrip();
     void failedWriteKeepsTheOldFile();
     void undoAndRepeat();
@@ -232,6 +235,84 @@ void TestTextFile::hugeTextsKeepTheirShape() {
     t = open(many);
     QCOMPARE(t.width, 2);
     QCOMPARE(t.height, 100);
+}
+
+void TestTextFile::encodingIsFoundFromTheBytes_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<int>("encoding");
+    const int gbk = int(TextEncoding::Gbk), utf8 = int(TextEncoding::Utf8);
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "ab")
+                                     << true << int(TextEncoding::Utf8WithBom);
+    QTest::newRow("utf-8 Chinese") << QByteArray("ab\xE4\xB8\xAD\r\n") << true << utf8;
+    QTest::newRow("utf-8 emoji") << QByteArray("\xF0\x9F\x98\x80") << true << utf8;
+    QTest::newRow("ASCII only") << QByteArray("abc\r\ndef") << true << gbk;
+    QTest::newRow("GBK 中文") << QByteArray("\xD6\xD0\xCE\xC4") << true << gbk;
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << true << gbk;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << true << gbk;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << true << gbk;
+    QTest::newRow("cut at the end of the file") << QByteArray("\xE4\xB8\xAD\xE4\xB8") << true << gbk;
+    QTest::newRow("cut at the end of the first piece") << QByteArray("\xE4\xB8\xAD\xE4\xB8") << false << utf8;
+    // 图片 in GBK is also valid UTF-8 (U+037C U+01AC): the bytes cannot tell, the user can.
+    QTest::newRow("GBK that is valid UTF-8") << QByteArray("\xCD\xBC\xC6\xAC") << true << utf8;
+}
+
+void TestTextFile::encodingIsFoundFromTheBytes() {
+    QFETCH(QByteArray, head);
+    QFETCH(bool, whole);
+    QFETCH(int, encoding);
+    QCOMPARE(int(detectEncoding(head, whole)), encoding);
+}
+
+void TestTextFile::utf8FilesOpenAsTheirGbkCells() {
+    // The same drawing saved in GBK and in UTF-8 (with and without a byte-order mark) opens as the same
+    // cells.
+    CharGrid grid;
+    setGridText(grid, QStringLiteral("ab中  \n文c 画"));
+    grid.at(1, 1) = CharCell::of(0xA1, 0xA3); // 。
+    const QByteArray gbk = drawingFileBytes(grid, 3, 2);
+    bool clean = false;
+    const QByteArray utf8 = inEncoding(gbk, TextEncoding::Utf8, &clean);
+    QVERIFY(clean);
+    QCOMPARE(utf8, QStringLiteral("ab中　\r\n文。画\r\n").toUtf8());
+    for (const QByteArray& file : {gbk, utf8, inEncoding(gbk, TextEncoding::Utf8WithBom)}) {
+        const OpenedText t = open(file);
+        QCOMPARE(t.width, 3);
+        QCOMPARE(t.height, 2);
+        QCOMPARE(gridText(t.grid, 3, 2), gridText(grid, 3, 2));
+    }
+    QCOMPARE(int(open(gbk).encoding), int(TextEncoding::Gbk));
+    QCOMPARE(int(open(utf8).encoding), int(TextEncoding::Utf8));
+    QCOMPARE(int(open("\xEF\xBB\xBF" + utf8).encoding), int(TextEncoding::Utf8WithBom));
+
+    // What GBK cannot hold becomes one '?' a column, so a block keeps its rows and columns.
+    const OpenedText art = open(QStringLiteral("😀好\r\nab好\r\n中文\r\n").toUtf8());
+    QCOMPARE(art.error, QString());
+    QCOMPARE(art.width, 2);
+    QCOMPARE(art.height, 3);
+    QCOMPARE(gridText(art.grid, 2, 3), QStringLiteral("??好\nab好\n中文"));
+    const OpenedText narrowAndWide = open(QStringLiteral("ő한x\r\n").toUtf8());
+    QCOMPARE(gridText(narrowAndWide.grid, narrowAndWide.width, 1), QStringLiteral("???x"));
+
+    // A character cut by the end of a read piece is whole; one cut by the end of the file shows as "?".
+    QByteArray straddling((1 << 20) - 1, 'a');
+    straddling += "\xE4\xB8\xAD\r\nab\xE4\xB8";
+    const TextScan scan = scanTextBytes(straddling);
+    QCOMPARE(int(scan.encoding), int(TextEncoding::Utf8));
+    QCOMPARE(scan.lineCount, 2);
+    QCOMPARE(scan.firstLength, (1 << 20) + 1);
+    QCOMPARE(scan.lines[1], QByteArray("ab??")); // a "?" for each byte left of it
+
+    // Half a character left in a cell cannot be UTF-8: it is written as '?', and said so.
+    CharGrid half;
+    half.at(0, 0) = CharCell::of(0xD6, ' ');
+    QCOMPARE(inEncoding(drawingFileBytes(half, 2, 1), TextEncoding::Utf8, &clean),
+             QByteArray("? \xE3\x80\x80\r\n"));
+    QVERIFY(!clean);
+    // Read the other way on request: GBK bytes taken as UTF-8, and back.
+    QCOMPARE(gridText(layoutText(scanTextBytes(gbk, TextEncoding::Utf8)).grid, 1, 1), QStringLiteral("ab"));
+    QCOMPARE(int(scanTextBytes(utf8, TextEncoding::Gbk).encoding), int(TextEncoding::Gbk));
 }
 
 void TestTextFile::writing() {

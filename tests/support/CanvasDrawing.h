@@ -15,6 +15,10 @@ public:
     void setCaption(const QString& text) override { caption = text; }
     void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
     void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void reopenAs(int width, int height) override {
+        resetTo(width, height);
+        canvas.reset(GridWidth, GridHeight);
+    }
     void showStatus(const QString& text) override { status = text; }
     void openEditBox(QPoint cell) override { editBoxes << cell; }
     void openTextBanner(QPoint cell) override { banners << cell; }

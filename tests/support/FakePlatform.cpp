@@ -17,9 +17,15 @@ QString FakePlatform::openFileName(const QString&, const QString&) {
     return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 
-QString FakePlatform::saveFileName(const QString&, const QString&, const QString&) {
+QString FakePlatform::saveFileName(const QString& filter, const QString&, const QString&,
+                                   QString* selectedFilter) {
     ++saveDialogs;
-    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    saveFilterOffered = filter;
+    saveFilterShown = selectedFilter ? *selectedFilter : QString();
+    const QString name = saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    if (selectedFilter && !name.isEmpty() && !saveFilterChoices.isEmpty())
+        *selectedFilter = saveFilterChoices.takeFirst();
+    return name;
 }
 
 int FakePlatform::execDialog(QDialog& dialog) {

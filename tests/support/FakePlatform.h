@@ -28,6 +28,10 @@ public:
     std::function<void(const Message&)> onMessage;
     // Names returned by the file dialogs, in order; an empty string is a cancel.
     QStringList openNames, saveNames;
+    // The save dialog's filters as offered, the one it showed first, and the ones to choose
+    // in order (none: the one shown first stays).
+    QString saveFilterOffered, saveFilterShown;
+    QStringList saveFilterChoices;
     int saveDialogs = 0, openDialogs = 0;
     // Called with a dialog shown modally; its return value is the dialog's result.
     std::function<int(QDialog&)> onDialog;
@@ -43,7 +47,8 @@ public:
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                              MessageKind kind) override;
     QString openFileName(const QString&, const QString&) override;
-    QString saveFileName(const QString&, const QString&, const QString&) override;
+    QString saveFileName(const QString& filter, const QString&, const QString&,
+                         QString* selectedFilter = nullptr) override;
     int execDialog(QDialog& dialog) override;
     QString clipboardText() override { return clipboard; }
     bool clipboardHasText() override { return !clipboard.isEmpty(); }

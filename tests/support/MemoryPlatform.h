@@ -13,7 +13,9 @@ public:
         return MessageAnswer::Cancel;
     }
     QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, QString* = nullptr) override {
+        return {};
+    }
     QString clipboardText() override { return clipboard; }
     bool clipboardHasText() override { return !clipboard.isEmpty(); }
     void setClipboardText(const QString& text) override { clipboard = text; }

@@ -4,6 +4,7 @@
 
 class Drawing;
 class Platform;
+class QString;
 
 class DrawingHost {
 public:
@@ -13,4 +14,6 @@ public:
     // Opens a new, empty drawing window of width x height cells (1 to 100 each) and makes it active.
     virtual Drawing& createDrawing(int width, int height) = 0;
     virtual Platform& platform() = 0;
+    // A file was opened or saved: the recent files list takes it.
+    virtual void fileOpened(const QString& path) { (void)path; }
 };

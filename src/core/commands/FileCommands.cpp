@@ -12,6 +12,9 @@
 namespace {
 
 const QString kTextFilter = QStringLiteral("*.txt"); // one entry, shown and matched as *.txt
+// Save As offers the encoding with the file type.
+const QString kGbkFilter = QStringLiteral("GBK 文本文件 (*.txt)");
+const QString kUtf8Filter = QStringLiteral("UTF-8 文本文件 (*.txt)");
 const QString kCaption = QStringLiteral("Runeboard");
 
 } // namespace
@@ -25,21 +28,37 @@ void FileCommands::open() {
     if (!path.isEmpty()) openFile(path);
 }
 
-bool FileCommands::openFile(const QString& given) {
-    const QString path = QFileInfo(given).absoluteFilePath();
-    const TextScan scan = scanTextFile(path);
+struct FileCommands::Reading {
+    QString path;
+    OpenedText text;
+};
+
+QString FileCommands::captionFor(const QString& path, TextEncoding encoding) {
+    // The drawing file's own GBK goes without saying; UTF-8 is told, so a short text read the
+    // wrong way is noticed.
+    return isUtf8(encoding) ? QStringLiteral("%1  [UTF-8]").arg(path) : path;
+}
+
+bool FileCommands::read(const QString& path, std::optional<TextEncoding> encoding, Reading& out) {
+    out.path = path;
+    const TextScan scan = scanTextFile(path, encoding);
     if (!scan.error.isEmpty()) {
         error(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), scan.error));
         return false;
     }
-    const OpenedText text = layoutText(scan);
-    if (!text.error.isEmpty()) {
-        error(QStringLiteral("%1\n%2").arg(text.error, QDir::toNativeSeparators(path)));
+    out.text = layoutText(scan);
+    if (!out.text.error.isEmpty()) {
+        error(QStringLiteral("%1\n%2").arg(out.text.error, QDir::toNativeSeparators(path)));
         return false;
     }
-    Drawing& d = m_host.createDrawing(text.width, text.height);
-    d.FileName = path;
-    d.setCaption(path);
+    return true;
+}
+
+void FileCommands::show(Drawing& d, const Reading& reading) {
+    const OpenedText& text = reading.text;
+    d.FileName = reading.path;
+    d.Encoding = text.encoding;
+    d.setCaption(captionFor(reading.path, text.encoding));
     d.CurGrid.copyArea(text.grid, text.width, text.height);
     d.ReDraw();
     if (!text.leftOut.isEmpty()) {
@@ -47,10 +66,33 @@ bool FileCommands::openFile(const QString& given) {
         m_host.platform().messageBox(
             QStringLiteral("文件“%1”超出了画板能容纳的范围（最多 100 × 100 格），以下内容没有读入：\n\n%2\n\n"
                            "如果保存到这个文件，文件将被替换为画板中的内容，没有读入的部分会丢失。")
-                .arg(QDir::toNativeSeparators(path),
+                .arg(QDir::toNativeSeparators(reading.path),
                      QStringLiteral("· ") + text.leftOut.join(QStringLiteral("\n· "))),
             kCaption, MessageButtons::Ok, MessageKind::Warning);
     }
+    m_host.fileOpened(reading.path);
+}
+
+bool FileCommands::openFile(const QString& given, std::optional<TextEncoding> encoding) {
+    Reading reading;
+    if (!read(QFileInfo(given).absoluteFilePath(), encoding, reading)) return false;
+    Drawing& d = m_host.createDrawing(reading.text.width, reading.text.height);
+    show(d, reading);
+    return true;
+}
+
+bool FileCommands::reopenInOtherEncoding(Drawing& d) {
+    if (d.FileName.isEmpty()) return false;
+    const TextEncoding other = isUtf8(d.Encoding) ? TextEncoding::Gbk : TextEncoding::Utf8;
+    if (d.SavedCount < d.ChangeCount &&
+        m_host.platform().messageBox(QStringLiteral("重新打开文件将丢失尚未保存的修改。是否继续？"),
+                                     QStringLiteral("请确认"), MessageButtons::YesNo,
+                                     MessageKind::Question) != MessageAnswer::Yes)
+        return false;
+    Reading reading;
+    if (!read(d.FileName, other, reading)) return false; // the drawing stays as it was
+    d.reopenAs(reading.text.width, reading.text.height);
+    show(d, reading);
     return true;
 }
 
@@ -61,13 +103,20 @@ bool FileCommands::confirmOverwrite(const QString& path) {
 }
 
 bool FileCommands::chooseName(Drawing& d) {
-    const QString path = m_host.platform().saveFileName(kTextFilter, QStringLiteral("txt"), m_lastSaveName);
+    QString filter = isUtf8(d.Encoding) ? kUtf8Filter : kGbkFilter;
+    const QString path = m_host.platform().saveFileName(kGbkFilter + QStringLiteral(";;") + kUtf8Filter,
+                                                        QStringLiteral("txt"), m_lastSaveName, &filter);
     if (path.isEmpty()) return false;
     m_lastSaveName = path;
     if (!confirmOverwrite(path)) return false;
     // Another file holds nothing that the drawing left out.
     if (path != d.FileName) d.PartialFile = 0;
-    d.setCaption(path);
+    if (filter == kUtf8Filter) {
+        if (!isUtf8(d.Encoding)) d.Encoding = TextEncoding::Utf8; // a byte-order mark read stays
+    } else {
+        d.Encoding = TextEncoding::Gbk;
+    }
+    d.setCaption(captionFor(path, d.Encoding));
     d.FileName = path;
     return true;
 }
@@ -99,7 +148,15 @@ void FileCommands::saveAs(Drawing& d) {
 
 bool FileCommands::write(Drawing& d) {
     // What the canvas shows is what the file receives.
-    const QByteArray bytes = drawingFileBytes(d.ShownGrid, d.GridWidth, d.GridHeight);
+    bool clean = true;
+    const QByteArray bytes =
+        inEncoding(drawingFileBytes(d.ShownGrid, d.GridWidth, d.GridHeight), d.Encoding, &clean);
+    if (!clean &&
+        m_host.platform().messageBox(
+            QStringLiteral("有些格子里只有半个汉字（不完整的 GBK 字符），UTF-8 无法表示，"
+                           "保存后它们会变成“?”。\n\n是否仍然保存？"),
+            QStringLiteral("请确认"), MessageButtons::YesNo, MessageKind::Question) != MessageAnswer::Yes)
+        return false;
     const QString problem = writeFileAtomically(d.FileName, bytes);
     if (!problem.isEmpty()) {
         error(QStringLiteral("无法保存文件“%1”：%2\n文档没有保存，原来的文件保持不变。")
@@ -108,5 +165,6 @@ bool FileCommands::write(Drawing& d) {
     }
     d.SavedCount = d.ChangeCount;
     d.PartialFile = 0; // the file now holds exactly the drawing
+    m_host.fileOpened(d.FileName);
     return true;
 }

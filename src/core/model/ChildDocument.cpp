@@ -38,6 +38,16 @@ void ChildDocument::resetForShow() {
     SavedCount = 0;
 }
 
+void ChildDocument::resetTo(int width, int height) {
+    resetForShow();
+    GridWidth = std::clamp(width, 1, kGridMax);
+    GridHeight = std::clamp(height, 1, kGridMax);
+    CurGrid.fill(CharCell::blank());
+    ShownGrid.fill(CharCell::blank());
+    UndoGrid.fill(CharCell::zero());
+    PartialFile = 0;
+}
+
 void ChildDocument::takeUndoSnapshot(const QString& name) {
     UndoState = 1;
     UndoName = name;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CharGrid.h"
+#include "core/text/TextEncoding.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,6 +37,9 @@ public:
     void setBrushText(const QString& text);
     // The state the show event resets.
     void resetForShow();
+    // A fresh drawing of width x height blank cells in place of this one: the show event's
+    // state, nothing to undo, not modified. The file name and encoding stay.
+    void resetTo(int width, int height);
     // The first step of every undoable operation: remember the drawing as it is now.
     void takeUndoSnapshot(const QString& name);
     // Exchanges the current and undo grids over the area in use, through the scratch grid.
@@ -74,4 +78,7 @@ public:
     int Banding = 0; // 1 while the select tool's rubber band is on the canvas
     // 1 = opened from a file the drawing could not hold whole: saving over that file asks first.
     int PartialFile = 0;
+    // What the file is read and written in: the drawing file's GBK unless it was opened from
+    // or saved as UTF-8.
+    TextEncoding Encoding = TextEncoding::Gbk;
 };

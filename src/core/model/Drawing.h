@@ -19,4 +19,6 @@ public:
     // the selection's blue frame, and the rubber band, which a second drawing erases.
     virtual void drawFrame(QPoint a, QPoint b) = 0;
     virtual void xorBand(QPoint a, QPoint b) = 0;
+    // The window shows a fresh drawing of width x height blank cells (resetTo) on a canvas of that size.
+    virtual void reopenAs(int width, int height) = 0;
 };

@@ -15,6 +15,15 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok = nullptr);
 // given, is false if that happened.
 QByteArray unicodeToGbk(QStringView text, bool* ok = nullptr);
 
+// As unicodeToGbk, but a character GBK cannot hold becomes one '?' for each column it
+// takes on screen: two for a wide one (an emoji, Hangul, a rare ideograph), so text read
+// into cells keeps its columns.
+QByteArray unicodeToGbkColumns(QStringView text, bool* ok = nullptr);
+
+// The columns a character takes in a monospaced text: 2 for East Asian wide and
+// full-width characters and emoji, 1 for the rest.
+int columnsOf(char32_t c);
+
 // The first characters of text that fit in maxBytes GBK bytes; a character is never split.
 QString gbkPrefix(const QString& text, int maxBytes);
 

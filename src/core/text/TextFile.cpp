@@ -1,15 +1,19 @@
 // Text file reading, layout and writing.
 #include "TextFile.h"
 
+#include "GbkText.h"
 #include "TextLines.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 
-TextScan scanText(QIODevice& device) {
+TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding) {
     TextScan scan;
     LineSplitter splitter(
         [&](QByteArray&& head, qint64 length) {
@@ -23,18 +27,61 @@ TextScan scanText(QIODevice& device) {
         },
         TextScan::kKeepBytes);
     QByteArray chunk(1 << 20, Qt::Uninitialized);
-    for (;;) {
+    // Each piece decoded on its own; the file's byte-order mark is taken off below, and any later
+    // U+FEFF is a character of the text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    // Until the first byte beyond ASCII the two encodings read the same: the choice waits for it.
+    std::optional<TextEncoding> chosen = encoding;
+    QByteArray carry; // the start of a UTF-8 character that the piece's end cut off
+    auto feed = [&](QByteArrayView bytes) {
+        if (!chosen || !isUtf8(*chosen)) return splitter.feed(bytes);
+        // UTF-8 becomes GBK before the line rules see it.
+        const QString text = utf8.decode(bytes);
+        return splitter.feed(unicodeToGbkColumns(text));
+    };
+    for (bool first = true;; first = false) {
         const qint64 n = device.read(chunk.data(), chunk.size());
         if (n < 0) {
             scan.error = device.errorString();
             return scan;
         }
+        QByteArrayView piece(chunk.constData(), n);
+        if (first && piece.startsWith("\xEF\xBB\xBF") && (!chosen || isUtf8(*chosen))) {
+            chosen = TextEncoding::Utf8WithBom;
+            piece = piece.sliced(3);
+        }
         if (n == 0) break;
-        if (!splitter.feed(QByteArrayView(chunk.constData(), n))) {
+        const auto beyondAscii = [](QByteArrayView b) {
+            return std::any_of(b.cbegin(), b.cend(), [](char c) { return uchar(c) >= 0x80; });
+        };
+        if (carry.isEmpty() && ((chosen && !isUtf8(*chosen)) || (!chosen && !beyondAscii(piece)))) {
+            // GBK, or ASCII so far: the bytes go to the line rules as they are.
+            if (!feed(piece)) {
+                scan.endedAtZero = true;
+                break;
+            }
+            continue;
+        }
+        QByteArray bytes = carry + piece.toByteArray();
+        carry.clear();
+        if (!chosen || isUtf8(*chosen)) {
+            const qsizetype cut = incompleteUtf8Tail(bytes);
+            carry = bytes.right(cut);
+            bytes.chop(cut);
+        }
+        if (!chosen && beyondAscii(bytes)) chosen = detectEncoding(bytes, true);
+        if (!feed(bytes)) {
             scan.endedAtZero = true;
             break;
         }
     }
+    // What the end of the file cut off: a UTF-8 character shown as '?', or bytes that were never UTF-8.
+    if (!scan.endedAtZero && !carry.isEmpty()) {
+        if (!chosen) chosen = detectEncoding(carry, true);
+        if (!feed(carry)) scan.endedAtZero = true;
+    }
+    scan.encoding = chosen.value_or(TextEncoding::Gbk);
     splitter.finish();
     return scan;
 }
@@ -55,7 +102,7 @@ const QString kNotAFile = QStringLiteral("这不是一个普通文件");
 
 } // namespace
 
-TextScan scanTextFile(const QString& path) {
+TextScan scanTextFile(const QString& path, std::optional<TextEncoding> encoding) {
     // A pipe or a terminal would wait for input that may never come; a folder holds no text.
     if (const Kind k = kindOf(path); k != Kind::Regular && k != Kind::Missing) {
         TextScan scan;
@@ -68,18 +115,31 @@ TextScan scanTextFile(const QString& path) {
         scan.error = file.errorString();
         return scan;
     }
-    return scanText(file);
+    return scanText(file, encoding);
 }
 
-TextScan scanTextBytes(QByteArrayView bytes) {
+TextScan scanTextBytes(QByteArrayView bytes, std::optional<TextEncoding> encoding) {
     QByteArray copy = bytes.toByteArray();
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return scanText(buffer);
+    return scanText(buffer, encoding);
+}
+
+QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean) {
+    if (clean) *clean = true;
+    if (!isUtf8(encoding)) return gbk;
+    bool ok = true;
+    QString text = gbkToUnicode(gbk, &ok);
+    if (clean) *clean = ok;
+    // GBK holds no U+FFFD of its own: each one stands for a byte that was no character.
+    if (!ok) text.replace(QChar(0xFFFD), QLatin1Char('?'));
+    QByteArray out = encoding == TextEncoding::Utf8WithBom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    return out + text.toUtf8();
 }
 
 OpenedText layoutText(const TextScan& scan) {
     OpenedText out;
+    out.encoding = scan.encoding;
     if (scan.lineCount == 0) {
         out.error = QStringLiteral("文件为空，无法打开");
         return out;

@@ -2,12 +2,15 @@
 // flowed) and writing cells as file bytes.
 #pragma once
 
+#include "TextEncoding.h"
 #include "core/model/CharGrid.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QIODevice;
 
@@ -21,22 +24,27 @@ struct TextScan {
     bool rectangular = true;  // every line as long as the first
     bool endedAtZero = false; // a zero byte ended the text; whatever followed it was not read
     QString error;            // set when reading failed
+    TextEncoding encoding = TextEncoding::Gbk; // what the bytes were read as; the lines are GBK
 
     static constexpr int kMaxLines = kGridMax;
     // A flowed line fills at most 100 rows of 100 cells of 2 bytes; one more byte decides the last cell.
     static constexpr qsizetype kKeepBytes = 2 * kGridMax * kGridMax + 2;
 };
 
-// Reads a whole device as a stream, keeping memory bounded whatever its size.
-TextScan scanText(QIODevice& device);
-TextScan scanTextFile(const QString& path);
-TextScan scanTextBytes(QByteArrayView bytes);
+// Reads a whole device as a stream, keeping memory bounded whatever its size. Unless an
+// encoding is given, it is found from the first piece of the file (a megabyte) that holds a
+// byte beyond ASCII; UTF-8 is converted to GBK as it is read, so the lines, their lengths
+// and the layout are those of the GBK text.
+TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding = std::nullopt);
+TextScan scanTextFile(const QString& path, std::optional<TextEncoding> encoding = std::nullopt);
+TextScan scanTextBytes(QByteArrayView bytes, std::optional<TextEncoding> encoding = std::nullopt);
 
 struct OpenedText {
     int width = 0, height = 0;
     CharGrid grid{CharCell::blank()};
     QString error;       // why the text cannot become a drawing
     QStringList leftOut; // what of the text the drawing could not hold, one line each
+    TextEncoding encoding = TextEncoding::Gbk;
 };
 
 // Lays a text out as a drawing: rectangular when all lines are equally long,
@@ -47,6 +55,10 @@ OpenedText layoutText(const TextScan& scan);
 // two bytes per cell (a 0 byte written as a space), space pairs as ideographic
 // spaces, CR LF after every line.
 QByteArray drawingFileBytes(const CharGrid& grid, int width, int height);
+
+// A drawing file's GBK bytes in the given encoding. Bytes that are no GBK character (half a
+// character left in a cell) become '?' in UTF-8; *clean, when given, tells whether there were none.
+QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean = nullptr);
 
 // Writes bytes to a temporary file beside path and renames it into place, so a
 // failed write leaves the old file as it was. Returns an error text, or "".

@@ -5,6 +5,7 @@
 #include "Icons.h"
 #include "Links.h"
 #include "NewCommand.h"
+#include "RecentFilesMenu.h"
 #include "core/commands/EditCommands.h"
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
@@ -56,7 +57,7 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint, 
 } // namespace
 
 TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_printing(platform) {
+    : QMainWindow(parent), m_platform(platform), m_recent(platform), m_printing(platform) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Runeboard"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/runeboard.svg")));
@@ -95,6 +96,11 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     m_statusPanel = new QLabel;
     m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusBar1->addWidget(m_statusPanel, 1);
+    // Which encoding the active drawing's file is read and written in.
+    m_encodingLabel = new QLabel;
+    m_encodingLabel->setObjectName(QStringLiteral("EncodingLabel"));
+    m_encodingLabel->setToolTip(QStringLiteral("当前画板文件的编码"));
+    StatusBar1->addPermanentWidget(m_encodingLabel);
     setStatusBar(StatusBar1);
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TMainForm::updateWindowActions);
@@ -174,11 +180,29 @@ void TMainForm::buildMenus() {
     addItem(N1, "N3", QStringLiteral("新建(&N)"), std::move(newCommand), QKeySequence(Qt::CTRL | Qt::Key_N));
     addItem(N1, "O1", QStringLiteral("打开(&O)"), always([this] { m_files.open(); }),
             QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recentMenu = new RecentFilesMenu(
+        m_recent, [this](const QString& path) { m_files.openFile(path); }, N1);
+    N1->addMenu(m_recentMenu);
     addItem(N1, "N17", QStringLiteral("导入图片(&D)"), always([this] { importPicture(); }));
     addSeparator(N1, "N6");
     addItem(N1, "S1", QStringLiteral("保存(&S)"), onDrawing([this](Drawing& d) { m_files.save(d); }),
             QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(N1, "N4", QStringLiteral("另存为(&A)"), onDrawing([this](Drawing& d) { m_files.saveAs(d); }));
+    addItem(N1, "N4", QStringLiteral("另存为(&A)"), onDrawing([this](Drawing& d) {
+                m_files.saveAs(d);
+                updateEncodingLabel();
+            }));
+    addItem(N1, "ReopenEncoding1", QStringLiteral("以 UTF-8 重新打开(&R)"),
+            std::make_unique<DrawingCommand>(
+                *this,
+                [this](Drawing& d) {
+                    m_files.reopenInOtherEncoding(d);
+                    updateEncodingLabel();
+                },
+                [](const Drawing& d) { return !d.FileName.isEmpty(); },
+                [](const Drawing* d) {
+                    return QStringLiteral("以 %1 重新打开(&R)")
+                        .arg(d && isUtf8(d->Encoding) ? QStringLiteral("GBK") : QStringLiteral("UTF-8"));
+                }));
     addSeparator(N1, "N5");
     addItem(N1, "E2", QStringLiteral("打印设置(&E)"), always([this] { m_printing.setup(); }));
     addItem(N1, "P2", QStringLiteral("打印(&P)"), onDrawing([this](Drawing& d) { m_printing.print(d); }),
@@ -473,6 +497,21 @@ void TMainForm::toggleBar(QAction* item, QWidget* bar) {
 void TMainForm::updateWindowActions() {
     // Which drawing is active, or whether there is one, decides the enabling of most commands.
     m_commands->refresh();
+    updateEncodingLabel();
+}
+
+void TMainForm::updateEncodingLabel() {
+    m_encodingLabel->setText(encodingText());
+}
+
+QString TMainForm::encodingText() const {
+    const TChildForm* child = activeChild();
+    return child ? encodingName(child->Encoding) : QString();
+}
+
+void TMainForm::fileOpened(const QString& path) {
+    m_recent.add(path);
+    updateEncodingLabel();
 }
 
 void TMainForm::listDrawings(QMenu* menu) {

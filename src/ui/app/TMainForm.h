@@ -5,6 +5,7 @@
 
 #include "core/commands/DrawingHost.h"
 #include "core/commands/FileCommands.h"
+#include "core/commands/RecentFiles.h"
 #include "core/tools/ToolTable.h"
 #include "ui/app/Printing.h"
 #include "ui/document/ChildHost.h"
@@ -25,6 +26,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class RecentFilesMenu;
 class TAboutForm;
 class THBXZForm;
 class THelpForm;
@@ -58,6 +60,7 @@ public:
     bool saveDrawing(TChildForm& child) override;
     Drawing* activeDrawing() const override;
     Drawing& createDrawing(int width, int height) override;
+    void fileOpened(const QString& path) override;
 
     int CurrentTool = 0;
     int NewDocWidth = 50;
@@ -70,6 +73,8 @@ public:
     TChildForm* createChild();
 
     QString statusText() const;
+    // The active drawing's encoding as the status bar shows it; empty without a drawing.
+    QString encodingText() const;
     void setStatusText(const QString& text) override;
     QString brushCaption() const;
     void setBrushCaption(const QString& text) override;
@@ -116,6 +121,7 @@ private:
     void buildToolBar();
     void buildPalette();
     void updateWindowActions();
+    void updateEncodingLabel();
     void tileWindows(Qt::Orientation orientation);
     void arrangeIcons();
     void minimizeAll();
@@ -137,6 +143,8 @@ private:
 
     UiPlatform& m_platform;
     FileCommands m_files{*this};
+    RecentFiles m_recent;
+    RecentFilesMenu* m_recentMenu = nullptr;
     Printing m_printing;
     CommandBinder* m_commands = nullptr;
     NewCommand* m_new = nullptr;
@@ -149,6 +157,7 @@ private:
     QWidget* CoolBar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QLabel* m_encodingLabel = nullptr;
     QButtonGroup* m_palette = nullptr;
     QToolButton* SpeedButton17 = nullptr;
     QObject* ActionList1 = nullptr; // the frame's standard window actions

@@ -131,6 +131,21 @@ void TChildForm::ReDrawAll() {
     Image1->update();
 }
 
+void TChildForm::reopenAs(int width, int height) {
+    Edit1->hide();
+    Timer1->stop();
+    resetTo(width, height);
+    m_canvas.reset(GridWidth, GridHeight);
+    Image1->syncSize();
+    // The window fits the new size as it fitted the old, within the frame.
+    if (!isMaximized() && !isMinimized())
+        if (const QMdiArea* area = mdiArea()) {
+            const QSize room = area->viewport()->size() - QSize(x(), y());
+            resize(preferredSize().expandedTo(QSize(240, 120)).boundedTo(room.expandedTo(QSize(240, 120))));
+        }
+    Image1->update();
+}
+
 void TChildForm::drawFrame(QPoint a, QPoint b) {
     Image1->update(m_canvas.drawFrame(a, b));
 }

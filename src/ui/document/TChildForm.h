@@ -30,6 +30,7 @@ public:
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void drawFrame(QPoint a, QPoint b) override;
     void xorBand(QPoint a, QPoint b) override;
+    void reopenAs(int width, int height) override;
 
     Canvas& canvas() { return m_canvas; }
     ToolController& tools() { return m_tools; }

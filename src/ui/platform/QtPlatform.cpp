@@ -87,14 +87,16 @@ QString QtPlatform::openFileName(const QString& filter, const QString& initialNa
 }
 
 QString QtPlatform::saveFileName(const QString& filter, const QString& defaultSuffix,
-                                 const QString& initialName) {
+                                 const QString& initialName, QString* selectedFilter) {
     QFileDialog dialog(owner(), QStringLiteral("保存"), QString(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the program asks its own question
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (selectedFilter && !selectedFilter->isEmpty()) dialog.selectNameFilter(*selectedFilter);
     if (!initialName.isEmpty()) dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

@@ -8,8 +8,8 @@ public:
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                              MessageKind kind) override;
     QString openFileName(const QString& filter, const QString& initialName) override;
-    QString saveFileName(const QString& filter, const QString& defaultSuffix,
-                         const QString& initialName) override;
+    QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& initialName,
+                         QString* selectedFilter = nullptr) override;
     QString pictureFileName(const QString& filter) override;
     QString clipboardText() override;
     QImage clipboardImage() override;
