@@ -4,13 +4,24 @@
 #include "GridText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
+#include "ui/dialogs/TExportForm.h"
+#include "ui/dialogs/TPictureForm.h"
+#include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +53,9 @@ private Q_SLOTS:
     void reopeningInTheOtherEncoding();
     void saveAsOffersTheEncoding();
     void recentFiles();
+    void exportShowsTheCanvasWithoutGridLines();
+    void exportFailuresAreTold();
+    void droppedFiles();
 
 private:
     QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
@@ -143,6 +157,15 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     openFileMenu();
     QCOMPARE(reopen->text(), QStringLiteral("以 UTF-8 重新打开(&R)"));
 
+    // GBK read as UTF-8 may leave too little to draw: it is read as GBK then.
+    writeFile(path("one.txt"), "\xDB\x9A\r\n");
+    m_main->openFiles({path("one.txt")});
+    QVERIFY(m_platform.messages.isEmpty());
+    QCOMPARE(encodingShown(), QStringLiteral("GBK"));
+    QCOMPARE(active()->CurGrid.at(0, 0), CharCell::of(0xDB, 0x9A));
+    active()->close();
+    m_main->mdiArea()->setActiveSubWindow(c);
+
     // Unsaved changes are not thrown away without asking.
     edit(c, QStringLiteral("xy"));
     m_platform.answers << MessageAnswer::No;
@@ -195,8 +218,9 @@ void TestDesktop::recentFiles() {
     m_platform.saveNames << path("new.txt");
     action("N4")->trigger(); // b.txt's drawing saved under a new name
     m_main->openFiles({path("a.txt")});
-    QCOMPARE(items(), (QStringList{QStringLiteral("&1 ") + path("a.txt"), QStringLiteral("&2 ") + path("new.txt"),
-                                   QStringLiteral("&3 ") + path("b.txt"), QStringLiteral("清除列表(&C)")}));
+    QCOMPARE(items(),
+             (QStringList{QStringLiteral("&1 ") + path("a.txt"), QStringLiteral("&2 ") + path("new.txt"),
+                          QStringLiteral("&3 ") + path("b.txt"), QStringLiteral("清除列表(&C)")}));
     // Kept between runs; a file gone since shows greyed, with its path as the hint.
     QVERIFY(QFile::remove(path("b.txt")));
     for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
@@ -223,6 +247,163 @@ void TestDesktop::recentFiles() {
     action("RecentFilesClear")->trigger();
     QCOMPARE(items(), QStringList{QStringLiteral("(off) （无）")});
     QCOMPARE(m_platform.settings.value(QStringLiteral("recent/files")).toStringList(), QStringList());
+}
+
+namespace {
+
+// The picture as rows of '#' for black and '.' for white, over the given area.
+QStringList pixels(const QImage& image, const QRect& area) {
+    QStringList rows;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QString row;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            row += p == qRgb(0, 0, 0) ? u'#' : p == qRgb(255, 255, 255) ? u'.' : u'?';
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace
+
+void TestDesktop::exportShowsTheCanvasWithoutGridLines() {
+    TChildForm* c = active();
+    edit(c, QStringLiteral("画ab\n  中文"));
+    c->FileName = path("art.txt");
+    // The dialog: 2 x, white on black.
+    QString sizeShown;
+    m_platform.onDialog = [&](QDialog& dialog) {
+        auto& form = static_cast<TExportForm&>(dialog);
+        form.RadioButton2->setChecked(true);
+        form.CheckBox1->setChecked(true);
+        sizeShown = form.Label1->text();
+        return int(QDialog::Accepted);
+    };
+    m_platform.saveNames << path("art.png") << path("art1.png");
+    action("ExportPicture1")->trigger();
+    QCOMPARE(sizeShown, QStringLiteral("图片大小：1800 × 1800 像素"));
+    QCOMPARE(m_platform.saveFilterOffered, QStringLiteral("PNG 图片 (*.png)"));
+    QImage twice(path("art.png"));
+    QVERIFY(!twice.isNull());
+    QCOMPARE(twice.size(), QSize(1800, 1800));
+
+    // Pixel for pixel what the canvas shows, grid lines turned to paper, colours swapped, doubled.
+    const QImage shown = c->findChild<CanvasWidget*>(QStringLiteral("Image1"))->grab().toImage();
+    QCOMPARE(shown.size(), QSize(900, 900));
+    int ink = 0;
+    for (int y = 0; y < 3 * 18; ++y)
+        for (int x = 0; x < 4 * 18; ++x) {
+            const QRgb canvas = shown.pixel(x, y);
+            const QRgb expected = canvas == qRgb(0, 0, 0) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            ink += canvas == qRgb(0, 0, 0);
+            for (int k = 0; k < 4; ++k)
+                if (twice.pixel(2 * x + k % 2, 2 * y + k / 2) != expected)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+        }
+    QVERIFY(ink > 100); // the text was there to compare
+    // No grid line: the corner where four cells meet is paper.
+    QCOMPARE(pixels(twice, QRect(2 * 18 - 2, 2 * 18 - 2, 4, 4)), QStringList(4, QStringLiteral("####")));
+
+    // The choices stay; back to 1 x, black on white: the top-left of 画 as on the canvas.
+    bool keptChoices = false;
+    m_platform.onDialog = [&](QDialog& dialog) {
+        auto& form = static_cast<TExportForm&>(dialog);
+        keptChoices = form.RadioButton2->isChecked() && form.CheckBox1->isChecked();
+        form.RadioButton1->setChecked(true);
+        form.CheckBox1->setChecked(false);
+        return int(QDialog::Accepted);
+    };
+    action("ExportPicture1")->trigger();
+    QVERIFY(keptChoices);
+    const QImage once(path("art1.png"));
+    QCOMPARE(once.size(), QSize(900, 900));
+    QCOMPARE(pixels(once, QRect(0, 0, 36, 18)),
+             pixels(shown, QRect(0, 0, 36, 18)).replaceInStrings(QStringLiteral("?"), QStringLiteral(".")));
+    QCOMPARE(pixels(once, QRect(0, 0, 18, 1)), QStringList{QStringLiteral("..................")});
+}
+
+void TestDesktop::exportFailuresAreTold() {
+    m_platform.onDialog = [](QDialog&) { return int(QDialog::Accepted); };
+    // Cancelled dialog: nothing asked, nothing written.
+    action("ExportPicture1")->trigger();
+    QCOMPARE(m_platform.saveDialogs, 1);
+    // A folder that cannot be written: the message, and the earlier file intact.
+    m_platform.saveNames << QStringLiteral("/proc/art.png");
+    action("ExportPicture1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.startsWith(QStringLiteral("无法导出图片“/proc/art.png”")));
+    writeFile(path("old.png"), "old");
+    m_platform.saveNames << path("old.png");
+    m_platform.answers << MessageAnswer::No;
+    action("ExportPicture1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 2);
+    QCOMPARE(m_platform.messages[1].text, QStringLiteral("此文件已经存在，是否覆盖?"));
+    QCOMPARE(readFile(path("old.png")), QByteArray("old"));
+}
+
+void TestDesktop::droppedFiles() {
+    // Dropped where the user drops them: on a drawing's canvas, passed up to the frame.
+    QWidget* canvas = active()->findChild<CanvasWidget*>(QStringLiteral("Image1"));
+    auto drop = [&](QMimeData* mime) {
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &dropped);
+        const bool accepted = dropped.isAccepted();
+        QCoreApplication::processEvents();
+        delete mime;
+        return accepted;
+    };
+    auto files = [](const QStringList& paths) {
+        auto* mime = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        mime->setUrls(urls);
+        return mime;
+    };
+    writeFile(path("one.txt"), "abcd\r\n");
+    writeFile(path("two.TXT"), "efgh\r\n");
+    const int windows = m_main->children().size();
+    QVERIFY(drop(files({path("one.txt"), path("two.TXT")})));
+    QCOMPARE(m_main->children().size(), windows + 2);
+    QCOMPARE(active()->FileName, path("two.TXT"));
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // A picture: the import dialog opens with it loaded.
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(path("p.png")));
+    QString loaded;
+    m_platform.onDialog = [&](QDialog& dialog) {
+        if (auto* form = qobject_cast<TPictureForm*>(&dialog)) loaded = form->Edit1->text();
+        return int(QDialog::Rejected);
+    };
+    drop(files({path("p.png")}));
+    QCOMPARE(loaded, QDir::toNativeSeparators(path("p.png")));
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // Anything else: refused, with a message naming it; the text file beside it still opens.
+    loaded.clear();
+    writeFile(path("notes.doc"), "x");
+    writeFile(path("broken.jpg"), "not a picture");
+    drop(files({path("notes.doc"), path("three.txt")}));
+    QCOMPARE(m_platform.messages.size(), 2); // three.txt does not exist; notes.doc cannot be used
+    QVERIFY(m_platform.messages[1].text.contains(path("notes.doc")));
+    QVERIFY(m_platform.messages[1].text.contains(QStringLiteral("只能放入文本文件")));
+    m_platform.messages.clear();
+    drop(files({path("broken.jpg")}));
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.startsWith(QStringLiteral("无法导入图片")));
+    QVERIFY(loaded.isEmpty()); // no dialog for a picture that cannot be read
+    m_platform.messages.clear();
+    auto* text = new QMimeData;
+    text->setText(QStringLiteral("画画"));
+    drop(text);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("只能放入")));
+    QCOMPARE(m_main->children().size(), windows + 2);
 }
 
 QTEST_MAIN(TestDesktop)

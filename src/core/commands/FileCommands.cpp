@@ -47,6 +47,12 @@ bool FileCommands::read(const QString& path, std::optional<TextEncoding> encodin
         return false;
     }
     out.text = layoutText(scan);
+    // GBK that happens to be valid UTF-8 may read as too little to draw: then it is taken as GBK.
+    if (!out.text.error.isEmpty() && !encoding && scan.encoding == TextEncoding::Utf8) {
+        const TextScan gbk = scanTextFile(path, TextEncoding::Gbk);
+        if (gbk.error.isEmpty())
+            if (OpenedText text = layoutText(gbk); text.error.isEmpty()) out.text = std::move(text);
+    }
     if (!out.text.error.isEmpty()) {
         error(QStringLiteral("%1\n%2").arg(out.text.error, QDir::toNativeSeparators(path)));
         return false;

@@ -4,6 +4,7 @@
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
 #include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/TExportForm.h"
 #include "ui/dialogs/THBXZForm.h"
 #include "ui/dialogs/TKGZForm.h"
 #include "ui/dialogs/TNewForm.h"
@@ -51,5 +52,6 @@ std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     main->setPictureForm(picture);
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
+    main->setExportForm(new TExportForm(main.get()));
     return main;
 }

@@ -2,6 +2,7 @@
 #include "TMainForm.h"
 
 #include "CommandBinder.h"
+#include "ExportPicture.h"
 #include "Icons.h"
 #include "Links.h"
 #include "NewCommand.h"
@@ -10,6 +11,7 @@
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
 #include "ui/dialogs/TAboutForm.h"
+#include "ui/dialogs/TExportForm.h"
 #include "ui/dialogs/THBXZForm.h"
 #include "ui/dialogs/THelpForm.h"
 #include "ui/dialogs/TNewForm.h"
@@ -22,6 +24,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +34,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -61,6 +67,7 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Runeboard"));
     setWindowIcon(svgIcon(QStringLiteral(":/icons/runeboard.svg")));
+    setAcceptDrops(true);
     resize(624, 450);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -203,6 +210,10 @@ void TMainForm::buildMenus() {
                     return QStringLiteral("以 %1 重新打开(&R)")
                         .arg(d && isUtf8(d->Encoding) ? QStringLiteral("GBK") : QStringLiteral("UTF-8"));
                 }));
+    addItem(N1, "ExportPicture1", QStringLiteral("导出图片…"),
+            std::make_unique<DrawingCommand>(
+                *this, [this](Drawing& d) { m_export->run(d); },
+                [this](const Drawing&) { return m_export != nullptr; }));
     addSeparator(N1, "N5");
     addItem(N1, "E2", QStringLiteral("打印设置(&E)"), always([this] { m_printing.setup(); }));
     addItem(N1, "P2", QStringLiteral("打印(&P)"), onDrawing([this](Drawing& d) { m_printing.print(d); }),
@@ -639,6 +650,72 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TMainForm::setExportForm(TExportForm* form) {
+    m_export = std::make_unique<ExportPicture>(m_platform, *form);
+    m_commands->refresh();
+}
+
+namespace {
+
+// What can be dropped on the frame besides text files: the pictures the import dialog reads.
+bool isPictureFile(const QString& path) {
+    static const QStringList kSuffixes{QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),
+                                       QStringLiteral("jfif"), QStringLiteral("bmp"),  QStringLiteral("dib"),
+                                       QStringLiteral("ico"),  QStringLiteral("png"),  QStringLiteral("gif"),
+                                       QStringLiteral("svg"),  QStringLiteral("svgz")};
+    return kSuffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
+bool isTextFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything is taken in; what cannot be used is told on the drop.
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void TMainForm::dragMoveEvent(QDragMoveEvent* event) {
+    event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    const QString kinds = QStringLiteral("只能放入文本文件（.txt）或图片（JPEG、BMP、ICO、PNG、GIF、SVG）。");
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty()) {
+        m_platform.messageBox(QStringLiteral("这里%1").arg(kinds), QStringLiteral("Runeboard"),
+                              MessageButtons::Ok, MessageKind::Warning);
+        return;
+    }
+    QStringList texts, pictures, refused;
+    for (const QUrl& url : urls) {
+        const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (isTextFile(path))
+            texts << path;
+        else if (isPictureFile(path) && pictures.isEmpty())
+            pictures << path;
+        else if (isPictureFile(path))
+            refused << QStringLiteral("%1（一次只导入一张图片）").arg(QDir::toNativeSeparators(path));
+        else
+            refused << (path.isEmpty() ? url.toDisplayString() : QDir::toNativeSeparators(path));
+    }
+    // The user may be dragging from another program: answer after the drop has finished.
+    QMetaObject::invokeMethod(
+        this,
+        [this, texts, pictures, refused, kinds] {
+            openFiles(texts);
+            if (!refused.isEmpty())
+                m_platform.messageBox(QStringLiteral("无法打开拖入的文件：\n\n· %1\n\n%2")
+                                          .arg(refused.join(QStringLiteral("\n· ")), kinds),
+                                      QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+            if (!pictures.isEmpty()) importPictureFile(pictures.first());
+        },
+        Qt::QueuedConnection);
+}
+
 void TMainForm::setNewForm(TNewForm* form) {
     m_new->setForm(form);
     m_commands->refresh();
@@ -670,6 +747,10 @@ void TMainForm::importPicture() {
     form.TargetDrawing = target;
     form.TargetWindow = target;
     m_platform.execDialog(form);
+}
+
+void TMainForm::importPictureFile(const QString& path) {
+    if (m_pictureForm && m_pictureForm->loadFile(path)) importPicture();
 }
 
 void TMainForm::N17Click() {

@@ -34,6 +34,8 @@ class TPictureForm;
 class TTextForm;
 class TChildForm;
 class TNewForm;
+class TExportForm;
+class ExportPicture;
 class UiPlatform;
 
 class TMainForm : public QMainWindow, public ChildHost, public DrawingHost {
@@ -48,6 +50,7 @@ public:
     void setTextForm(TTextForm* form);
     void openTextBanner(TChildForm& child, QPoint cell) override;
     void setNewForm(TNewForm* form);
+    void setExportForm(TExportForm* form);
 
     // Opens files as if each was chosen in the Open dialog.
     void openFiles(const QStringList& paths);
@@ -112,6 +115,10 @@ protected:
     // Asks about every modified drawing first; any Cancel keeps the program open.
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Text files dropped on the frame open as Open opens them; a picture opens the import dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -130,6 +137,8 @@ private:
     void listDrawings(QMenu* menu);
     void showHelp();
     void importPicture();
+    // The import dialog with the picture file already loaded; nothing when it cannot be loaded.
+    void importPictureFile(const QString& path);
     // Opens an address with the system's program, or says where to go when it cannot.
     void openLink(const QString& address, const QString& failure);
     // Window placement and the View choices, kept between runs.
@@ -145,6 +154,7 @@ private:
     FileCommands m_files{*this};
     RecentFiles m_recent;
     RecentFilesMenu* m_recentMenu = nullptr;
+    std::unique_ptr<ExportPicture> m_export;
     Printing m_printing;
     CommandBinder* m_commands = nullptr;
     NewCommand* m_new = nullptr;

@@ -233,7 +233,10 @@ void TPictureForm::proposeSize() {
 
 void TPictureForm::Button4Click() {
     const QString path = m_platform.pictureFileName(kPictureFilter);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) loadFile(path);
+}
+
+bool TPictureForm::loadFile(const QString& path) {
     QString error;
     const convert::Picture picture = convert::Picture::load(path, &error);
     if (picture.isNull()) {
@@ -241,10 +244,11 @@ void TPictureForm::Button4Click() {
         m_platform.messageBox(
             QStringLiteral("无法导入图片“%1”：\n%2").arg(QDir::toNativeSeparators(path), error), kCaption,
             MessageButtons::Ok, MessageKind::Error);
-        return;
+        return false;
     }
     setPicture(picture);
     Edit1->setText(QDir::toNativeSeparators(path));
+    return true;
 }
 
 void TPictureForm::Button6Click() {

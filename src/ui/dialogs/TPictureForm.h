@@ -31,6 +31,8 @@ public:
     TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* parent = nullptr);
 
     void setSettingsForms(TKGZForm* threshold, TPictureSetForm* fill);
+    // Loads a picture file as 打开 does; on failure says why and keeps the picture shown.
+    bool loadFile(const QString& path);
     // Where the frame's status bar text goes.
     void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
 

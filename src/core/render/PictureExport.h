@@ -1,0 +1,18 @@
+// A drawing as a picture file, for places where a monospaced font cannot be relied
+// on: the cells as the canvas paints them, without its grid lines.
+#pragma once
+
+#include "core/model/CharGrid.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QImage>
+
+// The width x height cells of the grid drawn in `font`, 18 x 18 pixels a cell as on the
+// canvas, each pixel made `scale` x `scale`: black text on white, or white on black when
+// `inverted`. Two colours, one byte a pixel.
+QImage exportedPicture(const CharGrid& grid, int width, int height, const QFont& font, int scale,
+                       bool inverted);
+
+// The picture as the bytes of a PNG file.
+QByteArray pngBytes(const QImage& picture);
