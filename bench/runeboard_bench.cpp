@@ -5,6 +5,7 @@
 #include "core/convert/Picture.h"
 #include "core/model/Drawing.h"
 #include "core/render/Canvas.h"
+#include "core/text/GbkText.h"
 #include "core/text/TextFile.h"
 #include "core/tools/ToolController.h"
 
@@ -100,36 +101,41 @@ void benchFiles() {
               1e6,
           "ms");
 
-    // A 200 MB text file of lines of different lengths, opened in a child process so that its
-    // peak memory is its own.
-    const QString big = dir.filePath(QStringLiteral("big.txt"));
-    {
-        QFile f(big);
-        if (!f.open(QIODevice::WriteOnly)) return;
-        QByteArray block;
-        for (int i = 0; block.size() < (1 << 20); ++i) {
-            block += QByteArray("\xBB\xAD\xD6\xD0 ascii text ").repeated(1 + i % 7);
-            block += "\r\n";
+    // A 200 MB text file of lines of different lengths, in GBK and in UTF-8, each opened in a
+    // child process so that its peak memory is its own.
+    QByteArray block;
+    for (int i = 0; block.size() < (1 << 20); ++i) {
+        block += QByteArray("\xBB\xAD\xD6\xD0 ascii text ").repeated(1 + i % 7);
+        block += "\r\n";
+    }
+    auto measureOpen = [&](const QByteArray& piece, const char* name) {
+        const QString big = dir.filePath(QStringLiteral("big.txt"));
+        {
+            QFile f(big);
+            if (!f.open(QIODevice::WriteOnly)) return;
+            for (qint64 written = 0; written < 200LL * 1024 * 1024; written += piece.size()) f.write(piece);
         }
-        for (qint64 written = 0; written < 200LL * 1024 * 1024; written += block.size()) f.write(block);
-    }
-    int pipeFd[2];
-    if (pipe(pipeFd) != 0) return;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const double before = statusMb("VmRSS:");
-        QElapsedTimer timer;
-        timer.start();
-        const OpenedText t = layoutText(scanTextFile(big));
-        const double figures[3] = {timer.nsecsElapsed() / 1e6, statusMb("VmHWM:") - before, double(t.height)};
-        (void)!write(pipeFd[1], figures, sizeof figures);
-        _exit(0);
-    }
-    double figures[3] = {-1, -1, -1};
-    (void)!read(pipeFd[0], figures, sizeof figures);
-    waitpid(pid, nullptr, 0);
-    print("open_200mb_ms", figures[0], "ms");
-    print("open_200mb_peak_mb", figures[1], "MB");
+        int pipeFd[2];
+        if (pipe(pipeFd) != 0) return;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const double before = statusMb("VmRSS:");
+            QElapsedTimer timer;
+            timer.start();
+            const OpenedText t = layoutText(scanTextFile(big));
+            const double figures[3] = {timer.nsecsElapsed() / 1e6, statusMb("VmHWM:") - before,
+                                       double(t.height)};
+            (void)!write(pipeFd[1], figures, sizeof figures);
+            _exit(0);
+        }
+        double figures[3] = {-1, -1, -1};
+        (void)!read(pipeFd[0], figures, sizeof figures);
+        waitpid(pid, nullptr, 0);
+        print((QByteArray(name) + "_ms").constData(), figures[0], "ms");
+        print((QByteArray(name) + "_peak_mb").constData(), figures[1], "MB");
+    };
+    measureOpen(block, "open_200mb");
+    measureOpen(gbkToUnicode(block).toUtf8(), "open_200mb_utf8");
 }
 
 // The drawing tools on a canvas, without a window: what a drawing window does for them.
