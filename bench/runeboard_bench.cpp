@@ -278,7 +278,7 @@ void benchBlocks() {
     }
     platform.clipboard = text;
     const double paste = medianNs(
-        101, [&] { edit::clear(doc); }, [&] { edit::paste(doc, platform, true); });
+        101, [&] { edit::clear(doc); }, [&] { edit::paste(doc, platform); });
     print("paste_flow_100x100_ms", paste / 1e6, "ms");
 }
 

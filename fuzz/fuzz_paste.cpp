@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.paints = (how & 0x70) == 0x70; // painting every cell is slow: most runs try the rules alone
     d.CurGrid.fillArea(kGridMax, kGridMax, CharCell::of('#', '#'));
     d.CurGrid.fillArea(width, height, CharCell::of('.', '.'));
-    edit::paste(d, platform, how & 2);
-    if (how & 4) edit::paste(d, platform, how & 8); // over the first block
+    edit::paste(d, platform);
+    if (how & 4) edit::paste(d, platform); // over the first block
     if (d.PasteActive == 1) {
         FUZZ_CHECK(!d.PasteLines.isEmpty());
         FUZZ_CHECK(d.SelRect.Left == 0 && d.SelRect.Top == 0);

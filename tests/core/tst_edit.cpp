@@ -4,6 +4,7 @@
 #include "GridText.h"
 #include "MemoryPlatform.h"
 #include "core/commands/EditCommands.h"
+#include "core/commands/PlaceBlock.h"
 #include "core/commands/UndoRepeat.h"
 
 #include <QTest>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void copyThenPasteGivesTheCellsBack();
     void undoRightAfterPaste();
     void foreignClipboardText();
+    void toolCommitsNeverWriteTheBlock();
+    void replacedBlocksAreCommitted();
 };
 
 void TestEdit::rubberBandSelects() {
@@ -311,7 +314,7 @@ void TestEdit::flowPastes() {
     MemoryPlatform p;
     CanvasDrawing d(8, 5);
     p.clipboard = QStringLiteral("Hello world\r\nHi\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     QCOMPARE(d.SelRect, (CellRect{0, 0, 5, 3}));
     QCOMPARE(d.PasteActive, 1);
     QCOMPARE(d.UndoName, QStringLiteral("粘贴"));
@@ -321,21 +324,21 @@ void TestEdit::flowPastes() {
 
     CanvasDrawing e(3, 4);
     p.clipboard = QStringLiteral("ab\nc");
-    edit::paste(e, p, true);
+    edit::paste(e, p);
     QCOMPARE(e.SelRect, (CellRect{0, 0, 1, 3}));
     QCOMPARE(rows(e.ShownGrid, 1, 3), lines({"ab", "  ", "c "}));
 
     // A single-byte character before a double-byte one gets a cell of its own.
     CanvasDrawing f(3, 5);
     p.clipboard = QStringLiteral("a中\r\nx");
-    edit::paste(f, p, true);
+    edit::paste(f, p);
     QCOMPARE(f.SelRect, (CellRect{0, 0, 1, 4}));
     QCOMPARE(rows(f.ShownGrid, 1, 4), lines({"a ", "中", "  ", "x "}));
 
     // More rows than the drawing has: cut off at its last row.
     CanvasDrawing g(2, 2);
     p.clipboard = QStringLiteral("aaaa\nb\ncccc\n");
-    edit::paste(g, p, true);
+    edit::paste(g, p);
     QCOMPARE(g.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(rows(g.ShownGrid, 2, 2), lines({"aaaa", "    "})); // the wrap after a full line leaves a row
 }
@@ -345,7 +348,7 @@ void TestEdit::blockPastes() {
     // Every line three bytes long: a block one cell wide, the character split, its last byte unseen.
     CanvasDrawing d(3, 3);
     p.clipboard = QStringLiteral("a中\r\na中\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     QCOMPARE(d.SelRect, (CellRect{0, 0, 1, 2}));
     edit::selectNone(d);
     QCOMPARE(d.CurGrid.at(0, 0), CharCell::of('a', 0xD6));
@@ -355,7 +358,7 @@ void TestEdit::blockPastes() {
     // Odd lengths lose their last byte; lines longer than the drawing are kept whole in the block.
     CanvasDrawing e(3, 2);
     p.clipboard = QStringLiteral("abcdefghi\r\nABCDEFGHI\r\n123456789\r\n");
-    edit::paste(e, p, true);
+    edit::paste(e, p);
     QCOMPARE(e.SelRect, (CellRect{0, 0, 3, 2}));
     QCOMPARE(rows(e.ShownGrid, 3, 2), lines({"abcdef", "ABCDEF"}));
     QCOMPARE(e.PasteLines.size(), 3);
@@ -370,13 +373,13 @@ void TestEdit::blockPastes() {
     // A single-byte block would have no width: it is pasted as one padded cell.
     CanvasDrawing f(2, 2);
     p.clipboard = QStringLiteral("x");
-    edit::paste(f, p, true);
+    edit::paste(f, p);
     QCOMPARE(f.SelRect, (CellRect{0, 0, 1, 1}));
     QCOMPARE(rows(f.ShownGrid, 2, 1), QStringLiteral("x   "));
     // Only line ends: nothing to paste, no undo step.
     CanvasDrawing g(2, 2);
     p.clipboard = QStringLiteral("\r\n\r\n");
-    edit::paste(g, p, true);
+    edit::paste(g, p);
     QCOMPARE(g.UndoState, 0);
     QCOMPARE(g.PasteActive, 0);
 }
@@ -385,20 +388,20 @@ void TestEdit::pasteWhileABlockFloats() {
     MemoryPlatform p;
     CanvasDrawing d(4, 2);
     p.clipboard = QStringLiteral("XX\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     d.hover(kSelect, {0, 0});
     d.press(kSelect, {0, 0});
     d.drag(kSelect, {2, 1});
     d.release(kSelect, {2, 1});
     // With the select tool current, the old block is written where it floats.
     p.clipboard = QStringLiteral("YY\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("        \n    XX  "));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("YY      \n    XX  "));
-    // With another tool, it vanishes unwritten.
+    // With another tool too: a block the new one replaces is never thrown away.
     p.clipboard = QStringLiteral("ZZ\r\n");
-    edit::paste(d, p, false);
-    QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("        \n    XX  "));
+    edit::paste(d, p);
+    QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("YY      \n    XX  "));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("ZZ      \n    XX  "));
     QCOMPARE(d.PasteTransparent, 0);
 }
@@ -409,7 +412,7 @@ void TestEdit::transparentCommitKeepsTheGrid() {
     fill(d, "xxxxxxxx");
     // An ideographic space from the clipboard is a blank cell of the block, and see-through.
     p.clipboard = QStringLiteral("A　B\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     QCOMPARE(rows(d.ShownGrid, 4, 1), QStringLiteral("A  Bxxxx"));
     d.hover(kSelect, {0, 0});
     d.press(kSelect, {0, 0});
@@ -430,7 +433,7 @@ void TestEdit::copyThenPasteGivesTheCellsBack() {
     d.SelRect = {0, 0, 5, 2};
     edit::copy(d, p);
     CanvasDrawing e(6, 2);
-    edit::paste(e, p, true);
+    edit::paste(e, p);
     edit::selectNone(e);
     QCOMPARE(rows(e.CurGrid, 5, 2), rows(d.CurGrid, 5, 2));
     QCOMPARE(rows(e.CurGrid, 5, 2), QStringLiteral("啊。ab    \n中a  b    "));
@@ -441,7 +444,7 @@ void TestEdit::undoRightAfterPaste() {
     CanvasDrawing d(4, 1);
     fill(d, "xxxxxxxx");
     p.clipboard = QStringLiteral("ab\r\n");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     undoLastOperation(d);
     d.ReDrawAll();
     QCOMPARE(d.PasteActive, 0);
@@ -457,13 +460,94 @@ void TestEdit::foreignClipboardText() {
     // Any line end ends a line, and a character GBK lacks is one "?" in its place: the columns stay.
     CanvasDrawing d(3, 4);
     p.clipboard = QString::fromUtf8("ab\rcd\nef\r\ngh");
-    edit::paste(d, p, true);
+    edit::paste(d, p);
     QCOMPARE(rows(d.ShownGrid, 1, 4), lines({"ab", "cd", "ef", "gh"}));
     CanvasDrawing e(3, 2);
     p.clipboard = QString::fromUtf8("x\xF0\x9F\x98\x80yz\r\nabcd\r\n");
-    edit::paste(e, p, true);
+    edit::paste(e, p);
     QCOMPARE(e.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(rows(e.ShownGrid, 2, 2), lines({"x?yz", "abcd"}));
+}
+
+void TestEdit::toolCommitsNeverWriteTheBlock() {
+    // A lifted block floats to the right; the drawing holds the hole it left.
+    auto floating = [](CanvasDrawing& d) {
+        fill(d, "AABB\nCCDD");
+        d.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
+        d.hover(kSelect, {0, 0});
+        d.press(kSelect, {0, 0});
+        d.drag(kSelect, {2, 0});
+        d.release(kSelect, {2, 0});
+        QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD    "));
+    };
+    // A right click with a shape tool began no gesture: its release commits nothing.
+    for (ToolId tool : {ToolId::Line, ToolId::Rectangle, ToolId::FilledEllipse, ToolId::Curve}) {
+        CanvasDrawing d(4, 2);
+        floating(d);
+        d.hover(tool, {3, 1});
+        d.press(tool, {3, 1}, Qt::RightButton);
+        d.release(tool, {3, 1}, Qt::RightButton);
+        QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD    "));
+        // Dragged on, the block leaves no copy behind.
+        d.hover(kSelect, {2, 0});
+        d.press(kSelect, {2, 0});
+        d.drag(kSelect, {3, 1});
+        d.release(kSelect, {3, 1});
+        edit::selectNone(d);
+        QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
+    }
+    // A block pasted while a line is dragged stays floating: the release writes the line alone.
+    MemoryPlatform p;
+    p.clipboard = QStringLiteral("XX\r\n");
+    CanvasDrawing d(4, 2);
+    d.hover(ToolId::Line, {0, 1});
+    d.press(ToolId::Line, {0, 1});
+    d.drag(ToolId::Line, {3, 1});
+    edit::paste(d, p);
+    d.release(ToolId::Line, {3, 1});
+    QCOMPARE(d.PasteActive, 1);
+    QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("        \n画画画  "));
+}
+
+void TestEdit::replacedBlocksAreCommitted() {
+    // A lifted block is in no grid but its own lines; whatever replaces it writes it first,
+    // and Undo of that step brings back the drawing as it was shown.
+    MemoryPlatform p;
+    p.clipboard = QStringLiteral("ZZ\r\n");
+    CanvasDrawing d(4, 2);
+    fill(d, "AABB\nCCDD");
+    d.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
+    d.hover(kSelect, {0, 0});
+    d.press(kSelect, {0, 0});
+    d.drag(kSelect, {3, 1});
+    d.release(kSelect, {3, 1});
+    edit::paste(d, p);
+    QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
+    undoLastOperation(d);
+    d.ReDrawAll();
+    QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
+    QCOMPARE(d.PasteActive, 0);
+    repeatLastOperation(d); // the pasted block, written in by the Undo
+    d.ReDrawAll();
+    QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("ZZBB    \nCCDD  AA"));
+
+    // A block placed by a dialog (a banner, an import) does the same, and takes over the
+    // old block's see-through choice.
+    CanvasDrawing e(4, 2);
+    fill(e, "AABB\nCCDD");
+    e.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
+    e.hover(kSelect, {0, 0});
+    e.press(kSelect, {0, 0});
+    e.drag(kSelect, {3, 1});
+    e.release(kSelect, {3, 1}, Qt::LeftButton, kAlt);
+    placeNewBlock(e, QStringLiteral("文字"), {0, 0, 1, 1}, {QByteArray("QQ")});
+    QCOMPARE(e.UndoName, QStringLiteral("文字"));
+    QCOMPARE(e.PasteTransparent, 1);
+    QCOMPARE(rows(e.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
+    QCOMPARE(rows(e.ShownGrid, 4, 2), QStringLiteral("QQBB    \nCCDD  AA"));
+    undoLastOperation(e);
+    e.ReDrawAll();
+    QCOMPARE(rows(e.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
 }
 
 QTEST_MAIN(TestEdit)

@@ -1,6 +1,7 @@
 // Edit commands.
 #include "EditCommands.h"
 
+#include "PlaceBlock.h"
 #include "core/model/Drawing.h"
 #include "core/model/FloatingBlock.h"
 #include "core/platform/Platform.h"
@@ -100,17 +101,11 @@ void remove(Drawing& d) {
     takeOut(d, QStringLiteral("删除"), nullptr);
 }
 
-void paste(Drawing& d, Platform& platform, bool selectToolCurrent) {
+void paste(Drawing& d, Platform& platform) {
     const QList<QByteArray> lines = clipboardLines(platform.clipboardText());
     // Nothing but line ends holds nothing to paste.
     if (std::all_of(lines.begin(), lines.end(), [](const QByteArray& l) { return l.isEmpty(); })) return;
-    d.takeUndoSnapshot(QStringLiteral("粘贴"));
-    if (d.PasteActive == 1) {
-        if (selectToolCurrent)
-            commitFloatingBlock(d);
-        else
-            dropFloatingBlock(d);
-    }
+    beginBlockStep(d, QStringLiteral("粘贴"));
     d.PasteTransparent = 0;
     const qsizetype first = lines.first().size();
     const bool rectangular =

@@ -16,9 +16,8 @@ void cut(Drawing& d, Platform& platform);
 // As cut, without the clipboard.
 void remove(Drawing& d);
 // The clipboard's text as a floating block at the top left: a block of equally
-// long lines as they are, other lines flowed. An old block is committed when the
-// select tool is current and dropped otherwise.
-void paste(Drawing& d, Platform& platform, bool selectToolCurrent);
+// long lines as they are, other lines flowed. An old block is written where it floats first.
+void paste(Drawing& d, Platform& platform);
 void selectAll(Drawing& d);
 void selectNone(Drawing& d);
 // Every cell blank; a floating block is dropped unwritten.

@@ -5,6 +5,20 @@
 #include "core/model/Drawing.h"
 #include "core/model/FloatingBlock.h"
 
+void beginBlockStep(Drawing& d, const QString& undoName) {
+    if (d.PasteActive == 1) {
+        const int transparent = d.PasteTransparent;
+        commitFloatingBlock(d);
+        d.PasteTransparent = transparent;
+    }
+    d.takeUndoSnapshot(undoName);
+}
+
+void placeNewBlock(Drawing& d, const QString& undoName, const CellRect& at, const QList<QByteArray>& lines) {
+    beginBlockStep(d, undoName);
+    showNewBlock(d, at, lines);
+}
+
 void showNewBlock(Drawing& d, const CellRect& at, const QList<QByteArray>& lines) {
     d.SelRect = at;
     d.PasteActive = 1;

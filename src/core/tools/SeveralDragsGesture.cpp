@@ -5,13 +5,17 @@
 #include "ToolTable.h"
 #include "core/model/Drawing.h"
 
+#include <utility>
+
 void SeveralDragsGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
     Drawing& doc = ctx.doc;
     doc.takeUndoSnapshot(tool.undoName);
     doc.AnchorX = p.cell.x();
     doc.AnchorY = p.cell.y();
     if (doc.CurveStage >= 3) doc.CurveStage = 0; // a lost release must not run past the last point
+    ctx.previewShown = false;                    // the press repainted the canvas: earlier drags show no more
     ++doc.CurveStage;
+    m_pressed = true;
     doc.CurvePoints[doc.CurveStage - 1] = p.cell;
 }
 
@@ -41,6 +45,7 @@ void SeveralDragsGesture::move(ToolContext& ctx, const ToolRow&, const Pointer& 
 }
 
 void SeveralDragsGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) {
+    if (!p.left() || !std::exchange(m_pressed, false)) return;
     Drawing& doc = ctx.doc;
     if (doc.CurveStage == 1) {
         doc.CurvePoints[3] = p.cell;

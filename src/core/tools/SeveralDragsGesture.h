@@ -11,4 +11,7 @@ public:
     void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     bool inProgress(const ToolContext& ctx) const override;
     void cancel(ToolContext& ctx) override;
+
+private:
+    bool m_pressed = false; // a left press began this drag; only its own release ends it
 };

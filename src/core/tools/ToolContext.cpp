@@ -25,10 +25,13 @@ void ToolContext::showPreview() {
     stampRaster();
     doc.ReDraw();
     doc.CurGrid.copyArea(doc.TempGrid, doc.GridWidth, doc.GridHeight);
+    previewShown = true;
 }
 
 void ToolContext::commitPreview() {
-    doc.CurGrid.copyArea(doc.ShownGrid, doc.GridWidth, doc.GridHeight);
+    if (!previewShown) return; // pressed and released in one cell: nothing new
+    stampRaster();
+    previewShown = false;
 }
 
 void ToolContext::remember(QPoint cell) {

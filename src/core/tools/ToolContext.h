@@ -22,6 +22,7 @@ public:
     std::mt19937 random;
     bool ticking = false;      // the spray wants its timer
     bool brushChanged = false; // a tool took a new brush text; the palette should show it
+    bool previewShown = false; // the raster holds a shape shown by showPreview and not yet committed
 
     // The brush as a cell: a one-byte brush is padded with a space, so every cell
     // stays a pair of text bytes.
@@ -32,7 +33,8 @@ public:
     void stampRaster();
     // Shows the raster stamped over the drawing without changing the drawing.
     void showPreview();
-    // The shown grid, which holds the last preview, becomes the drawing.
+    // The shape of the last preview becomes part of the drawing. Stamped again rather than
+    // taken from the shown grid, which may also show a floating block.
     void commitPreview();
     // LastX, LastY := cell.
     void remember(QPoint cell);

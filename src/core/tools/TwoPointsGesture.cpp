@@ -7,6 +7,7 @@
 #include "core/model/Drawing.h"
 
 #include <cstdlib>
+#include <utility>
 
 void drawShape(CellRaster& raster, Shape shape, bool filled, QPoint a, QPoint b) {
     switch (shape) {
@@ -33,6 +34,8 @@ void TwoPointsGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointe
     ctx.doc.takeUndoSnapshot(tool.undoName);
     ctx.doc.AnchorX = p.cell.x();
     ctx.doc.AnchorY = p.cell.y();
+    ctx.previewShown = false;
+    m_pressed = true;
 }
 
 void TwoPointsGesture::move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
@@ -43,6 +46,7 @@ void TwoPointsGesture::move(ToolContext& ctx, const ToolRow& tool, const Pointer
     ctx.remember(p.cell);
 }
 
-void TwoPointsGesture::release(ToolContext& ctx, const ToolRow&, const Pointer&) {
+void TwoPointsGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) {
+    if (!p.left() || !std::exchange(m_pressed, false)) return;
     ctx.commitPreview();
 }

@@ -13,6 +13,9 @@ public:
     void press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
+
+private:
+    bool m_pressed = false; // a left press began the shape; only its own release commits it
 };
 
 // Draws a shape spanned by two cells on the raster, one draw function per shape.

@@ -237,7 +237,7 @@ void TMainForm::buildMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_C));
     addItem(E1, "P1", QStringLiteral("粘贴(&P)"),
             std::make_unique<DrawingCommand>(
-                *this, [this](Drawing& d) { edit::paste(d, m_platform, currentTool() == ToolId::Select); },
+                *this, [this](Drawing& d) { edit::paste(d, m_platform); },
                 [this](const Drawing&) { return m_platform.clipboardHasText(); }),
             QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(E1, "L1", QStringLiteral("删除(&D)"), onSelection(edit::remove), QKeySequence(Qt::Key_Delete));

@@ -410,9 +410,8 @@ void TPictureForm::Button2Click() {
         if (m_status)
             m_status(QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
         // An import counts as a change: closing the drawing asks about it.
-        target->takeUndoSnapshot(QStringLiteral("导入图象"));
-        showNewBlock(
-            *target,
+        placeNewBlock(
+            *target, QStringLiteral("导入图象"),
             {0, 0, std::min(ScaledWidth, target->GridWidth), std::min(ScaledHeight, target->GridHeight)},
             ResultLines);
     } else {

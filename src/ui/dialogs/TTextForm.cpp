@@ -254,7 +254,7 @@ void TTextForm::Button2Click() {
         return;
     }
     // The banner counts as a change: closing the drawing asks about it.
-    d->takeUndoSnapshot(QStringLiteral("文字"));
+    beginBlockStep(*d, QStringLiteral("文字"));
     const QSize v = visible();
     const QRect ink = convert::inkBounds(m_picture, v.width(), v.height());
     if (ink.isEmpty()) {
