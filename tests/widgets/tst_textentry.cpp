@@ -38,6 +38,7 @@ private Q_SLOTS:
     void twoBytesAtMost();
     void inputMethodCommitsOnly();
     void undoCoversOneOpening();
+    void untouchedCellsKeepTheirBytes();
     void chooserPicksAndApplies();
     void candidatesAreSavedAndReadBack();
 
@@ -131,7 +132,8 @@ void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
     key(Qt::Key_Right);
     QCOMPARE(boxCell(), QPoint(1, 0));
     // A single single-byte character: the caret never reaches the second byte, so Right stays.
-    box()->setText(QStringLiteral("z"));
+    box()->selectAll();
+    QTest::keyClicks(box(), QStringLiteral("z"));
     key(Qt::Key_Right, 3);
     QCOMPARE(boxCell(), QPoint(1, 0));
     key(Qt::Key_Down);
@@ -241,6 +243,34 @@ void TestTextEntry::undoCoversOneOpening() {
     QCOMPARE(gridText(m_child->CurGrid, 4, 3), QStringLiteral("1122xy  \ncd33CDEF\n画  gh  "));
     m_main->U1Click();
     QCOMPARE(gridText(m_child->CurGrid, 4, 3), before);
+}
+
+void TestTextEntry::untouchedCellsKeepTheirBytes() {
+    // Half a character (after a block paste of "a中", say) shows as something else in the box;
+    // passing through without typing must not write that back.
+    m_child->CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
+    m_child->CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
+    m_child->ReDrawAll();
+    choose(ToolId::ModifyText);
+    click({0, 0});
+    key(Qt::Key_Return);
+    QCOMPARE(m_child->CurGrid.at(0, 0), CharCell::of('a', 0xD6));
+    click({0, 0});
+    key(Qt::Key_Right, 2);
+    QCOMPARE(boxCell(), QPoint(1, 0));
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    choose(ToolId::Pencil);
+    click({3, 2}); // the press writes the open box back
+    QCOMPARE(m_child->CurGrid.at(0, 0), CharCell::of('a', 0xD6));
+    QCOMPARE(m_child->CurGrid.at(1, 0), CharCell::of(0xD0, 'b'));
+    QCOMPARE(row(1), QStringLiteral("cdABCDEF"));
+    // What is typed is written, also over half a character.
+    choose(ToolId::ModifyText);
+    click({1, 0});
+    QTest::keyClicks(box(), QStringLiteral("z"));
+    key(Qt::Key_Return);
+    QCOMPARE(m_child->CurGrid.at(1, 0), CharCell::of('z', ' '));
 }
 
 void TestTextEntry::chooserPicksAndApplies() {

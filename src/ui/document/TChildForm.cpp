@@ -216,6 +216,9 @@ void TChildForm::openTextBanner(QPoint cell) {
 }
 
 void TChildForm::writeEditBox() {
+    // A cell passed through untouched keeps its bytes: the box cannot show every pair of bytes
+    // (half a character, say) as it stands, so its text is not the cell's.
+    if (!Edit1->isModified()) return;
     const QByteArray text = unicodeToGbk(Edit1->text()).left(2);
     CurGrid.at(AnchorX, AnchorY) = CharCell::of(text.size() > 0 ? quint8(text[0]) : quint8(' '),
                                                 text.size() > 1 ? quint8(text[1]) : quint8(' '));

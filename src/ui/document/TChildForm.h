@@ -70,7 +70,7 @@ private:
     bool commitEditBox() override;
     void openEditBox(QPoint cell) override;
     void openTextBanner(QPoint cell) override;
-    // The box's text into its cell: empty is two spaces, one byte is padded with a space.
+    // The box's text into its cell, if it was edited: empty is two spaces, one byte is padded with a space.
     void writeEditBox();
     quint32 clockSeed() override;
     void showStatus(const QString& text) override;
