@@ -2,7 +2,8 @@
 # The editor as a user meets it: the built program started on a virtual screen and driven
 # with the mouse and keyboard. Picks the line tool, draws a line on the canvas, saves it
 # through the save dialog (Ctrl+S), selects everything and cuts it (Ctrl+A, Ctrl+X), saves
-# again; checks the saved bytes and the clipboard.
+# again, types a letter into a cell across a menu closed with Esc and saves once more; checks
+# the saved bytes and the clipboard.
 # Usage: editor-e2e.sh PROGRAM
 set -euo pipefail
 program="$(realpath "${1:?usage: editor-e2e.sh PROGRAM}")"
@@ -101,5 +102,24 @@ xdotool key ctrl+s
 for _ in $(seq 50); do cmp -s "$target" <(for r in $(seq 50); do printf '%s\r\n' "$(row 50 "$blank")"; done) && break; sleep 0.1; done
 cmp -s "$target" <(for r in $(seq 50); do printf '%s\r\n' "$(row 50 "$blank")"; done) ||
     fail "Ctrl+S after the cut did not save the empty drawing"
+# Typing into a cell with the modify-text tool: a menu opened and closed with Esc in between
+# must not take the keys meant for the cell.
+xdotool mousemove $(at 49 68) click 1 # the modify-text tool
+sleep 0.3
+xdotool mousemove $(cell 0 0) click 1 # the tool acts 10 pixels below its pointer: on cell (0, 1)
+sleep 0.3
+xdotool key alt+e
+sleep 0.5
+xdotool key Escape
+sleep 0.5
+xdotool type w
+sleep 0.2
+xdotool key Escape Return # a menu the letter may have opened goes; Enter writes the cell
+sleep 0.3
+xdotool key ctrl+s
+second="w$(row 49 "$blank") "
+for _ in $(seq 50); do [ "$(sed -n 2p "$target" | tr -d '\r')" = "$second" ] && break; sleep 0.1; done
+[ "$(sed -n 2p "$target" | tr -d '\r')" = "$second" ] ||
+    fail "the letter typed after a menu closed with Esc did not reach the cell"
 kill -0 "$app" 2>/dev/null || fail "the program ended by itself"
-echo "The editor drew, saved, cut and saved again as a user would."
+echo "The editor drew, saved, cut, typed and saved again as a user would."

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void inputMethodCommitsOnly();
     void undoCoversOneOpening();
     void untouchedCellsKeepTheirBytes();
+    void boxTakesTheKeyboardBack();
     void chooserPicksAndApplies();
     void candidatesAreSavedAndReadBack();
 
@@ -271,6 +272,35 @@ void TestTextEntry::untouchedCellsKeepTheirBytes() {
     QTest::keyClicks(box(), QStringLiteral("z"));
     key(Qt::Key_Return);
     QCOMPARE(m_child->CurGrid.at(1, 0), CharCell::of('z', ' '));
+}
+
+void TestTextEntry::boxTakesTheKeyboardBack() {
+    choose(ToolId::ModifyText);
+    click({1, 1});
+    QTest::keyClicks(box(), QStringLiteral("q"));
+    // A dialog of its own takes the keyboard; once it is gone, typing goes on into the box.
+    QWidget dialog;
+    auto* field = new QLineEdit(&dialog);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    field->setFocus();
+    dialog.hide();
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), box());
+    // So does another drawing made active and left again.
+    TChildForm* second = m_main->createChild();
+    m_main->mdiArea()->setActiveSubWindow(second);
+    second->setFocus();
+    QVERIFY(!box()->hasFocus());
+    m_main->mdiArea()->setActiveSubWindow(m_child);
+    QTRY_COMPARE(QApplication::focusWidget(), box());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("e"));
+    QCOMPARE(box()->text(), QStringLiteral("qe"));
+    key(Qt::Key_Return);
+    QCOMPARE(row(1), QStringLiteral("cdqeCDEF"));
+    second->SavedCount = second->ChangeCount;
 }
 
 void TestTextEntry::chooserPicksAndApplies() {

@@ -21,6 +21,7 @@
 #include "ui/platform/UiPlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -40,6 +41,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -168,6 +170,16 @@ std::unique_ptr<Command> always(std::function<void()> run) {
 
 } // namespace
 
+void TMainForm::menuClosed() {
+    // Decided once the menu is gone: moving to the next menu, or choosing an item, is not closing.
+    QTimer::singleShot(0, this, [this] {
+        if (QApplication::activePopupWidget()) return;
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != menuBar()) return;
+        if (TChildForm* child = activeChild()) child->takeKeyboardBack();
+    });
+}
+
 void TMainForm::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -175,6 +187,7 @@ void TMainForm::buildMenus() {
         QMenu* m = bar->addMenu(caption);
         m->setObjectName(QLatin1String(name));
         m->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Item"));
+        connect(m, &QMenu::aboutToHide, this, &TMainForm::menuClosed);
         return m;
     };
     auto onDrawing = [this](DrawingCommand::Run run) {

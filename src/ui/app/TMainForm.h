@@ -125,6 +125,8 @@ private:
     void FormShow();
     void PaletteButtonClick(ToolId tool);
     void buildMenus();
+    // After a menu closed with Esc, the menu bar keeps the keyboard; an open edit box takes it back.
+    void menuClosed();
     void buildToolBar();
     void buildPalette();
     void updateWindowActions();

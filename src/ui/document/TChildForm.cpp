@@ -79,6 +79,10 @@ QSize TChildForm::preferredSize() const {
     return canvasSize + QSize(std::max(frameW, 0), std::max(frameH, 0));
 }
 
+void TChildForm::takeKeyboardBack() {
+    if (Edit1->isVisible()) Edit1->setFocus(Qt::OtherFocusReason);
+}
+
 void TChildForm::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     if (!m_shown) {
@@ -225,6 +229,18 @@ void TChildForm::writeEditBox() {
 }
 
 bool TChildForm::eventFilter(QObject* watched, QEvent* event) {
+    // A menu taking the keyboard deselects the box's text; it comes back as it was, so that
+    // typing replaces the cell's text again instead of being refused by a full box.
+    if (watched == Edit1 && event->type() == QEvent::FocusOut) {
+        m_boxSelection = {Edit1->text(), Edit1->selectionStart(), int(Edit1->selectedText().size()),
+                          Edit1->cursorPosition()};
+    }
+    if (watched == Edit1 && event->type() == QEvent::FocusIn && m_boxSelection.text == Edit1->text()) {
+        if (m_boxSelection.start >= 0)
+            Edit1->setSelection(m_boxSelection.start, m_boxSelection.length);
+        else
+            Edit1->setCursorPosition(m_boxSelection.caret);
+    }
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && Edit1->isVisible()) {

@@ -39,6 +39,8 @@ public:
     QScrollBar* horizontalScrollBar() const;
     // The size the window takes when first placed: the whole canvas where it fits.
     QSize preferredSize() const;
+    // An open edit box gets the keyboard again, so that typing goes on into it.
+    void takeKeyboardBack();
 
     CanvasWidget* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -81,4 +83,9 @@ private:
     CursorSlot m_cursor = ArrowCursor;
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;
+    // The edit box's text, selection and caret when it last lost the keyboard.
+    struct BoxSelection {
+        QString text;
+        int start = -1, length = 0, caret = 0;
+    } m_boxSelection;
 };
