@@ -6,6 +6,7 @@
 #include "core/commands/EditCommands.h"
 #include "core/commands/PlaceBlock.h"
 #include "core/commands/UndoRepeat.h"
+#include "core/text/ClipboardText.h"
 
 #include <QTest>
 
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void foreignClipboardText();
     void toolCommitsNeverWriteTheBlock();
     void replacedBlocksAreCommitted();
+    void blocksNeverSplitACharacter();
+    void theWholeClipboardDecides();
 };
 
 void TestEdit::rubberBandSelects() {
@@ -345,15 +348,13 @@ void TestEdit::flowPastes() {
 
 void TestEdit::blockPastes() {
     MemoryPlatform p;
-    // Every line three bytes long: a block one cell wide, the character split, its last byte unseen.
+    // Every line three bytes long, but a block one cell wide would split the character: flowed.
     CanvasDrawing d(3, 3);
     p.clipboard = QStringLiteral("a中\r\na中\r\n");
     edit::paste(d, p);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 1, 2}));
+    QCOMPARE(d.SelRect, (CellRect{0, 0, 1, 3}));
     edit::selectNone(d);
-    QCOMPARE(d.CurGrid.at(0, 0), CharCell::of('a', 0xD6));
-    QCOMPARE(d.CurGrid.at(0, 1), CharCell::of('a', 0xD6));
-    QCOMPARE(d.CurGrid.at(1, 0), CharCell::blank());
+    QCOMPARE(rows(d.CurGrid, 2, 3), lines({"a   ", "中  ", "    "})); // a full row, then the next line
 
     // Odd lengths lose their last byte; lines longer than the drawing are kept whole in the block.
     CanvasDrawing e(3, 2);
@@ -548,6 +549,58 @@ void TestEdit::replacedBlocksAreCommitted() {
     undoLastOperation(e);
     e.ReDrawAll();
     QCOMPARE(rows(e.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
+}
+
+void TestEdit::blocksNeverSplitACharacter() {
+    MemoryPlatform p;
+    // Equally long lines, but pairing their bytes would cut 你 and 世 in two: flowed instead.
+    CanvasDrawing d(4, 5);
+    p.clipboard = QStringLiteral("a你好\r\nb世界\r\n");
+    edit::paste(d, p);
+    QCOMPARE(d.SelRect, (CellRect{0, 0, 2, 4}));
+    QCOMPARE(rows(d.ShownGrid, 2, 4), lines({"a 你", "好  ", "b 世", "界  "}));
+    // Characters on cell boundaries: a block, as it stands.
+    CanvasDrawing e(4, 2);
+    p.clipboard = QStringLiteral("ab中\r\n世cd\r\n");
+    edit::paste(e, p);
+    QCOMPARE(e.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(rows(e.ShownGrid, 2, 2), lines({"ab中", "世cd"}));
+    QCOMPARE(e.PasteLines, (QList<QByteArray>{"ab\xD6\xD0", "\xCA\xC0"
+                                                            "cd"}));
+}
+
+void TestEdit::theWholeClipboardDecides() {
+    MemoryPlatform p;
+    // 100 equal lines and a shorter one after them: not a block.
+    CanvasDrawing d(2, 5);
+    p.clipboard = QStringLiteral("abcd\r\n").repeated(100) + QStringLiteral("xy\r\n");
+    edit::paste(d, p);
+    QCOMPARE(d.PasteLines.size(), 5); // the flowed cells, not the clipboard's lines
+    QCOMPARE(rows(d.ShownGrid, 2, 5), lines({"abcd", "    ", "abcd", "    ", "abcd"}));
+    // A block keeps all its lines, so Copy gives back what was pasted.
+    CanvasDrawing e(3, 3);
+    p.clipboard = QStringLiteral("ab\r\n").repeated(120);
+    edit::paste(e, p);
+    QCOMPARE(e.PasteLines.size(), 120);
+    p.clipboard.clear();
+    edit::copy(e, p);
+    QCOMPARE(p.clipboard, QStringLiteral("ab\r\n").repeated(120));
+    // A line longer than a drawing could ever show is kept whole too.
+    CanvasDrawing f(3, 3);
+    p.clipboard =
+        QStringLiteral("x").repeated(30000) + QStringLiteral("\r\n") + QStringLiteral("y").repeated(30000);
+    edit::paste(f, p);
+    QCOMPARE(f.PasteLines.first().size(), 30000);
+    // Past the limit nothing is pasted and nothing changes: the caller tells the user.
+    CanvasDrawing g(3, 3);
+    p.clipboard = QString(kClipboardMaxChars + 1, QLatin1Char('z'));
+    QCOMPARE(edit::paste(g, p), edit::PasteResult::TooLarge);
+    QCOMPARE(g.UndoState, 0);
+    QCOMPARE(g.PasteActive, 0);
+    p.clipboard = QString(kClipboardMaxChars, QLatin1Char('z'));
+    QCOMPARE(edit::paste(g, p), edit::PasteResult::Pasted);
+    p.clipboard = QStringLiteral("\r\n");
+    QCOMPARE(edit::paste(g, p), edit::PasteResult::Nothing);
 }
 
 QTEST_MAIN(TestEdit)

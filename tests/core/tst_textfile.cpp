@@ -56,6 +56,8 @@ private Q_SLOTS:
     void encodingIsFoundFromTheBytes_data();
     void encodingIsFoundFromTheBytes();
     void utf8FilesOpenAsTheirGbkCells();
+    void charactersGbkLacksAreCounted();
+    void utf8NeverSplitsACharacter();
     void saveThenOpenRoundTrip();
     void failedWriteKeepsTheOldFile();
     void undoAndRepeat();
@@ -313,6 +315,55 @@ void TestTextFile::utf8FilesOpenAsTheirGbkCells() {
     // Read the other way on request: GBK bytes taken as UTF-8, and back.
     QCOMPARE(gridText(layoutText(scanTextBytes(gbk, TextEncoding::Utf8)).grid, 1, 1), QStringLiteral("ab"));
     QCOMPARE(int(scanTextBytes(utf8, TextEncoding::Gbk).encoding), int(TextEncoding::Gbk));
+}
+
+void TestTextFile::charactersGbkLacksAreCounted() {
+    // Each character shown as "?" is counted, and the first few are named with their line.
+    QString text = QStringLiteral("ab\r\n😀c好\r\n中\U00020000\r\n");
+    for (int i = 0; i < 3; ++i) text += QStringLiteral("x🎉y한\r\n");
+    const TextScan scan = scanTextBytes(text.toUtf8());
+    QCOMPARE(scan.lostCount, 8);
+    QCOMPARE(scan.lost.size(), 5);
+    const QList<std::pair<qint64, QString>> expected{{2, QStringLiteral("😀")},
+                                                     {3, QStringLiteral("\U00020000")},
+                                                     {4, QStringLiteral("🎉")},
+                                                     {4, QStringLiteral("한")},
+                                                     {5, QStringLiteral("🎉")}};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(scan.lost[i].line, expected[i].first);
+        QCOMPARE(scan.lost[i].character, expected[i].second);
+    }
+    const OpenedText t = layoutText(scan);
+    QCOMPARE(t.lostCount, 8);
+    QCOMPARE(t.lost.size(), 5);
+    // A character cut off by the end of the file is lost too: a "?" for each of its bytes.
+    QCOMPARE(scanTextBytes(QByteArray("ab\xE4\xB8\xAD\r\nab\xE4\xB8")).lostCount, 2);
+    // GBK reads every byte as it is: nothing is lost, whatever the bytes.
+    QCOMPARE(scanTextBytes(bytes({0xFF, 0x80, 0xD6, '\n'})).lostCount, 0);
+    // Lines past what a drawing holds are left out as a whole and not counted here.
+    QByteArray many;
+    for (int r = 0; r < 120; ++r) many += r == 110 ? QByteArray("\xF0\x9F\x98\x80a\n") : QByteArray("abcd\n");
+    QCOMPARE(scanTextBytes(many).lostCount, 0);
+    QCOMPARE(scanTextBytes(QStringLiteral("中文\r\n好的\r\n").toUtf8()).lostCount, 0);
+}
+
+void TestTextFile::utf8NeverSplitsACharacter() {
+    // Equally long lines whose pairing into cells would cut 中 in two: a UTF-8 text holds whole
+    // characters only, so it is laid out flowed; the same bytes in GBK keep their rectangle.
+    const OpenedText utf8 = open(QStringLiteral("a中b\r\na中b\r\n").toUtf8());
+    QCOMPARE(utf8.width, 2);
+    QCOMPARE(utf8.height, 4);
+    QCOMPARE(cells(utf8), QStringLiteral("a 中\nb   \na 中\nb   "));
+    const OpenedText gbk = open(QByteArray("a\xD6\xD0"
+                                           "b\r\na\xD6\xD0"
+                                           "b\r\n"));
+    QCOMPARE(gbk.height, 2);
+    QCOMPARE(gbk.grid.at(0, 0), CharCell::of('a', 0xD6));
+    // Characters on cell boundaries keep the rectangle in UTF-8 too.
+    const OpenedText aligned = open(QStringLiteral("ab中\r\n中cd\r\n").toUtf8());
+    QCOMPARE(aligned.width, 2);
+    QCOMPARE(aligned.height, 2);
+    QCOMPARE(cells(aligned), QStringLiteral("ab中\n中cd"));
 }
 
 void TestTextFile::writing() {

@@ -101,21 +101,26 @@ void remove(Drawing& d) {
     takeOut(d, QStringLiteral("删除"), nullptr);
 }
 
-void paste(Drawing& d, Platform& platform) {
-    const QList<QByteArray> lines = clipboardLines(platform.clipboardText());
+PasteResult paste(Drawing& d, Platform& platform) {
+    const QString text = platform.clipboardText();
+    if (clipboardTooLarge(text)) return PasteResult::TooLarge;
+    const QList<QByteArray> lines = clipboardLines(text);
     // Nothing but line ends holds nothing to paste.
-    if (std::all_of(lines.begin(), lines.end(), [](const QByteArray& l) { return l.isEmpty(); })) return;
+    if (std::all_of(lines.begin(), lines.end(), [](const QByteArray& l) { return l.isEmpty(); }))
+        return PasteResult::Nothing;
     beginBlockStep(d, QStringLiteral("粘贴"));
     d.PasteTransparent = 0;
     const qsizetype first = lines.first().size();
     const bool rectangular =
-        std::all_of(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.size() == first; });
+        std::all_of(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.size() == first; }) &&
+        !pairingSplitsCharacter(unpairedLines(lines));
     // Equally long lines of a single byte would make a block of no width: they flow instead.
     if (rectangular && first >= 2)
         blockPaste(d, lines);
     else
         flowPaste(d, lines);
     d.PasteActive = 1;
+    return PasteResult::Pasted;
 }
 
 void selectAll(Drawing& d) {

@@ -15,9 +15,13 @@ void copy(Drawing& d, Platform& platform);
 void cut(Drawing& d, Platform& platform);
 // As cut, without the clipboard.
 void remove(Drawing& d);
-// The clipboard's text as a floating block at the top left: a block of equally
-// long lines as they are, other lines flowed. An old block is written where it floats first.
-void paste(Drawing& d, Platform& platform);
+enum class PasteResult { Pasted, Nothing, TooLarge };
+
+// The clipboard's text as a floating block at the top left: a block of equally long lines
+// as they are, other lines flowed, and so are lines whose pairing into cells would cut a
+// character. An old block is written where it floats first. Text beyond
+// kClipboardMaxChars is refused with nothing changed.
+PasteResult paste(Drawing& d, Platform& platform);
 void selectAll(Drawing& d);
 void selectNone(Drawing& d);
 // Every cell blank; a floating block is dropped unwritten.

@@ -10,8 +10,9 @@ class ChildDocument;
 
 struct ClipboardLines {
     QList<QByteArray> lines;
-    bool usable = false;       // three lines or more: the drawing may start from them
-    bool rectangular = false;  // usable, and every line as long as the first
+    bool usable = false; // three lines or more: the drawing may start from them
+    // Usable, every line as long as the first, and no character cut by pairing the bytes into cells.
+    bool rectangular = false;
     int width = 0, height = 0; // the size of a rectangular block, not limited to 100
 
     static ClipboardLines read(const QString& text);

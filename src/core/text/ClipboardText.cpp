@@ -19,16 +19,12 @@ QString clipboardTextOf(QList<QByteArray> lines, bool pair) {
     return gbkToUnicode(bytes);
 }
 
-QList<QByteArray> clipboardLines(const QString& text, qint64* lineCount) {
-    constexpr qsizetype kKeep = 2 * kGridMax * kGridMax + 2; // bytes, and so at most as many characters
+QList<QByteArray> clipboardLines(const QString& text) {
     QList<QByteArray> lines;
-    qint64 count = 0;
     const qsizetype n = text.size();
     qsizetype start = 0;
     auto endLine = [&](qsizetype end) {
-        if (lines.size() < kGridMax)
-            lines << unicodeToGbk(QStringView(text).sliced(start, std::min(end - start, kKeep))).left(kKeep);
-        ++count;
+        lines << unicodeToGbk(QStringView(text).sliced(start, end - start));
     };
     qsizetype i = 0;
     for (; i < n; ++i) {
@@ -40,6 +36,5 @@ QList<QByteArray> clipboardLines(const QString& text, qint64* lineCount) {
         start = i + 1;
     }
     if (start < i) endLine(i); // a line end at the very end adds no empty line
-    if (lineCount) *lineCount = count;
     return lines;
 }

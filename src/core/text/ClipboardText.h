@@ -12,8 +12,14 @@
 // every line.
 QString clipboardTextOf(QList<QByteArray> lines, bool pairSpaces);
 
-// The clipboard's text as lines of GBK bytes, split by the line rules. Only what a
-// drawing can show is kept, however much the clipboard holds: the first 100 lines,
-// each cut after the bytes that fill 100 rows of 100 cells. *lineCount, when given,
-// receives the number of lines of the whole text.
-QList<QByteArray> clipboardLines(const QString& text, qint64* lineCount = nullptr);
+// The most clipboard text taken in, in UTF-16 units: at most twice as many GBK bytes, some
+// tens of megabytes once split. Every line is kept whole, so that what is pasted is decided
+// on the whole text and a block copied again gives back what was pasted.
+inline constexpr qsizetype kClipboardMaxChars = 16000000;
+
+inline bool clipboardTooLarge(const QString& text) {
+    return text.size() > kClipboardMaxChars;
+}
+
+// The clipboard's text as lines of GBK bytes, split by the line rules, all of them whole.
+QList<QByteArray> clipboardLines(const QString& text);

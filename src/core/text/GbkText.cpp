@@ -131,7 +131,7 @@ int columnsOf(char32_t c) {
     return 1;
 }
 
-QByteArray unicodeToGbkColumns(QStringView text, bool* ok) {
+QByteArray unicodeToGbkColumns(QStringView text, bool* ok, QList<qsizetype>* lost) {
     bool clean = false;
     QByteArray out = unicodeToGbk(text, &clean);
     if (ok) *ok = clean;
@@ -143,10 +143,12 @@ QByteArray unicodeToGbkColumns(QStringView text, bool* ok) {
         const QStringView ch = text.mid(i, pair ? 2 : 1);
         bool fits = false;
         const QByteArray bytes = unicodeToGbk(ch, &fits);
-        if (fits)
+        if (fits) {
             out += bytes;
-        else
+        } else {
             out += QByteArray(columnsOf(pair ? QChar::surrogateToUcs4(ch[0], ch[1]) : ch[0].unicode()), '?');
+            if (lost) lost->append(i);
+        }
         i += ch.size();
     }
     return out;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -18,7 +19,8 @@ QByteArray unicodeToGbk(QStringView text, bool* ok = nullptr);
 // As unicodeToGbk, but a character GBK cannot hold becomes one '?' for each column it
 // takes on screen: two for a wide one (an emoji, Hangul, a rare ideograph), so text read
 // into cells keeps its columns.
-QByteArray unicodeToGbkColumns(QStringView text, bool* ok = nullptr);
+// *lost, when given, receives the position in `text` of each character that did not fit.
+QByteArray unicodeToGbkColumns(QStringView text, bool* ok = nullptr, QList<qsizetype>* lost = nullptr);
 
 // The columns a character takes in a monospaced text: 2 for East Asian wide and
 // full-width characters and emoji, 1 for the rest.

@@ -13,6 +13,30 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+// Counts the characters at `lostAt` in `text`, whose first character stands on line
+// `line`, and keeps the first few with their lines.
+void noteLost(TextScan& scan, QStringView text, const QList<qsizetype>& lostAt, qint64 line, bool afterCR) {
+    qsizetype pos = 0;
+    for (const qsizetype at : lostAt) {
+        for (; pos < at; ++pos) {
+            const QChar c = text[pos];
+            if (c == QLatin1Char('\n') && !afterCR) ++line;
+            if (c == QLatin1Char('\r')) ++line;
+            afterCR = c == QLatin1Char('\r');
+        }
+        if (line > TextScan::kMaxLines) return;
+        ++scan.lostCount;
+        if (scan.lost.size() < TextScan::kLostShown) {
+            const bool pair = text[at].isHighSurrogate() && at + 1 < text.size();
+            scan.lost.append({line, text.mid(at, pair ? 2 : 1).toString()});
+        }
+    }
+}
+
+} // namespace
+
 TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding) {
     TextScan scan;
     LineSplitter splitter(
@@ -33,12 +57,21 @@ TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding) {
                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     // Until the first byte beyond ASCII the two encodings read the same: the choice waits for it.
     std::optional<TextEncoding> chosen = encoding;
-    QByteArray carry; // the start of a UTF-8 character that the piece's end cut off
+    QByteArray carry;         // the start of a UTF-8 character that the piece's end cut off
+    bool endedWithCR = false; // the bytes fed last ended in CR: an LF next ends no line
     auto feed = [&](QByteArrayView bytes) {
+        const bool afterCR = endedWithCR;
+        if (!bytes.isEmpty()) endedWithCR = bytes.back() == '\r';
         if (!chosen || !isUtf8(*chosen)) return splitter.feed(bytes);
         // UTF-8 becomes GBK before the line rules see it.
         const QString text = utf8.decode(bytes);
-        return splitter.feed(unicodeToGbkColumns(text));
+        // What did not fit is told at open, for the lines a drawing can hold.
+        const qint64 firstLine = scan.lineCount + 1;
+        QList<qsizetype> lostAt;
+        const QByteArray gbk =
+            unicodeToGbkColumns(text, nullptr, firstLine <= TextScan::kMaxLines ? &lostAt : nullptr);
+        if (!lostAt.isEmpty()) noteLost(scan, text, lostAt, firstLine, afterCR);
+        return splitter.feed(gbk);
     };
     for (bool first = true;; first = false) {
         const qint64 n = device.read(chunk.data(), chunk.size());
@@ -140,12 +173,16 @@ QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean)
 OpenedText layoutText(const TextScan& scan) {
     OpenedText out;
     out.encoding = scan.encoding;
+    out.lostCount = scan.lostCount;
+    out.lost = scan.lost;
     if (scan.lineCount == 0) {
         out.error = QStringLiteral("文件为空，无法打开");
         return out;
     }
     const QList<QByteArray> lines = unpairedLines(scan.lines);
-    if (scan.rectangular) {
+    // Stored GBK drawings keep their rectangle as it is, split characters and all.
+    const bool rectangular = scan.rectangular && !(isUtf8(scan.encoding) && pairingSplitsCharacter(lines));
+    if (rectangular) {
         out.height = scan.lineCount > 99 ? kGridMax : int(scan.lineCount);
         out.width = scan.firstLength / 2 > 99 ? kGridMax : int(scan.firstLength / 2);
     } else {
@@ -155,7 +192,7 @@ OpenedText layoutText(const TextScan& scan) {
         out.error = QStringLiteral("文件中没有可以放入字符格的内容（每行不足两个字节），无法打开");
         return out;
     }
-    if (scan.rectangular) {
+    if (rectangular) {
         if (scan.lineCount > kGridMax)
             out.leftOut
                 << QStringLiteral("第 %1 行以后的 %2 行").arg(kGridMax).arg(scan.lineCount - kGridMax);
@@ -170,7 +207,7 @@ OpenedText layoutText(const TextScan& scan) {
             out.leftOut << QStringLiteral("排满 %1 行以后的内容").arg(kGridMax);
     }
     if (scan.endedAtZero) out.leftOut << QStringLiteral("文件中零字节及其后的全部内容");
-    layOutLines(lines, scan.rectangular, out.width, out.height,
+    layOutLines(lines, rectangular, out.width, out.height,
                 [&](int col, int row, CharCell cell) { out.grid.at(col, row) = cell; });
     return out;
 }

@@ -14,6 +14,12 @@
 
 class QIODevice;
 
+// A character of a UTF-8 text that GBK cannot hold, shown as "?" in the cells.
+struct LostCharacter {
+    qint64 line = 0; // counted from 1
+    QString character;
+};
+
 // What the layout needs of a text: the first 100 lines (each cut to what a
 // 100 x 100 drawing can use), and the length of every line.
 struct TextScan {
@@ -25,10 +31,14 @@ struct TextScan {
     bool endedAtZero = false; // a zero byte ended the text; whatever followed it was not read
     QString error;            // set when reading failed
     TextEncoding encoding = TextEncoding::Gbk; // what the bytes were read as; the lines are GBK
+    // Characters that became "?" in the lines a drawing can hold: how many, and the first few.
+    qint64 lostCount = 0;
+    QList<LostCharacter> lost;
 
     static constexpr int kMaxLines = kGridMax;
     // A flowed line fills at most 100 rows of 100 cells of 2 bytes; one more byte decides the last cell.
     static constexpr qsizetype kKeepBytes = 2 * kGridMax * kGridMax + 2;
+    static constexpr int kLostShown = 5;
 };
 
 // Reads a whole device as a stream, keeping memory bounded whatever its size. Unless an
@@ -45,10 +55,13 @@ struct OpenedText {
     QString error;       // why the text cannot become a drawing
     QStringList leftOut; // what of the text the drawing could not hold, one line each
     TextEncoding encoding = TextEncoding::Gbk;
+    qint64 lostCount = 0; // characters shown as "?" because GBK cannot hold them
+    QList<LostCharacter> lost;
 };
 
 // Lays a text out as a drawing: rectangular when all lines are equally long,
-// else flowed; at most 100 x 100 cells.
+// else flowed; at most 100 x 100 cells. A UTF-8 text whose rectangle would cut a
+// character between two cells is flowed: it held whole characters only.
 OpenedText layoutText(const TextScan& scan);
 
 // The bytes of a file for the width x height area of a grid: one line per row,

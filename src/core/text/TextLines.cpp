@@ -94,6 +94,21 @@ void unpairSpaces(QByteArray& line) {
     }
 }
 
+bool pairingSplitsCharacter(const QList<QByteArray>& lines) {
+    for (const QByteArray& line : lines) {
+        const qsizetype n = line.size();
+        for (qsizetype i = 0; i < n;) {
+            if (isGbkLeadByte(uchar(line[i])) && i + 1 < n) {
+                if (i % 2 == 1) return true;
+                i += 2;
+            } else {
+                ++i;
+            }
+        }
+    }
+    return false;
+}
+
 CharCell nextFlowCell(QByteArrayView line, qsizetype& pos) {
     const uchar a = uchar(line[pos]);
     const uchar next = pos + 1 < line.size() ? uchar(line[pos + 1]) : 0;

@@ -48,6 +48,11 @@ void pairSpaces(QByteArray& line);
 // character and the start of the next are left alone.
 void unpairSpaces(QByteArray& line);
 
+// True when pairing some line's bytes into cells, two at a time from its start, would
+// cut a double-byte character in two. Text that came as Unicode (the clipboard, a UTF-8
+// file) holds whole characters only and never means such a split.
+bool pairingSplitsCharacter(const QList<QByteArray>& lines);
+
 // The cell the flowed layout takes from `line` at byte position `pos`; advances
 // pos by 1 or 2. A double-byte character is never split; a single-byte character
 // before a double-byte one, or at the end of the line, gets a cell of its own

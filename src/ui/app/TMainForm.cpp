@@ -10,6 +10,7 @@
 #include "core/commands/EditCommands.h"
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
+#include "core/text/ClipboardText.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/TExportForm.h"
 #include "ui/dialogs/THBXZForm.h"
@@ -250,7 +251,14 @@ void TMainForm::buildMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_C));
     addItem(E1, "P1", QStringLiteral("粘贴(&P)"),
             std::make_unique<DrawingCommand>(
-                *this, [this](Drawing& d) { edit::paste(d, m_platform); },
+                *this,
+                [this](Drawing& d) {
+                    if (edit::paste(d, m_platform) == edit::PasteResult::TooLarge)
+                        m_platform.messageBox(
+                            QStringLiteral("剪贴板中的文字太长（超过 %1 万个字符），无法粘贴。")
+                                .arg(kClipboardMaxChars / 10000),
+                            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+                },
                 [this](const Drawing&) { return m_platform.clipboardHasText(); }),
             QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(E1, "L1", QStringLiteral("删除(&D)"), onSelection(edit::remove), QKeySequence(Qt::Key_Delete));
