@@ -139,6 +139,11 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     TChildForm* c = active();
     QCOMPARE(encodingShown(), QStringLiteral("UTF-8"));
     QCOMPARE(gridText(c->CurGrid, c->GridWidth, c->GridHeight), QStringLiteral("??"));
+    // Told at open, with the way out.
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY2(m_platform.messages[0].text.contains(QStringLiteral("“文件 → 以 GBK 重新打开”")),
+             qPrintable(m_platform.messages[0].text));
+    m_platform.messages.clear();
     openFileMenu();
     QAction* reopen = action("ReopenEncoding1");
     QVERIFY(reopen->isEnabled());

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void commandLineFilesOpen();
     void cutFileAsksBeforeReplacing();
     void zeroByteAndFlowedOverflowAreReported();
+    void charactersGbkLacksAreToldAndAskedAbout();
     void saveUntitledAndCancel();
     void saveAsAndOverwrite();
     void failedSaveKeepsTheDrawingModified();
@@ -205,7 +206,7 @@ void TestFiles::cutFileAsksBeforeReplacing() {
     action("S1")->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].caption, QStringLiteral("请确认"));
-    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::WriteSaveAsCancel);
     QVERIFY(m_platform.messages[0].text.contains(path("big.txt")));
     QCOMPARE(readFile(path("big.txt")), big);
     QCOMPARE(m_platform.saveDialogs, 0);
@@ -297,6 +298,71 @@ void TestFiles::zeroByteAndFlowedOverflowAreReported() {
     action("O1")->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("每行末尾单出的一个字节")));
+}
+
+void TestFiles::charactersGbkLacksAreToldAndAskedAbout() {
+    const QByteArray original = QStringLiteral("ab😀\r\ncd中\r\n한ef\r\n").toUtf8();
+    writeFile(path("emoji.txt"), original);
+    m_platform.openNames << path("emoji.txt");
+    action("O1")->trigger();
+    TChildForm* c = active();
+    QCOMPARE(gridText(c->CurGrid, 2, 3), QStringLiteral("ab??\ncd中\n??ef"));
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].text,
+             QStringLiteral("文件“%1”中有 2 个字符无法用 GBK 表示，画板中显示为“?”：\n\n"
+                            "· 第 1 行：😀\n· 第 3 行：한\n\n如果保存到这个文件，这些字符将变成“?”。\n\n"
+                            "如果这是一个 GBK 文件，可以用“文件 → 以 GBK 重新打开”重新读入。")
+                 .arg(path("emoji.txt")));
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::Ok);
+
+    // The first save over the file asks; Cancel writes nothing.
+    m_platform.messages.clear();
+    m_platform.answers << MessageAnswer::Cancel;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].caption, QStringLiteral("请确认"));
+    QCOMPARE(m_platform.messages[0].buttons, MessageButtons::WriteSaveAsCancel);
+    QVERIFY2(m_platform.messages[0].text.contains(QStringLiteral("2 个字符无法用 GBK 表示")),
+             qPrintable(m_platform.messages[0].text));
+    QCOMPARE(readFile(path("emoji.txt")), original);
+    // Save as: another file, no question, and the original stays.
+    m_platform.answers << MessageAnswer::No;
+    m_platform.saveNames << path("other.txt");
+    action("S1")->trigger();
+    QCOMPARE(c->FileName, path("other.txt"));
+    QCOMPARE(readFile(path("other.txt")), QStringLiteral("ab??\r\ncd中\r\n??ef\r\n").toUtf8());
+    QCOMPARE(readFile(path("emoji.txt")), original);
+    // Written over: the question once, then saves as usual.
+    m_platform.openNames << path("emoji.txt");
+    action("O1")->trigger();
+    m_platform.messages.clear();
+    m_platform.answers << MessageAnswer::Yes;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(readFile(path("emoji.txt")), QStringLiteral("ab??\r\ncd中\r\n??ef\r\n").toUtf8());
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+
+    // Cut at open and characters lost: one notice, one question naming both.
+    QByteArray big;
+    for (int i = 0; i < 120; ++i)
+        big += (i == 3 ? QStringLiteral("😀ab") : QStringLiteral("abcd")).toUtf8() + "\n";
+    writeFile(path("bigemoji.txt"), big);
+    m_platform.messages.clear();
+    m_platform.openNames << path("bigemoji.txt");
+    action("O1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    const QString notice = m_platform.messages[0].text;
+    QVERIFY2(notice.contains(QStringLiteral("第 100 行以后的 20 行")), qPrintable(notice));
+    QVERIFY2(notice.contains(QStringLiteral("其中有 1 个字符无法用 GBK 表示")), qPrintable(notice));
+    QVERIFY2(notice.contains(QStringLiteral("· 第 4 行：😀")), qPrintable(notice));
+    m_platform.answers << MessageAnswer::Cancel;
+    action("S1")->trigger();
+    QCOMPARE(m_platform.messages.size(), 2);
+    QVERIFY2(
+        m_platform.messages[1].text.contains(QStringLiteral("只读入了画板能容纳的部分，其中还有 1 个字符")),
+        qPrintable(m_platform.messages[1].text));
+    QCOMPARE(readFile(path("bigemoji.txt")), big);
 }
 
 void TestFiles::saveUntitledAndCancel() {

@@ -19,6 +19,58 @@ const QString kCaption = QStringLiteral("Runeboard");
 
 } // namespace
 
+namespace {
+
+// What a file lost on its way into the drawing, said at open; empty when nothing was lost.
+QString lossNotice(const QString& path, const OpenedText& text) {
+    const bool cut = !text.leftOut.isEmpty(), lost = text.lostCount > 0;
+    if (!cut && !lost) return {};
+    const QString file = QDir::toNativeSeparators(path);
+    QStringList parts;
+    if (cut)
+        parts << QStringLiteral(
+                     "文件“%1”超出了画板能容纳的范围（最多 100 × 100 格），以下内容没有读入：\n\n· %2")
+                     .arg(file, text.leftOut.join(QStringLiteral("\n· ")));
+    if (lost) {
+        QStringList named;
+        for (const LostCharacter& c : text.lost)
+            named << QStringLiteral("· 第 %1 行：%2").arg(QString::number(c.line), c.character);
+        if (text.lostCount > text.lost.size()) named << QStringLiteral("· ……");
+        const QString where = cut ? QStringLiteral("其中") : QStringLiteral("文件“%1”中").arg(file);
+        parts << QStringLiteral("%1有 %2 个字符无法用 GBK 表示，画板中显示为“?”：\n\n%3")
+                     .arg(where, QString::number(text.lostCount), named.join(QLatin1Char('\n')));
+    }
+    QStringList losses;
+    if (cut) losses << QStringLiteral("文件将被替换为画板中的内容，没有读入的部分会丢失");
+    if (lost) losses << QStringLiteral("这些字符将变成“?”");
+    parts << QStringLiteral("如果保存到这个文件，%1。").arg(losses.join(QStringLiteral("，")));
+    // Short GBK text can pass for UTF-8; then GBK holds every character.
+    if (lost && text.encoding == TextEncoding::Utf8)
+        parts << QStringLiteral("如果这是一个 GBK 文件，可以用“文件 → 以 GBK 重新打开”重新读入。");
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+// The question before the first save over such a file.
+QString lossQuestion(const Drawing& d) {
+    const QString file = QDir::toNativeSeparators(d.FileName);
+    QString said;
+    if (d.PartialFile == 1 && d.LostCharacters > 0)
+        said = QStringLiteral("文件“%1”打开时只读入了画板能容纳的部分，其中还有 %2 个字符无法用 GBK 表示。"
+                              "保存将用画板中的内容替换这个文件，没有读入的部分和这些字符会丢失。")
+                   .arg(file, QString::number(d.LostCharacters));
+    else if (d.PartialFile == 1)
+        said = QStringLiteral("文件“%1”打开时只读入了画板能容纳的部分。保存将用画板中的内容替换这个文件，"
+                              "没有读入的部分会丢失。")
+                   .arg(file);
+    else
+        said = QStringLiteral("文件“%1”中有 %2 个字符无法用 GBK 表示，打开时显示为“?”。"
+                              "保存将把它们作为“?”写入这个文件，原来的字符会丢失。")
+                   .arg(file, QString::number(d.LostCharacters));
+    return said + QStringLiteral("\n\n写入这个文件，还是另存为其他文件？");
+}
+
+} // namespace
+
 void FileCommands::error(const QString& text) {
     m_host.platform().messageBox(text, kCaption, MessageButtons::Ok, MessageKind::Error);
 }
@@ -67,15 +119,10 @@ void FileCommands::show(Drawing& d, const Reading& reading) {
     d.setCaption(captionFor(reading.path, text.encoding));
     d.CurGrid.copyArea(text.grid, text.width, text.height);
     d.ReDraw();
-    if (!text.leftOut.isEmpty()) {
-        d.PartialFile = 1;
-        m_host.platform().messageBox(
-            QStringLiteral("文件“%1”超出了画板能容纳的范围（最多 100 × 100 格），以下内容没有读入：\n\n%2\n\n"
-                           "如果保存到这个文件，文件将被替换为画板中的内容，没有读入的部分会丢失。")
-                .arg(QDir::toNativeSeparators(reading.path),
-                     QStringLiteral("· ") + text.leftOut.join(QStringLiteral("\n· "))),
-            kCaption, MessageButtons::Ok, MessageKind::Warning);
-    }
+    d.PartialFile = text.leftOut.isEmpty() ? 0 : 1;
+    d.LostCharacters = text.lostCount;
+    if (const QString notice = lossNotice(reading.path, text); !notice.isEmpty())
+        m_host.platform().messageBox(notice, kCaption, MessageButtons::Ok, MessageKind::Warning);
     m_host.fileOpened(reading.path);
 }
 
@@ -116,7 +163,10 @@ bool FileCommands::chooseName(Drawing& d) {
     m_lastSaveName = path;
     if (!confirmOverwrite(path)) return false;
     // Another file holds nothing that the drawing left out.
-    if (path != d.FileName) d.PartialFile = 0;
+    if (path != d.FileName) {
+        d.PartialFile = 0;
+        d.LostCharacters = 0;
+    }
     if (filter == kUtf8Filter) {
         if (!isUtf8(d.Encoding)) d.Encoding = TextEncoding::Utf8; // a byte-order mark read stays
     } else {
@@ -129,14 +179,9 @@ bool FileCommands::chooseName(Drawing& d) {
 
 bool FileCommands::save(Drawing& d) {
     if (d.FileName.isEmpty()) return chooseName(d) && write(d);
-    if (d.PartialFile == 1) {
-        switch (m_host.platform().messageBox(
-            QStringLiteral(
-                "文件“%"
-                "1”打开时只读入了画板能容纳的部分。保存将用画板中的内容替换这个文件，没有读入的部分会丢失。"
-                "\n\n是否替换这个文件？选择“否”可以另存为其他文件。")
-                .arg(QDir::toNativeSeparators(d.FileName)),
-            QStringLiteral("请确认"), MessageButtons::YesNoCancel, MessageKind::Question)) {
+    if (d.PartialFile == 1 || d.LostCharacters > 0) {
+        switch (m_host.platform().messageBox(lossQuestion(d), QStringLiteral("请确认"),
+                                             MessageButtons::WriteSaveAsCancel, MessageKind::Question)) {
         case MessageAnswer::Yes:
             break;
         case MessageAnswer::No:
@@ -171,6 +216,7 @@ bool FileCommands::write(Drawing& d) {
     }
     d.SavedCount = d.ChangeCount;
     d.PartialFile = 0; // the file now holds exactly the drawing
+    d.LostCharacters = 0;
     m_host.fileOpened(d.FileName);
     return true;
 }

@@ -46,6 +46,7 @@ void ChildDocument::resetTo(int width, int height) {
     ShownGrid.fill(CharCell::blank());
     UndoGrid.fill(CharCell::zero());
     PartialFile = 0;
+    LostCharacters = 0;
 }
 
 void ChildDocument::takeUndoSnapshot(const QString& name) {

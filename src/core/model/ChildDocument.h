@@ -78,6 +78,8 @@ public:
     int Banding = 0; // 1 while the select tool's rubber band is on the canvas
     // 1 = opened from a file the drawing could not hold whole: saving over that file asks first.
     int PartialFile = 0;
+    // Characters of the file that GBK cannot hold, shown as "?": saving over that file asks first too.
+    qint64 LostCharacters = 0;
     // What the file is read and written in: the drawing file's GBK unless it was opened from
     // or saved as UTF-8.
     TextEncoding Encoding = TextEncoding::Gbk;

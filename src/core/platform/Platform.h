@@ -9,7 +9,8 @@
 #include <QUrl>
 #include <QVariant>
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// WriteSaveAsCancel: "写入" answers Yes, "另存为" No.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, WriteSaveAsCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class MessageKind { Information, Warning, Error, Question };
 
@@ -25,8 +26,8 @@ public:
     // no overwrite question of its own: the program asks it. Filters are separated by ";;";
     // *selectedFilter, when given, is the one shown first and receives the one chosen.
     virtual QString openFileName(const QString& filter, const QString& initialName) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& initialName,
-                                 QString* selectedFilter = nullptr) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                                 const QString& initialName, QString* selectedFilter = nullptr) = 0;
     // The open dialog for pictures.
     virtual QString pictureFileName(const QString& filter) = 0;
 

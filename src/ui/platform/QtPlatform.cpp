@@ -62,6 +62,12 @@ MessageAnswer QtPlatform::messageBox(const QString& text, const QString& caption
         add(QMessageBox::No, QStringLiteral("否(&N)"));
         add(QMessageBox::Cancel, QStringLiteral("取消"));
         break;
+    case MessageButtons::WriteSaveAsCancel:
+        add(QMessageBox::Yes, QStringLiteral("写入(&W)"));
+        add(QMessageBox::No, QStringLiteral("另存为(&A)"));
+        add(QMessageBox::Cancel, QStringLiteral("取消"));
+        box.setDefaultButton(QMessageBox::No); // the safe choice: the file stays as it is
+        break;
     }
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
