@@ -42,6 +42,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void openCreatesADrawing();
+    void openingAnOpenFileShowsItsWindow();
     void openFailuresOpenNothing();
     void commandLineFilesOpen();
     void cutFileAsksBeforeReplacing();
@@ -123,6 +124,42 @@ void TestFiles::openCreatesADrawing() {
     // Cancelling the dialog opens nothing.
     action("O1")->trigger();
     QCOMPARE(m_main->children().size(), 2);
+}
+
+void TestFiles::openingAnOpenFileShowsItsWindow() {
+    writeFile(path("one.txt"), "abcd\r\n");
+    writeFile(path("two.txt"), "wxyz\r\n");
+    QVERIFY(QFile::link(path("one.txt"), path("link.txt")));
+    m_platform.openNames << path("one.txt") << path("two.txt");
+    action("O1")->trigger();
+    TChildForm* one = active();
+    edit(one, QStringLiteral("zz")); // unsaved work that a second copy would lose on save
+    action("O1")->trigger();
+    const int windows = int(m_main->children().size());
+    QVERIFY(active() != one);
+    one->showMinimized();
+    // The same file, by its name, another spelling of it, or a link to it: its window comes forward.
+    for (const QString& name :
+         {path("one.txt"), m_dir->path() + QStringLiteral("/./one.txt"), path("link.txt")}) {
+        m_main->mdiArea()->setActiveSubWindow(m_main->children().last());
+        m_platform.openNames << name;
+        action("O1")->trigger();
+        QCOMPARE(m_main->children().size(), windows);
+        QCOMPARE(active(), one);
+        QVERIFY(!one->isMinimized());
+        QCOMPARE(gridText(one->CurGrid, 2, 1), QStringLiteral("zzcd"));
+    }
+    QVERIFY(m_platform.messages.isEmpty());
+    // A name given by Save As counts too.
+    m_main->mdiArea()->setActiveSubWindow(m_main->children().last());
+    TChildForm* two = active();
+    m_platform.saveNames << path("three.txt");
+    action("N4")->trigger();
+    m_main->mdiArea()->setActiveSubWindow(one);
+    m_main->openFiles({path("three.txt")});
+    QCOMPARE(active(), two);
+    QCOMPARE(m_main->children().size(), windows);
+    one->SavedCount = one->ChangeCount;
 }
 
 void TestFiles::openFailuresOpenNothing() {

@@ -14,6 +14,12 @@ public:
     // Opens a new, empty drawing window of width x height cells (1 to 100 each) and makes it active.
     virtual Drawing& createDrawing(int width, int height) = 0;
     virtual Platform& platform() = 0;
+    // The open drawing of the file at `path` (an absolute path), brought to the front; nullptr when
+    // no drawing holds that file. Two windows on one file would lose one's edits at the other's save.
+    virtual Drawing* showDrawingOf(const QString& path) {
+        (void)path;
+        return nullptr;
+    }
     // A file was opened or saved: the recent files list takes it.
     virtual void fileOpened(const QString& path) { (void)path; }
 };

@@ -127,6 +127,7 @@ void FileCommands::show(Drawing& d, const Reading& reading) {
 }
 
 bool FileCommands::openFile(const QString& given, std::optional<TextEncoding> encoding) {
+    if (m_host.showDrawingOf(QFileInfo(given).absoluteFilePath())) return true;
     Reading reading;
     if (!read(QFileInfo(given).absoluteFilePath(), encoding, reading)) return false;
     Drawing& d = m_host.createDrawing(reading.text.width, reading.text.height);

@@ -482,6 +482,23 @@ Drawing& TMainForm::createDrawing(int width, int height) {
     return *createChild();
 }
 
+Drawing* TMainForm::showDrawingOf(const QString& path) {
+    // The same file by any name: a link, or another spelling of the folders.
+    const QFileInfo wanted(path);
+    const QString canonical = wanted.canonicalFilePath();
+    for (TChildForm* child : children()) {
+        if (child->FileName.isEmpty()) continue;
+        const QFileInfo held(child->FileName);
+        const bool same = canonical.isEmpty() ? held.absoluteFilePath() == wanted.absoluteFilePath()
+                                              : held.canonicalFilePath() == canonical;
+        if (!same) continue;
+        if (child->isMinimized()) child->showNormal();
+        m_mdi->setActiveSubWindow(child);
+        return child;
+    }
+    return nullptr;
+}
+
 Platform& TMainForm::platform() {
     return m_platform;
 }

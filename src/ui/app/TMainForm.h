@@ -64,6 +64,7 @@ public:
     Drawing* activeDrawing() const override;
     Drawing& createDrawing(int width, int height) override;
     void fileOpened(const QString& path) override;
+    Drawing* showDrawingOf(const QString& path) override;
 
     int CurrentTool = 0;
     int NewDocWidth = 50;
