@@ -127,7 +127,10 @@ void FileCommands::show(Drawing& d, const Reading& reading) {
 }
 
 bool FileCommands::openFile(const QString& given, std::optional<TextEncoding> encoding) {
-    if (m_host.showDrawingOf(QFileInfo(given).absoluteFilePath())) return true;
+    if (const Drawing* open = m_host.showDrawingOf(QFileInfo(given).absoluteFilePath())) {
+        m_host.fileOpened(open->FileName); // opened again, as far as the recent files go
+        return true;
+    }
     Reading reading;
     if (!read(QFileInfo(given).absoluteFilePath(), encoding, reading)) return false;
     Drawing& d = m_host.createDrawing(reading.text.width, reading.text.height);
