@@ -1,5 +1,6 @@
 // Command-line converter.
 #include "ConverterCli.h"
+#include "CommandSuggestion.h"
 #include "Options.h"
 
 #include "core/convert/CellConversion.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -220,7 +222,14 @@ Result run(int argc, char* argv[], const Backend& backend) {
         return r;
     }
     if (first != QLatin1String("convert") && first != QLatin1String("banner")) {
-        r.editor = true;
+        // Files open in the editor, as do Qt's own options ("-style ..."); a word that is
+        // neither is a subcommand mistyped, which would otherwise open as a drawing.
+        r.editor = first.startsWith(QLatin1Char('-')) || QFileInfo::exists(first);
+        if (r.editor) return r;
+        const std::optional<QString> meant = nearestCommand(first);
+        say(QStringLiteral("runeboard: unknown command '%1'%2\nTry 'runeboard --help'.")
+                .arg(first, meant ? QStringLiteral(" (did you mean %1?)").arg(*meant) : QString()));
+        r.exitCode = kUsage;
         return r;
     }
 

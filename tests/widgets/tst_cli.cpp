@@ -34,13 +34,19 @@ struct Run {
     QByteArray out, err;
 };
 
-Run runeboard(const QStringList& args, const QByteArray& input = {}) {
+// The program run in `folder` (the test's own when empty) with LANG set to `lang` and no other
+// locale variable, so that its messages come in the language a test expects.
+Run runeboard(const QStringList& args, const QByteArray& input = {}, const QString& lang = "C.UTF-8",
+              const QString& folder = {}) {
     QProcess p;
     // No display at all: the converter needs none.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), lang);
     p.setProcessEnvironment(env);
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/runeboard"), args);
     if (!p.waitForStarted(10000)) return {};
     p.write(input);
@@ -78,6 +84,8 @@ private Q_SLOTS:
     void outputFilesOpenInTheEditor();
     void bannerMatchesTheTextBanner();
     void errorsAndExitCodes();
+    void unknownCommands_data();
+    void unknownCommands();
 
 private:
     // The import dialog's result lines for a picture and settings, placed into the open drawing.
@@ -325,6 +333,43 @@ void TestCli::errorsAndExitCodes() {
     QCOMPARE(help.exit, 0);
     QVERIFY(help.out.contains("runeboard convert PICTURE"));
     QCOMPARE(runeboard({QStringLiteral("--version")}).out, QByteArray("runeboard 2.0\n"));
+}
+
+void TestCli::unknownCommands_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("a letter missing")
+        << QStringList{"conver", "p.jpg"}
+        << QByteArray("runeboard: unknown command 'conver' (did you mean convert?)\n"
+                      "Try 'runeboard --help'.\n");
+    QTest::newRow("two letters swapped") << QStringList{"covnert", "p.jpg", "-o", "art.txt"}
+                                         << QByteArray("runeboard: unknown command 'covnert' (did you mean "
+                                                       "convert?)\nTry 'runeboard --help'.\n");
+    QTest::newRow("banner") << QStringList{"baner", "hi"}
+                            << QByteArray("runeboard: unknown command 'baner' (did you mean banner?)\n"
+                                          "Try 'runeboard --help'.\n");
+    QTest::newRow("two letters off") << QStringList{"bammer", "hi"}
+                                     << QByteArray(
+                                            "runeboard: unknown command 'bammer' (did you mean banner?)\n"
+                                            "Try 'runeboard --help'.\n");
+    QTest::newRow("a file that is not there") << QStringList{"photo.jpg"}
+                                              << QByteArray("runeboard: unknown command 'photo.jpg'\n"
+                                                            "Try 'runeboard --help'.\n");
+    QTest::newRow("near nothing") << QStringList{"cat", "p.jpg"}
+                                  << QByteArray(
+                                         "runeboard: unknown command 'cat'\nTry 'runeboard --help'.\n");
+}
+
+void TestCli::unknownCommands() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, err);
+    // Beside a picture that is there: the command is what is wrong, not the picture.
+    QVERIFY(photo(64, 48).save(m_dir->filePath(QStringLiteral("p.jpg")), "jpg"));
+    const Run r = runeboard(args, {}, QStringLiteral("C.UTF-8"), m_dir->path());
+    QCOMPARE(r.exit, 2);
+    QCOMPARE(r.err, err);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("art.txt"))));
 }
 
 QTEST_MAIN(TestCli)
