@@ -23,7 +23,8 @@ namespace {
 
 const char* const kHelp =
     "Usage:\n"
-    "  runeboard [FILE...]                 start the editor, opening the drawings named\n"
+    "  runeboard [FILE...]                 start the editor, opening the drawings named (a\n"
+    "                                      picture opens in the import dialog)\n"
     "  runeboard convert PICTURE [OPTION...]\n"
     "                                      a picture (JPEG, BMP, ICO, PNG, GIF, SVG; - reads\n"
     "                                      standard input) as character art, as the import\n"
