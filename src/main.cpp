@@ -46,8 +46,7 @@ int main(int argc, char* argv[]) {
         }
         lseek(fd, 0, SEEK_SET);
         input = "/proc/self/fd/" + std::to_string(fd);
-        for (size_t i = 2; i < args.size(); ++i)
-            if (std::strcmp(args[i], "-") == 0) args[i] = const_cast<char*>(input.c_str());
+        args[size_t(result.handOnInputArg)] = const_cast<char*>(input.c_str());
     }
     args.push_back(nullptr);
     execv(editor.c_str(), args.data());

@@ -51,7 +51,8 @@ const char* const kHelp =
     "                          single-byte characters (default 画)\n"
     "  --article FILE          fill ink cells with the characters of a text file instead\n"
     "  -o FILE                 write a drawing file as the editor saves it (GBK, ideographic\n"
-    "                          spaces, CR LF) instead of printing the lines\n"
+    "                          spaces, CR LF) instead of printing the lines; - writes those\n"
+    "                          bytes to standard output\n"
     "  --encoding gbk|utf8     the encoding of the output (default: utf8 printed, gbk in files)\n"
     "\n"
     "Exit status: 0 done, 1 a file that cannot be read or converted, 2 bad usage.\n";
@@ -96,6 +97,13 @@ std::optional<Failure> readArticle(const QString& path, QByteArray* article) {
     return std::nullopt;
 }
 
+std::optional<Failure> print(const QByteArray& out) {
+    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
+        std::fflush(stdout) != 0)
+        return Failure{kFailed, QStringLiteral("cannot write the output")};
+    return std::nullopt;
+}
+
 // The lines printed or written as the options ask.
 std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
     if (!o.output.isEmpty()) {
@@ -106,6 +114,8 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
             bytes += line + "\r\n";
         }
         if (o.encoding == QLatin1String("utf8")) bytes = gbkToUnicode(bytes).toUtf8();
+        // "-" is standard output, as it is standard input for the picture: a drawing for a pipe.
+        if (o.output == QLatin1String("-")) return print(bytes);
         const QString problem = writeFileAtomically(o.output, bytes);
         if (!problem.isEmpty())
             return Failure{kFailed, QStringLiteral("cannot write %1: %2").arg(o.output, problem)};
@@ -114,10 +124,7 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
     QByteArray out;
     for (const QByteArray& line : lines)
         out += (o.encoding == QLatin1String("gbk") ? line : gbkToUnicode(line).toUtf8()) + '\n';
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
-        std::fflush(stdout) != 0)
-        return Failure{kFailed, QStringLiteral("cannot write the output")};
-    return std::nullopt;
+    return print(out);
 }
 
 convert::Fill fillOf(const Options& o, const QByteArray& article) {
@@ -256,7 +263,10 @@ Result run(int argc, char* argv[], const Backend& backend) {
         converting ? runConvert(options, picture, backend, &handOn) : runBanner(options, backend, &handOn);
     if (handOn) {
         r.handOn = true;
-        if (converting && options.input == QLatin1String("-")) r.handOnInput = picture;
+        if (converting && options.input == QLatin1String("-")) {
+            r.handOnInput = picture;
+            r.handOnInputArg = int(options.inputAt) + 1;
+        }
         return r;
     }
     if (f) return fail(first, *f);

@@ -42,6 +42,7 @@ struct Result {
     bool editor = false;    // not for the converter: start the editor
     bool handOn = false;    // for the full program: run it with `handOnInput` as the input
     QByteArray handOnInput; // the bytes read from standard input, which the full program cannot read again
+    int handOnInputArg = 0; // where in argv the input's "-" stands (not "-o -")
 };
 
 Result run(int argc, char* argv[], const Backend& backend);

@@ -72,7 +72,7 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
             f = usage(QStringLiteral("one %1 at a time: '%2' is one too many")
                           .arg(convert ? QStringLiteral("picture") : QStringLiteral("text"), a));
         else
-            o.input = a, haveInput = true;
+            o.input = a, o.inputAt = i, haveInput = true;
         if (f) return f;
     }
     if (!haveInput)

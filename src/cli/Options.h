@@ -21,6 +21,7 @@ Failure usage(const QString& message);
 // The options both subcommands take, and those of each.
 struct Options {
     QString command, input;
+    qsizetype inputAt = -1; // the input's place in the arguments given to parse()
     std::optional<int> width, height, threshold, size;
     QString autoMethod, font = QStringLiteral("宋体"), brush = QStringLiteral("画"), article, output,
                         encoding;

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void errorsAndExitCodes();
     void unknownCommands_data();
     void unknownCommands();
+    void drawingToStandardOutput_data();
+    void drawingToStandardOutput();
 
 private:
     // The import dialog's result lines for a picture and settings, placed into the open drawing.
@@ -370,6 +372,42 @@ void TestCli::unknownCommands() {
     QCOMPARE(r.err, err);
     QVERIFY(r.out.isEmpty());
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("art.txt"))));
+}
+
+void TestCli::drawingToStandardOutput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("piped");
+    QTest::addColumn<QByteArray>("out");
+    const QStringList size{"--width", "2", "--height", "2"};
+    // Light cells are ink: the diagonal from the top left, in the brush 画 (GBK BB AD); the
+    // blank cells' space pairs as ideographic spaces (A1 A1); CR LF.
+    QTest::newRow("a picture file") << QStringList{"convert", "d.png", "-o", "-"} + size << false
+                                    << QByteArray("\xBB\xAD\xA1\xA1\r\n\xA1\xA1\xBB\xAD\r\n");
+    QTest::newRow("standard input, handed on") << QStringList{"convert", "-", "-o", "-"} + size << true
+                                               << QByteArray("\xBB\xAD\xA1\xA1\r\n\xA1\xA1\xBB\xAD\r\n");
+    QTest::newRow("in UTF-8") << QStringList{"convert", "-", "-o", "-", "--encoding", "utf8"} + size << true
+                              << QStringLiteral("画　\r\n　画\r\n").toUtf8();
+}
+
+void TestCli::drawingToStandardOutput() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, piped);
+    QFETCH(QByteArray, out);
+    QImage diagonal(2, 2, QImage::Format_RGB32);
+    diagonal.fill(Qt::black);
+    diagonal.setPixel(0, 0, qRgb(255, 255, 255));
+    diagonal.setPixel(1, 1, qRgb(255, 255, 255));
+    const QString path = m_dir->filePath(QStringLiteral("d.png"));
+    QVERIFY(diagonal.save(path));
+    QFile picture(path);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const Run r =
+        runeboard(args, piped ? picture.readAll() : QByteArray(), QStringLiteral("C.UTF-8"), m_dir->path());
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(r.out, out);
+    QVERIFY(r.err.isEmpty());
+    // Exactly what Save writes, and nothing written beside.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"d.png"});
 }
 
 QTEST_MAIN(TestCli)
