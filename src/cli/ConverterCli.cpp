@@ -192,9 +192,14 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
     if (!o.article.isEmpty())
         if (auto f = readArticle(o.article, &article)) return f;
     const int w = o.width.value_or(convert::kMaxSide), h = o.height.value_or(convert::kMaxSide);
+    std::optional<QString> standIn;
     std::optional<convert::RgbRaster> picture =
-        backend.banner(o.input, o.font, o.size.value_or(10), o.bold, o.italic, o.underline, handOn);
+        backend.banner(o.input, o.font, o.size.value_or(10), o.bold, o.italic, o.underline, &standIn, handOn);
     if (*handOn || !picture) return std::nullopt;
+    // Drawn all the same, as the dialog would draw it; but the script asked for another look.
+    if (standIn)
+        say(QStringLiteral("runeboard banner: warning: the font '%1' is not installed; drawn in '%2' instead")
+                .arg(o.font, *standIn));
     if (o.invert) convert::invert(*picture, w, h, convert::Mode::TwoColour);
     const QRect ink = convert::inkBounds(*picture, w, h);
     if (ink.isEmpty())

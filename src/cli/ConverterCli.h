@@ -29,8 +29,10 @@ struct Backend {
                                                     QSize* size, bool* handOn)>
         scale;
     // The banner's picture: the text drawn from (0, 0); nothing with *handOn when this backend draws no text.
+    // *standIn receives the family drawn with when `family` is not installed.
     std::function<std::optional<convert::RgbRaster>(const QString& text, const QString& family, int pointSize,
-                                                    bool bold, bool italic, bool underline, bool* handOn)>
+                                                    bool bold, bool italic, bool underline,
+                                                    std::optional<QString>* standIn, bool* handOn)>
         banner;
     // The application object the backend needs, fonts or not.
     std::function<std::unique_ptr<QCoreApplication>(int& argc, char** argv, bool fonts)> application;

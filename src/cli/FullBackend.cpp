@@ -31,8 +31,10 @@ Backend fullBackend() {
         return toRaster(scaled);
     };
     b.banner = [](const QString& text, const QString& family, int pointSize, bool bold, bool italic,
-                  bool underline, bool*) -> std::optional<convert::RgbRaster> {
+                  bool underline, std::optional<QString>* standIn,
+                  bool*) -> std::optional<convert::RgbRaster> {
         const QFont font = convert::bannerFont(family, pointSize, bold, italic, underline);
+        *standIn = convert::standInFamily(font);
         return toRaster(convert::renderBanner(text, font, {0, 0}));
     };
     b.application = [](int& argc, char** argv, bool fonts) -> std::unique_ptr<QCoreApplication> {

@@ -22,7 +22,8 @@ Backend lightBackend() {
         *handOn = fallback; // a colour space only the full decoder turns into colours
         return std::nullopt;
     };
-    b.banner = [](const QString&, const QString&, int, bool, bool, bool, bool* handOn) {
+    b.banner = [](const QString&, const QString&, int, bool, bool, bool, std::optional<QString>*,
+                  bool* handOn) {
         *handOn = true;
         return std::optional<convert::RgbRaster>();
     };

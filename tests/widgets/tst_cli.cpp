@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void unknownCommands();
     void drawingToStandardOutput_data();
     void drawingToStandardOutput();
+    void fontsNotInstalledAreNamed_data();
+    void fontsNotInstalledAreNamed();
 
 private:
     // The import dialog's result lines for a picture and settings, placed into the open drawing.
@@ -408,6 +411,37 @@ void TestCli::drawingToStandardOutput() {
     QVERIFY(r.err.isEmpty());
     // Exactly what Save writes, and nothing written beside.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"d.png"});
+}
+
+void TestCli::fontsNotInstalledAreNamed_data() {
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("warning"); // %1: the family drawn with instead
+    QTest::newRow("not installed") << "No Such Font"
+                                   << "C.UTF-8"
+                                   << "runeboard banner: warning: the font 'No Such Font' is not installed; "
+                                      "drawn in '%1' instead\n";
+    QTest::newRow("installed, in other letters") << "unifont"
+                                                 << "C.UTF-8"
+                                                 << "";
+    QTest::newRow("a name the program stands in for") << "宋体"
+                                                      << "C.UTF-8"
+                                                      << "";
+}
+
+void TestCli::fontsNotInstalledAreNamed() {
+    QFETCH(QString, font);
+    QFETCH(QString, lang);
+    QFETCH(QString, warning);
+    const Run r =
+        runeboard({QStringLiteral("banner"), QStringLiteral("Hi"), QStringLiteral("--font"), font}, {}, lang);
+    // Drawn all the same.
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.out.contains('\n'));
+    // The family the font system draws with when a family is not there, as this machine has it.
+    QString expected = warning;
+    if (!expected.isEmpty()) expected = expected.arg(QFontInfo(QFont(font)).family());
+    QCOMPARE(QString::fromUtf8(r.err), expected);
 }
 
 QTEST_MAIN(TestCli)
