@@ -3,6 +3,7 @@
 // "--help" and "--version" answer as command-line programs do.
 #pragma once
 
+#include "core/convert/PictureError.h"
 #include "core/convert/RgbRaster.h"
 
 #include <QByteArray>
@@ -25,8 +26,8 @@ struct Backend {
     // The picture in `bytes` stretched to the size `target` chooses from its own (a 100 x 100
     // raster); nothing with *error, or nothing with *handOn when this backend cannot read it.
     std::function<std::optional<convert::RgbRaster>(const QByteArray& bytes,
-                                                    const std::function<QSize(QSize)>& target, QString* error,
-                                                    QSize* size, bool* handOn)>
+                                                    const std::function<QSize(QSize)>& target,
+                                                    convert::PictureError* error, QSize* size, bool* handOn)>
         scale;
     // The banner's picture: the text drawn from (0, 0); nothing with *handOn when this backend draws no text.
     // *standIn receives the family drawn with when `family` is not installed.
@@ -44,7 +45,6 @@ struct Result {
     bool editor = false;    // not for the converter: start the editor
     bool handOn = false;    // for the full program: run it with `handOnInput` as the input
     QByteArray handOnInput; // the bytes read from standard input, which the full program cannot read again
-    int handOnInputArg = 0; // where in argv the input's "-" stands (not "-o -")
 };
 
 Result run(int argc, char* argv[], const Backend& backend);

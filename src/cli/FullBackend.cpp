@@ -24,8 +24,8 @@ convert::RgbRaster toRaster(const QImage& image) {
 
 Backend fullBackend() {
     Backend b;
-    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
-                 QSize* size, bool*) -> std::optional<convert::RgbRaster> {
+    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target,
+                 convert::PictureError* error, QSize* size, bool*) -> std::optional<convert::RgbRaster> {
         const QImage scaled = convert::scaledPicture(bytes, target, error, size);
         if (scaled.isNull()) return std::nullopt;
         return toRaster(scaled);

@@ -9,8 +9,9 @@ namespace cli {
 
 Backend lightBackend() {
     Backend b;
-    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
-                 QSize* size, bool* handOn) -> std::optional<convert::RgbRaster> {
+    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target,
+                 convert::PictureError* error, QSize* size,
+                 bool* handOn) -> std::optional<convert::RgbRaster> {
         if (!convert::jpeg::isJpeg(bytes)) {
             *handOn = true;
             return std::nullopt;

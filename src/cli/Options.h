@@ -15,13 +15,14 @@ struct Failure {
     QString message;
 };
 
-// A usage failure, with the hint every one of them ends with.
+// The hint every usage failure ends with.
+QString helpHint();
+// A usage failure, with that hint.
 Failure usage(const QString& message);
 
 // The options both subcommands take, and those of each.
 struct Options {
     QString command, input;
-    qsizetype inputAt = -1; // the input's place in the arguments given to parse()
     std::optional<int> width, height, threshold, size;
     QString autoMethod, font = QStringLiteral("宋体"), brush = QStringLiteral("画"), article, output,
                         encoding;

@@ -22,7 +22,7 @@ using namespace jpeg;
 
 // Decodes a JPEG into `out` (32 bits a pixel, as QImage lays them out); false with *error on failure.
 // Colour spaces libjpeg cannot turn into that layout (CMYK) set *fallback instead.
-bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallback) {
+bool jpegInto(const QByteArray& bytes, QImage& out, PictureError* error, bool* fallback) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     begin(info, errors);
@@ -37,7 +37,7 @@ bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallba
     out = QImage(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
     if (out.isNull()) {
         jpeg_destroy_decompress(&info);
-        if (error) *error = QStringLiteral("内存不足，无法读取这个图片。");
+        if (error) *error = {PictureError::Kind::OutOfMemory, {}, {}};
         return false;
     }
     jpeg_start_decompress(&info);
@@ -49,7 +49,7 @@ bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallba
     if (errors.truncated) {
         jpeg_destroy_decompress(&info);
         out = QImage();
-        if (error) *error = QStringLiteral("JPEG 图片不完整（文件提前结束），无法读取。");
+        if (error) *error = {PictureError::Kind::Truncated, {}, {}};
         return false;
     }
     jpeg_finish_decompress(&info);
@@ -86,7 +86,7 @@ QImage onWhite(const QImage& image) {
     return out;
 }
 
-QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
+QImage viaQt(const QByteArray& bytes, PictureError* error, QByteArray* vector) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -116,10 +116,9 @@ QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
     if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         if (error)
-            *error =
-                reader.error() == QImageReader::UnsupportedFormatError
-                    ? QStringLiteral("这不是可以导入的图片文件（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）。")
-                    : QStringLiteral("图片已损坏，无法读取：%1").arg(reader.errorString());
+            *error = reader.error() == QImageReader::UnsupportedFormatError
+                         ? PictureError{PictureError::Kind::NotAPicture, {}, {}}
+                         : PictureError{PictureError::Kind::Damaged, reader.errorString(), {}};
         return {};
     }
     if (!fits(image.width(), image.height())) {
@@ -140,7 +139,7 @@ QImage toImage(const RgbRaster& raster) {
     return image;
 }
 
-QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size) {
     if (isJpeg(bytes)) {
         RgbRaster raster;
@@ -156,37 +155,37 @@ QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>&
     return picture.scaled(chosen.width(), chosen.height());
 }
 
-QImage decodeJpeg(const QByteArray& bytes, QString* error) {
+QImage decodeJpeg(const QByteArray& bytes, PictureError* error) {
     QImage out;
     bool fallback = false;
     if (!jpegInto(bytes, out, error, &fallback) && fallback && error)
-        *error = QStringLiteral("不支持这种 JPEG 颜色空间");
+        *error = {PictureError::Kind::UnsupportedJpeg, {}, {}};
     return out;
 }
 
-Picture Picture::load(const QString& path, QString* error) {
+Picture Picture::load(const QString& path, PictureError* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("无法打开图片文件：%1").arg(file.errorString());
+        if (error) *error = {PictureError::Kind::CannotOpen, file.errorString(), {}};
         return {};
     }
     // Even the largest picture that can be held is compressed far below this; the header decides the rest.
     if (file.size() > kMaxPixels * 4) {
-        if (error) *error = QStringLiteral("图片文件太大，无法导入。");
+        if (error) *error = {PictureError::Kind::FileTooLarge, {}, {}};
         return {};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = QStringLiteral("无法读取图片文件：%1").arg(file.errorString());
+        if (error) *error = {PictureError::Kind::CannotRead, file.errorString(), {}};
         return {};
     }
     return fromBytes(bytes, error);
 }
 
-Picture Picture::fromBytes(const QByteArray& bytes, QString* error) {
+Picture Picture::fromBytes(const QByteArray& bytes, PictureError* error) {
     Picture p;
     if (bytes.isEmpty()) {
-        if (error) *error = QStringLiteral("图片文件是空的。");
+        if (error) *error = {PictureError::Kind::Empty, {}, {}};
         return p;
     }
     if (isJpeg(bytes)) {

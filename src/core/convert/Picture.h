@@ -4,6 +4,7 @@
 // refused from their header, before anything is decoded.
 #pragma once
 
+#include "PictureError.h"
 #include "PictureLimits.h"
 #include "RgbRaster.h"
 
@@ -20,9 +21,9 @@ class Picture {
 public:
     Picture() = default;
     // From a file; on failure the result is null and *error says why.
-    static Picture load(const QString& path, QString* error);
+    static Picture load(const QString& path, PictureError* error);
     // From bytes, as load() reads them (the clipboard's, a stream's).
-    static Picture fromBytes(const QByteArray& bytes, QString* error);
+    static Picture fromBytes(const QByteArray& bytes, PictureError* error);
     // From a picture already in memory (the clipboard's); transparency shows white.
     static Picture fromImage(const QImage& image);
 
@@ -46,13 +47,13 @@ private:
 // Picture::fromBytes(bytes).scaled() would give it. From a JPEG only the rows the stretch
 // samples are decoded, a row at a time, so a large photo costs little time and memory.
 // *size, when given, receives the size chosen; on failure the result is null.
-QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size = nullptr);
 
 // A raster as a QImage of 32 bits a pixel, to show or to paint on.
 QImage toImage(const RgbRaster& raster);
 
 // The libjpeg decode alone, into a 32-bit picture; for the benchmark's comparison.
-QImage decodeJpeg(const QByteArray& bytes, QString* error);
+QImage decodeJpeg(const QByteArray& bytes, PictureError* error);
 
 } // namespace convert
