@@ -150,6 +150,13 @@ QString reasonText(const convert::PictureError& e) {
     case Kind::Truncated:
         return localized(QStringLiteral("the picture is cut short (the file ends early)"),
                          QStringLiteral("图片不完整（文件提前结束）"));
+    case Kind::ImplausibleSize:
+        return localized(
+                   QStringLiteral("the picture is damaged: its header claims %1 × %2 pixels, far more than "
+                                  "the file holds"),
+                   QStringLiteral("图片已损坏：文件头声称有 %1 × %2 像素，远超文件所能容纳的"))
+            .arg(e.size.width())
+            .arg(e.size.height());
     case Kind::TooLarge:
         return localized(
             QStringLiteral("the picture is too large (%1 × %2 pixels): at most %3 million pixels, %4 a side")

@@ -48,6 +48,58 @@ QImage halves(int w, int h) {
     return p;
 }
 
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return buffer.data();
+}
+
+QByteArray le(quint32 value, int bytes) {
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i) out += char((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// An uncompressed bitmap of w x h pixels, `bits` each (a black and white palette for 1 bit),
+// with `rows` bytes of pixels behind its header, however many its rows would take.
+QByteArray bitmap(quint32 w, quint32 h, int bits, qsizetype rows) {
+    const QByteArray palette = bits == 1 ? QByteArray("\0\0\0\0\xFF\xFF\xFF\0", 8) : QByteArray();
+    const quint32 offset = 14 + 40 + quint32(palette.size());
+    return "BM" + le(offset + quint32(rows), 4) + le(0, 4) + le(offset, 4) + le(40, 4) + le(w, 4) + le(h, 4) +
+           le(1, 2) + le(quint32(bits), 2) + le(0, 4) + le(quint32(rows), 4) + le(2835, 4) + le(2835, 4) +
+           le(palette.isEmpty() ? 0 : 2, 4) + le(0, 4) + palette + QByteArray(rows, '\0');
+}
+
+// PNG's checksum of a chunk (CRC-32), bit by bit.
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFF;
+    for (char c : bytes) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    return ~crc;
+}
+
+void putBigEndian(QByteArray& bytes, qsizetype at, quint32 value, int size) {
+    for (int i = 0; i < size; ++i) bytes[at + i] = char((value >> (8 * (size - 1 - i))) & 0xFF);
+}
+
+// The picture's bytes with the size its header gives changed: the PNG header's fields (its
+// checksum made right, so that the header reads as valid) or the JPEG frame's.
+QByteArray claiming(QByteArray bytes, quint32 w, quint32 h) {
+    if (bytes.startsWith("\x89PNG")) {
+        putBigEndian(bytes, 16, w, 4);
+        putBigEndian(bytes, 20, h, 4);
+        putBigEndian(bytes, 29, crc32(bytes.mid(12, 17)), 4); // over "IHDR" and its 13 bytes
+    } else {
+        const qsizetype sof = bytes.indexOf("\xFF\xC0");
+        putBigEndian(bytes, sof + 5, h, 2);
+        putBigEndian(bytes, sof + 7, w, 2);
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestConvert : public QObject {
@@ -63,6 +115,8 @@ private Q_SLOTS:
     void stretchTakesOnePixelEach();
     void pictureFilesOfEachKind();
     void brokenAndHugePicturesAreRefused();
+    void headersClaimingMoreThanTheBytesHoldAreDamaged_data();
+    void headersClaimingMoreThanTheBytesHoldAreDamaged();
     void sampledJpegMatchesTheFullDecode();
 };
 
@@ -263,28 +317,6 @@ void TestConvert::brokenAndHugePicturesAreRefused() {
     error = {};
     QVERIFY(Picture::fromBytes(jpeg.left(jpeg.size() * 3 / 4), &error).isNull());
     QCOMPARE(error.kind, PictureError::Kind::Truncated);
-    // A JPEG header announcing 40000 x 40000 pixels: refused from the header.
-    QByteArray huge = jpeg;
-    const qsizetype sof = huge.indexOf("\xFF\xC0");
-    QVERIFY(sof > 0);
-    huge[sof + 5] = char(0x9C), huge[sof + 6] = char(0x40); // height 40000
-    huge[sof + 7] = char(0x9C), huge[sof + 8] = char(0x40); // width 40000
-    error = {};
-    QVERIFY(Picture::fromBytes(huge, &error).isNull());
-    QCOMPARE(error.kind, PictureError::Kind::TooLarge);
-    QCOMPARE(error.size, QSize(40000, 40000));
-    // A bitmap header announcing 50000 x 50000 pixels, with no pixels behind it.
-    QBuffer bmp;
-    bmp.open(QIODevice::WriteOnly);
-    QVERIFY(halves(8, 8).save(&bmp, "bmp"));
-    QByteArray header = bmp.data();
-    const quint32 side = 50000;
-    for (int i = 0; i < 4; ++i)
-        header[18 + i] = char((side >> (8 * i)) & 0xFF), header[22 + i] = char((side >> (8 * i)) & 0xFF);
-    error = {};
-    QVERIFY(Picture::fromBytes(header, &error).isNull());
-    QCOMPARE(error.kind, PictureError::Kind::TooLarge);
-    QCOMPARE(error.size, QSize(50000, 50000));
     // A black bitmap cut off after its first two rows (the bottom ones): the rows that never
     // came are white, whatever memory held before.
     QImage black(5, 6, QImage::Format_RGB32);
@@ -307,6 +339,63 @@ void TestConvert::brokenAndHugePicturesAreRefused() {
     error = {};
     QVERIFY(Picture::fromBytes("hello, not a picture", &error).isNull());
     QCOMPARE(error.kind, PictureError::Kind::NotAPicture);
+}
+
+void TestConvert::headersClaimingMoreThanTheBytesHoldAreDamaged_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<PictureError::Kind>("kind");
+    QTest::addColumn<QSize>("size"); // the picture's size, or the one its header claims
+    using Kind = PictureError::Kind;
+    QImage detailed(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) detailed.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    const QByteArray png = encoded(halves(10, 10), "png");
+    QTest::newRow("text after a PNG signature") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR garbage\n", 25)
+                                                << Kind::ImplausibleSize << QSize(543646066, 1650550629);
+    // Within the limits, but it would have had 324 MB set aside for it.
+    QTest::newRow("a 10 x 10 PNG claiming 9000 x 9000")
+        << claiming(png, 9000, 9000) << Kind::ImplausibleSize << QSize(9000, 9000);
+    QTest::newRow("a 256 x 256 JPEG claiming 40000 x 40000")
+        << claiming(encoded(detailed, "jpg"), 40000, 40000) << Kind::ImplausibleSize << QSize(40000, 40000);
+    QTest::newRow("a GIF of one pixel claiming 65535 x 65535")
+        << QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                      ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                      35)
+        << Kind::ImplausibleSize << QSize(65535, 65535);
+    QTest::newRow("a bitmap of 50000 x 50000 with 8 x 8 pixels behind it")
+        << bitmap(50000, 50000, 24, 8 * 24) << Kind::ImplausibleSize << QSize(50000, 50000);
+    QTest::newRow("a bitmap of 2000 x 2000 with no pixels behind it")
+        << bitmap(2000, 2000, 24, 0) << Kind::ImplausibleSize << QSize(2000, 2000);
+    // Real pictures, large and packed as tightly as their formats go.
+    // All its bytes zero once inflated: deflate's best case, near 1032 to 1.
+    QImage zeros(4000, 3000, QImage::Format_Mono);
+    zeros.fill(0);
+    QTest::newRow("a 4000 x 3000 PNG of one bit a pixel, deflated as far as it goes")
+        << encoded(zeros, "png", 0) << Kind::None << QSize(4000, 3000);
+    QImage grey(6000, 4000, QImage::Format_Grayscale8);
+    grey.fill(200);
+    QTest::newRow("a 6000 x 4000 JPEG of one grey")
+        << encoded(grey, "jpg") << Kind::None << QSize(6000, 4000);
+    QTest::newRow("a 12000 x 9000 bitmap of one bit a pixel, all there")
+        << bitmap(12000, 9000, 1, 1500 * 9000) << Kind::TooLarge << QSize(12000, 9000);
+}
+
+void TestConvert::headersClaimingMoreThanTheBytesHoldAreDamaged() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(PictureError::Kind, kind);
+    QFETCH(QSize, size);
+    PictureError error;
+    QSize source;
+    const QImage scaled = scaledPicture(
+        bytes,
+        [&](QSize s) {
+            source = s;
+            return QSize(10, 10);
+        },
+        &error);
+    QCOMPARE(error.kind, kind);
+    QCOMPARE(scaled.isNull(), kind != PictureError::Kind::None);
+    QCOMPARE(kind == PictureError::Kind::None ? source : error.size, size);
 }
 
 void TestConvert::sampledJpegMatchesTheFullDecode() {

@@ -512,6 +512,11 @@ void TestCli::messagesInOneLanguage_data() {
         "× 8 pixels): at most 100 million pixels, 30000 a side\n";
     const QString largeZh = "runeboard convert：无法转换标准输入：图片太大（30001 × 8 像素）：最多 10000 "
                             "万像素，每边最多 30000 像素\n";
+    const QByteArray header("\x89PNG\r\n\x1A\n\0\0\0\rIHDR garbage\n", 25);
+    const QString headerEn = "runeboard convert: cannot convert standard input: the picture is damaged: its "
+                             "header claims 543646066 × 1650550629 pixels, far more than the file holds\n";
+    const QString headerZh = "runeboard convert：无法转换标准输入：图片已损坏：文件头声称有 543646066 × "
+                             "1650550629 像素，远超文件所能容纳的\n";
     const QString fifoEn = "runeboard convert: cannot write fifo: not a plain file\n";
     const QString fifoZh = "runeboard convert：无法写入“fifo”：这不是一个普通文件\n";
 
@@ -530,6 +535,8 @@ void TestCli::messagesInOneLanguage_data() {
     QTest::newRow("damaged, Chinese") << chinese << stdinput << garbled << 1 << damagedZh;
     QTest::newRow("not a picture") << english << stdinput << text << 1 << textEn;
     QTest::newRow("not a picture, Chinese") << chinese << stdinput << text << 1 << textZh;
+    QTest::newRow("a header claiming too much") << english << stdinput << header << 1 << headerEn;
+    QTest::newRow("a header claiming too much, Chinese") << chinese << stdinput << header << 1 << headerZh;
     QTest::newRow("too large") << english << stdinput << tooLarge << 1 << largeEn;
     QTest::newRow("too large, Chinese") << chinese << stdinput << tooLarge << 1 << largeZh;
     QTest::newRow("not a plain file") << english << fifo << QByteArray() << 1 << fifoEn;

@@ -51,6 +51,16 @@ bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, PictureEr
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  (unsigned long)bytes.size());
     jpeg_read_header(&info, TRUE);
+    // Huffman coding spends a bit at least on each block; arithmetic coding may spend less.
+    if (!info.arith_code && double(info.image_width) * double(info.image_height) >
+                                double(kMostPixelsPerByte) * double(bytes.size())) {
+        if (error)
+            *error = {PictureError::Kind::ImplausibleSize,
+                      {},
+                      QSize(int(info.image_width), int(info.image_height))};
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     if (!fits(info.image_width, info.image_height)) {
         if (error) *error = tooLarge(info.image_width, info.image_height);
         jpeg_destroy_decompress(&info);

@@ -57,22 +57,60 @@ bool jpegInto(const QByteArray& bytes, QImage& out, PictureError* error, bool* f
     return true;
 }
 
-// The size a PNG, BMP or GIF header announces, read from the bytes themselves, so
-// that a picture too large is refused whatever the decoder would try first.
-QSize announcedSize(const QByteArray& b) {
+// Deflate (PNG) makes at most 1032 bytes of one.
+constexpr double kDeflateRatio = 1032;
+// A bitmap cut short still opens, its missing rows white, so its rows may run past the end
+// of the file; but not to more than this many times the file's size.
+constexpr double kBitmapCutShort = 4;
+
+// What a PNG, BMP or GIF header announces, read from the bytes themselves: its size, so that
+// a picture too large is refused whatever the decoder would try first; and whether the bytes
+// could hold that many pixels at all, so that a damaged header is known before anything is
+// set aside for the pixels it claims.
+struct Announced {
+    QSize size; // invalid for other kinds of picture
+    bool plausible = true;
+};
+
+Announced announced(const QByteArray& b) {
     auto u8 = [&](qsizetype i) { return quint32(uchar(b[i])); };
     auto be32 = [&](qsizetype i) { return (u8(i) << 24) | (u8(i + 1) << 16) | (u8(i + 2) << 8) | u8(i + 3); };
     auto le32 = [&](qsizetype i) { return u8(i) | (u8(i + 1) << 8) | (u8(i + 2) << 16) | (u8(i + 3) << 24); };
     auto le16 = [&](qsizetype i) { return u8(i) | (u8(i + 1) << 8); };
-    if (b.size() >= 24 && b.startsWith("\x89PNG\r\n\x1A\n"))
-        return {int(std::min<quint32>(be32(16), INT_MAX)), int(std::min<quint32>(be32(20), INT_MAX))};
+    auto clamped = [](qint64 w, qint64 h) {
+        return QSize(int(std::min<qint64>(w, INT_MAX)), int(std::min<qint64>(h, INT_MAX)));
+    };
+    // In floating point: a damaged header's sides multiply far beyond 64 bits.
+    const double bytes = double(b.size());
+    if (b.size() >= 24 && b.startsWith("\x89PNG\r\n\x1A\n")) {
+        const double w = be32(16), h = be32(20);
+        // Pixels take at least their bits once inflated: the depth times the colour type's channels.
+        double bits = 1;
+        if (b.size() >= 26) {
+            const quint32 type = u8(25);
+            const double channels = type == 2 ? 3 : type == 4 ? 2 : type == 6 ? 4 : 1;
+            bits = std::max<double>(u8(24), 1) * channels;
+        }
+        return {clamped(be32(16), be32(20)), w * h * bits / 8 <= kDeflateRatio * bytes};
+    }
     if (b.size() >= 26 && b.startsWith("BM") && le32(14) >= 40) {
-        const qint64 h = qint32(le32(22)); // negative for pictures stored top-down
-        return {int(std::min<qint64>(qint32(le32(18)), INT_MAX)),
-                int(std::min<qint64>(std::abs(h), INT_MAX))};
+        const qint64 w = qint32(le32(18)), h = std::abs(qint64(qint32(le32(22)))); // h < 0: stored top-down
+        Announced a{clamped(w, h), true};
+        if (b.size() < 34) return a;
+        const double bits = le16(28);
+        const quint32 compression = le32(30);
+        if (compression == 0 || compression == 3 || compression == 6) {
+            // Uncompressed: rows of whole 32-bit words.
+            const double row = std::ceil(double(w) * bits / 32) * 4;
+            a.plausible = row * double(h) <= kBitmapCutShort * bytes;
+        } else {
+            a.plausible = double(w) * double(h) <= double(kMostPixelsPerByte) * bytes;
+        }
+        return a;
     }
     if (b.size() >= 10 && (b.startsWith("GIF87a") || b.startsWith("GIF89a")))
-        return {int(le16(6)), int(le16(8))};
+        return {QSize(int(le16(6)), int(le16(8))),
+                double(le16(6)) * double(le16(8)) <= double(kMostPixelsPerByte) * bytes};
     return {};
 }
 
@@ -93,7 +131,12 @@ QImage viaQt(const QByteArray& bytes, PictureError* error, QByteArray* vector) {
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
-    QSize size = announcedSize(bytes);
+    const Announced header = announced(bytes);
+    if (!header.plausible) {
+        if (error) *error = {PictureError::Kind::ImplausibleSize, {}, header.size};
+        return {};
+    }
+    QSize size = header.size;
     if (!size.isValid()) size = reader.size();
     if (size.width() > 0 && size.height() > 0 && !fits(size.width(), size.height())) {
         if (error) *error = tooLarge(size.width(), size.height());

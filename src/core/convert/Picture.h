@@ -1,7 +1,8 @@
 // A picture to convert: a raster (JPEG through libjpeg, bitmaps, icons, PNG and
 // GIF through Qt's readers, a clipboard picture) or a vector picture (SVG) that
 // is drawn anew at the size it is stretched to. Pictures too large to hold are
-// refused from their header, before anything is decoded.
+// refused from their header, before anything is decoded, and so are headers that
+// claim far more pixels than the file's bytes could hold: those are damaged.
 #pragma once
 
 #include "PictureError.h"

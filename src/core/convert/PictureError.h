@@ -17,6 +17,7 @@ struct PictureError {
         NotAPicture,     // no reader knows the bytes
         Damaged,         // the decoder gave up: `detail` is its own reason, when it gave one
         Truncated,       // the file ends before the picture does
+        ImplausibleSize, // the header claims `size`, far more than the file's bytes can hold: damaged
         TooLarge,        // `size` is beyond the limits (PictureLimits.h)
         OutOfMemory,     // the picture fits the limits, but not in memory now
         UnsupportedJpeg, // a JPEG colour space only Qt's reader turns into colours

@@ -55,6 +55,10 @@ QString reasonText(const convert::PictureError& e) {
                                   : QStringLiteral("图片已损坏，无法读取：%1").arg(e.detail);
     case Kind::Truncated:
         return QStringLiteral("图片不完整（文件提前结束），无法读取。");
+    case Kind::ImplausibleSize:
+        return QStringLiteral("图片已损坏：文件头声称有 %1 × %2 像素，远超文件所能容纳的。")
+            .arg(e.size.width())
+            .arg(e.size.height());
     case Kind::TooLarge:
         return QStringLiteral("图片太大（%1 × %2 像素），无法导入：最多 %3 万像素，每边最多 %4 像素。")
             .arg(e.size.width())
