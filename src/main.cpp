@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     const QString reason = cli::systemReason(errno);
     std::fprintf(stderr, "%s\n",
                  qPrintable(cli::localized(QStringLiteral("runeboard: cannot start %1: %2"),
-                                           QStringLiteral("runeboard：无法启动 %1：%2"))
+                                           QStringLiteral("runeboard：无法启动“%1”：%2"))
                                 .arg(QString::fromLocal8Bit(editor.c_str()), reason)));
     return 1;
 }
