@@ -298,7 +298,7 @@ void benchImport() {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = file.readAll();
-    QString error;
+    convert::PictureError error;
     const double decode = medianNs(
         7, [] {}, [&] { (void)convert::decodeJpeg(bytes, &error); });
     // As the dialog does: load, stretch to 100 x 75 cells, two colours, cells from the brush.

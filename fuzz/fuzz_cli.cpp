@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cli::Options o;
     if (const auto failure = cli::parse(args, o)) {
         FUZZ_CHECK(failure->code == cli::kUsage);
-        FUZZ_CHECK(failure->message.endsWith(QStringLiteral("Try 'runeboard --help'.")));
+        FUZZ_CHECK(failure->message.endsWith(cli::helpHint()));
         return 0;
     }
     FUZZ_CHECK(args.contains(o.input));

@@ -18,14 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int w = in.between(0, 250), h = in.between(0, 250);
     const QByteArray bytes(reinterpret_cast<const char*>(in.data), qsizetype(in.size));
 
-    QString error;
+    convert::PictureError error;
     const convert::Picture picture = convert::Picture::fromBytes(bytes, &error);
-    QString sampledError;
+    convert::PictureError sampledError;
     QSize chosen;
     const QImage sampled = convert::scaledPicture(
         bytes, [&](QSize) { return QSize(w, h); }, &sampledError, &chosen);
     if (picture.isNull()) {
-        FUZZ_CHECK(!error.isEmpty());
+        FUZZ_CHECK(error.failed());
         return 0;
     }
     FUZZ_CHECK(picture.size().width() >= 1 && picture.size().height() >= 1);

@@ -4,6 +4,7 @@
 // editor, or the converter for other pictures and for text), so that a
 // conversion of a photo never loads the windowing libraries.
 #include "cli/LightBackend.h"
+#include "cli/Localized.h"
 
 #include <cerrno>
 #include <climits>
@@ -34,23 +35,31 @@ int main(int argc, char* argv[]) {
     const std::string editor = besideThisProgram("runeboard-editor");
     std::vector<char*> args(argv, argv + argc);
     args[0] = const_cast<char*>(editor.c_str());
-    std::string input;
     if (!result.handOnInput.isEmpty()) {
-        // Standard input is read already: the full program reads the same bytes from a file in memory.
+        // Standard input is read already: the full program reads the same bytes as its standard
+        // input again, from a file in memory, and still calls it standard input.
         const int fd = memfd_create("runeboard-input", 0);
-        if (fd < 0 || write(fd, result.handOnInput.constData(), size_t(result.handOnInput.size())) !=
-                          result.handOnInput.size()) {
-            std::fprintf(stderr, "runeboard convert: cannot pass standard input on: %s\n",
-                         std::strerror(errno));
+        if (fd < 0 ||
+            write(fd, result.handOnInput.constData(), size_t(result.handOnInput.size())) !=
+                result.handOnInput.size() ||
+            lseek(fd, 0, SEEK_SET) != 0 || dup2(fd, STDIN_FILENO) < 0) {
+            const QString reason = cli::systemReason(errno);
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(
+                    cli::localized(QStringLiteral("runeboard convert: cannot pass standard input on: %1"),
+                                   QStringLiteral("runeboard convert：无法传递标准输入：%1"))
+                        .arg(reason)));
             return 1;
         }
-        lseek(fd, 0, SEEK_SET);
-        input = "/proc/self/fd/" + std::to_string(fd);
-        for (size_t i = 2; i < args.size(); ++i)
-            if (std::strcmp(args[i], "-") == 0) args[i] = const_cast<char*>(input.c_str());
+        close(fd);
     }
     args.push_back(nullptr);
     execv(editor.c_str(), args.data());
-    std::fprintf(stderr, "runeboard: cannot start %s: %s\n", editor.c_str(), std::strerror(errno));
+    const QString reason = cli::systemReason(errno);
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(cli::localized(QStringLiteral("runeboard: cannot start %1: %2"),
+                                           QStringLiteral("runeboard：无法启动“%1”：%2"))
+                                .arg(QString::fromLocal8Bit(editor.c_str()), reason)));
     return 1;
 }

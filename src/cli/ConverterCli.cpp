@@ -1,5 +1,7 @@
 // Command-line converter.
 #include "ConverterCli.h"
+#include "CommandSuggestion.h"
+#include "Localized.h"
 #include "Options.h"
 
 #include "core/convert/CellConversion.h"
@@ -10,10 +12,16 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cli {
 
@@ -21,7 +29,8 @@ namespace {
 
 const char* const kHelp =
     "Usage:\n"
-    "  runeboard [FILE...]                 start the editor, opening the drawings named\n"
+    "  runeboard [FILE...]                 start the editor, opening the drawings named (a\n"
+    "                                      picture opens in the import dialog)\n"
     "  runeboard convert PICTURE [OPTION...]\n"
     "                                      a picture (JPEG, BMP, ICO, PNG, GIF, SVG; - reads\n"
     "                                      standard input) as character art, as the import\n"
@@ -48,7 +57,8 @@ const char* const kHelp =
     "                          single-byte characters (default 画)\n"
     "  --article FILE          fill ink cells with the characters of a text file instead\n"
     "  -o FILE                 write a drawing file as the editor saves it (GBK, ideographic\n"
-    "                          spaces, CR LF) instead of printing the lines\n"
+    "                          spaces, CR LF) instead of printing the lines; - writes those\n"
+    "                          bytes to standard output\n"
     "  --encoding gbk|utf8     the encoding of the output (default: utf8 printed, gbk in files)\n"
     "\n"
     "Exit status: 0 done, 1 a file that cannot be read or converted, 2 bad usage.\n";
@@ -58,24 +68,45 @@ void say(const QString& text) {
     std::fputc('\n', stderr);
 }
 
+// What the messages call a file named on the command line: Chinese sets a name off in quotes
+// where English leaves spaces around it.
+QString nameOf(const QString& path) {
+    if (path == QLatin1String("-"))
+        return localized(QStringLiteral("standard input"), QStringLiteral("标准输入"));
+    return localized(path, QStringLiteral("“%1”").arg(path));
+}
+
+// Read with the system's calls, whose error numbers the messages put into their own language.
 std::optional<Failure> readAll(const QString& path, qint64 limit, QByteArray* out) {
-    QFile file;
     const bool stdinput = path == QLatin1String("-");
-    const bool opened = stdinput ? file.open(stdin, QIODevice::ReadOnly)
-                                 : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    const QString name = stdinput ? QStringLiteral("standard input") : path;
-    if (!opened) return Failure{kFailed, QStringLiteral("cannot read %1: %2").arg(name, file.errorString())};
-    // A pipe gives its bytes in pieces: read until its end.
+    auto failed = [&](int code) {
+        return Failure{kFailed,
+                       localized(QStringLiteral("cannot read %1: %2"), QStringLiteral("无法读取%1：%2"))
+                           .arg(nameOf(path), systemReason(code))};
+    };
+    const int fd =
+        stdinput ? STDIN_FILENO : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return failed(errno);
+    struct stat st;
     out->clear();
-    for (;;) {
-        const QByteArray piece = file.read(std::min<qint64>(limit + 1 - out->size(), 1 << 20));
-        if (piece.isEmpty()) break;
-        *out += piece;
-        if (out->size() > limit) break;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        out->reserve(qsizetype(std::min<qint64>(st.st_size, limit + 1)));
+    // A pipe gives its bytes in pieces: read until its end.
+    int code = 0;
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    while (out->size() <= limit) {
+        const ssize_t n = ::read(fd, piece.data(), size_t(piece.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) code = errno;
+        if (n <= 0) break;
+        out->append(piece.constData(), qsizetype(n));
     }
-    if (file.error() != QFileDevice::NoError)
-        return Failure{kFailed, QStringLiteral("cannot read %1: %2").arg(name, file.errorString())};
-    if (out->size() > limit) return Failure{kFailed, QStringLiteral("%1 is too large").arg(name)};
+    if (!stdinput) ::close(fd);
+    if (code != 0) return failed(code);
+    if (out->size() > limit)
+        return Failure{
+            kFailed,
+            localized(QStringLiteral("%1 is too large"), QStringLiteral("%1太大")).arg(nameOf(path))};
     return std::nullopt;
 }
 
@@ -89,7 +120,72 @@ std::optional<Failure> readArticle(const QString& path, QByteArray* article) {
     if (!utf8.hasError()) bytes = unicodeToGbk(text);
     QList<QByteArray> lines = splitLines(bytes);
     *article = lines.join("\r\n");
-    if (article->isEmpty()) return Failure{kFailed, QStringLiteral("the article %1 is empty").arg(path)};
+    if (article->isEmpty())
+        return Failure{kFailed,
+                       localized(QStringLiteral("the article %1 is empty"), QStringLiteral("文章%1是空的"))
+                           .arg(nameOf(path))};
+    return std::nullopt;
+}
+
+// Why a picture would not convert, in the messages' language. The decoders' own reasons are
+// English: given in English messages, left out of Chinese ones.
+QString reasonText(const convert::PictureError& e) {
+    using Kind = convert::PictureError::Kind;
+    switch (e.kind) {
+    case Kind::CannotOpen:
+    case Kind::CannotRead:
+        return localized(QStringLiteral("cannot read it: %1").arg(e.detail), QStringLiteral("无法读取"));
+    case Kind::FileTooLarge:
+        return localized(QStringLiteral("the file is too large for a picture"),
+                         QStringLiteral("文件太大，不会是可以导入的图片"));
+    case Kind::Empty:
+        return localized(QStringLiteral("it is empty"), QStringLiteral("它是空的"));
+    case Kind::NotAPicture:
+        return localized(QStringLiteral("not a picture this program reads (JPEG, BMP, ICO, PNG, GIF or SVG)"),
+                         QStringLiteral("这不是可以导入的图片（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）"));
+    case Kind::Damaged:
+        return localized(e.detail.isEmpty() ? QStringLiteral("the picture is damaged")
+                                            : QStringLiteral("the picture is damaged (%1)").arg(e.detail),
+                         QStringLiteral("图片已损坏"));
+    case Kind::Truncated:
+        return localized(QStringLiteral("the picture is cut short (the file ends early)"),
+                         QStringLiteral("图片不完整（文件提前结束）"));
+    case Kind::ImplausibleSize:
+        return localized(
+                   QStringLiteral("the picture is damaged: its header claims %1 × %2 pixels, far more than "
+                                  "the file holds"),
+                   QStringLiteral("图片已损坏：文件头声称有 %1 × %2 像素，远超文件所能容纳的"))
+            .arg(e.size.width())
+            .arg(e.size.height());
+    case Kind::TooLarge:
+        return localized(
+            QStringLiteral("the picture is too large (%1 × %2 pixels): at most %3 million pixels, %4 a side")
+                .arg(e.size.width())
+                .arg(e.size.height())
+                .arg(convert::kMaxPixels / 1'000'000)
+                .arg(convert::kMaxPictureSide),
+            QStringLiteral("图片太大（%1 × %2 像素）：最多 %3 万像素，每边最多 %4 像素")
+                .arg(e.size.width())
+                .arg(e.size.height())
+                .arg(convert::kMaxPixels / 10'000)
+                .arg(convert::kMaxPictureSide));
+    case Kind::OutOfMemory:
+        return localized(QStringLiteral("not enough memory for the picture"), QStringLiteral("内存不足"));
+    case Kind::UnsupportedJpeg:
+        return localized(QStringLiteral("this JPEG colour space is not supported"),
+                         QStringLiteral("不支持这种 JPEG 颜色空间"));
+    case Kind::None:
+        break;
+    }
+    return {};
+}
+
+std::optional<Failure> print(const QByteArray& out) {
+    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
+        std::fflush(stdout) != 0)
+        return Failure{kFailed, localized(QStringLiteral("cannot write to standard output: %1"),
+                                          QStringLiteral("无法写入标准输出：%1"))
+                                    .arg(systemReason(errno))};
     return std::nullopt;
 }
 
@@ -103,18 +199,23 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
             bytes += line + "\r\n";
         }
         if (o.encoding == QLatin1String("utf8")) bytes = gbkToUnicode(bytes).toUtf8();
-        const QString problem = writeFileAtomically(o.output, bytes);
-        if (!problem.isEmpty())
-            return Failure{kFailed, QStringLiteral("cannot write %1: %2").arg(o.output, problem)};
+        // "-" is standard output, as it is standard input for the picture: a drawing for a pipe.
+        if (o.output == QLatin1String("-")) return print(bytes);
+        if (const std::optional<FileError> problem = writeFileAtomically(o.output, bytes)) {
+            const QString reason =
+                problem->kind == FileError::Kind::NotAFile
+                    ? localized(QStringLiteral("not a plain file"), QStringLiteral("这不是一个普通文件"))
+                    : systemReason(problem->code, problem->reason);
+            return Failure{kFailed,
+                           localized(QStringLiteral("cannot write %1: %2"), QStringLiteral("无法写入%1：%2"))
+                               .arg(nameOf(o.output), reason)};
+        }
         return std::nullopt;
     }
     QByteArray out;
     for (const QByteArray& line : lines)
         out += (o.encoding == QLatin1String("gbk") ? line : gbkToUnicode(line).toUtf8()) + '\n';
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
-        std::fflush(stdout) != 0)
-        return Failure{kFailed, QStringLiteral("cannot write the output")};
-    return std::nullopt;
+    return print(out);
 }
 
 convert::Fill fillOf(const Options& o, const QByteArray& article) {
@@ -144,23 +245,29 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
         if (o.height)
             return {int(qint64(source.width()) * *o.height / std::max(source.height(), 1)), *o.height};
         if (const auto proposal = convert::proposedSize(source)) return *proposal;
-        proposalProblem = QStringLiteral("no size fits this %1 x %2 picture; give --width and --height")
-                              .arg(source.width())
-                              .arg(source.height());
+        proposalProblem =
+            localized(QStringLiteral("no size fits this %1 × %2 picture; give --width and --height"),
+                      QStringLiteral("没有适合这个 %1 × %2 图片的大小，请给出 --width 和 --height"))
+                .arg(source.width())
+                .arg(source.height());
         return {};
     };
-    QString error;
+    convert::PictureError error;
     QSize size;
     const std::optional<convert::RgbRaster> picture = backend.scale(bytes, target, &error, &size, handOn);
     if (*handOn) return std::nullopt;
-    const QString name = o.input == QLatin1String("-") ? QStringLiteral("standard input") : o.input;
-    if (!picture) return Failure{kFailed, QStringLiteral("cannot convert %1: %2").arg(name, error)};
+    if (!picture)
+        return Failure{kFailed,
+                       localized(QStringLiteral("cannot convert %1: %2"), QStringLiteral("无法转换%1：%2"))
+                           .arg(nameOf(o.input), reasonText(error))};
     const convert::RgbRaster& scaled = *picture;
     if (!proposalProblem.isEmpty()) return Failure{kFailed, proposalProblem};
     const int w = std::min(size.width(), convert::kMaxSide), h = std::min(size.height(), convert::kMaxSide);
     if (w <= 0 || h <= 0)
-        return Failure{
-            kFailed, QStringLiteral("a size of %1 x %2 makes no cells").arg(size.width()).arg(size.height())};
+        return Failure{kFailed, localized(QStringLiteral("a size of %1 × %2 makes no cells"),
+                                          QStringLiteral("%1 × %2 的大小里没有一个格子"))
+                                    .arg(size.width())
+                                    .arg(size.height())};
     const convert::Mode mode = o.gradient ? convert::Mode::Gradient : convert::Mode::TwoColour;
     convert::RgbRaster effect;
     int threshold = o.threshold.value_or(convert::kDefaultThreshold);
@@ -182,13 +289,24 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
     if (!o.article.isEmpty())
         if (auto f = readArticle(o.article, &article)) return f;
     const int w = o.width.value_or(convert::kMaxSide), h = o.height.value_or(convert::kMaxSide);
+    std::optional<QString> standIn;
     std::optional<convert::RgbRaster> picture =
-        backend.banner(o.input, o.font, o.size.value_or(10), o.bold, o.italic, o.underline, handOn);
+        backend.banner(o.input, o.font, o.size.value_or(10), o.bold, o.italic, o.underline, &standIn, handOn);
     if (*handOn || !picture) return std::nullopt;
+    // Drawn all the same, as the dialog would draw it; but the script asked for another look.
+    if (standIn)
+        say(localized(
+                QStringLiteral("runeboard banner: warning: the font '%1' is not installed; drawn in '%2' "
+                               "instead"),
+                QStringLiteral("runeboard banner：警告：没有安装字体“%1”，改用“%2”。"))
+                .arg(o.font, *standIn));
     if (o.invert) convert::invert(*picture, w, h, convert::Mode::TwoColour);
     const QRect ink = convert::inkBounds(*picture, w, h);
     if (ink.isEmpty())
-        return Failure{kFailed, QStringLiteral("the text draws nothing in a %1 x %2 picture").arg(w).arg(h)};
+        return Failure{kFailed, localized(QStringLiteral("the text draws nothing in a %1 × %2 picture"),
+                                          QStringLiteral("文字在 %1 × %2 的图片里什么也没画出来"))
+                                    .arg(w)
+                                    .arg(h)};
     return emit(convert::cellsIn(*picture, ink, convert::Mode::TwoColour, fillOf(o, article)), o);
 }
 
@@ -197,7 +315,8 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
 Result run(int argc, char* argv[], const Backend& backend) {
     Result r;
     auto fail = [&](const QString& command, const Failure& f) {
-        say(QStringLiteral("runeboard %1: %2").arg(command, f.message));
+        say(localized(QStringLiteral("runeboard %1: %2"), QStringLiteral("runeboard %1：%2"))
+                .arg(command, f.message));
         r.exitCode = f.code;
         return r;
     };
@@ -215,12 +334,28 @@ Result run(int argc, char* argv[], const Backend& backend) {
         return r;
     }
     if (first.startsWith(QLatin1String("--"))) {
-        say(QStringLiteral("runeboard: unknown option '%1'\nTry 'runeboard --help'.").arg(first));
+        say(localized(QStringLiteral("runeboard: unknown option '%1'"),
+                      QStringLiteral("runeboard：未知的选项“%1”"))
+                .arg(first) +
+            QLatin1Char('\n') + helpHint());
         r.exitCode = kUsage;
         return r;
     }
     if (first != QLatin1String("convert") && first != QLatin1String("banner")) {
-        r.editor = true;
+        // Files open in the editor, as do Qt's own options ("-style ..."); a word that is
+        // neither is a subcommand mistyped, which would otherwise open as a drawing.
+        r.editor = first.startsWith(QLatin1Char('-')) || QFileInfo::exists(first);
+        if (r.editor) return r;
+        const std::optional<QString> meant = nearestCommand(first);
+        const QString hint =
+            !meant ? QString()
+                   : localized(QStringLiteral(" (did you mean %1?)"), QStringLiteral("（是不是要用 %1？）"))
+                         .arg(*meant);
+        say(localized(QStringLiteral("runeboard: unknown command '%1'%2"),
+                      QStringLiteral("runeboard：未知的命令“%1”%2"))
+                .arg(first, hint) +
+            QLatin1Char('\n') + helpHint());
+        r.exitCode = kUsage;
         return r;
     }
 

@@ -3,6 +3,7 @@
 // "--help" and "--version" answer as command-line programs do.
 #pragma once
 
+#include "core/convert/PictureError.h"
 #include "core/convert/RgbRaster.h"
 
 #include <QByteArray>
@@ -25,12 +26,14 @@ struct Backend {
     // The picture in `bytes` stretched to the size `target` chooses from its own (a 100 x 100
     // raster); nothing with *error, or nothing with *handOn when this backend cannot read it.
     std::function<std::optional<convert::RgbRaster>(const QByteArray& bytes,
-                                                    const std::function<QSize(QSize)>& target, QString* error,
-                                                    QSize* size, bool* handOn)>
+                                                    const std::function<QSize(QSize)>& target,
+                                                    convert::PictureError* error, QSize* size, bool* handOn)>
         scale;
     // The banner's picture: the text drawn from (0, 0); nothing with *handOn when this backend draws no text.
+    // *standIn receives the family drawn with when `family` is not installed.
     std::function<std::optional<convert::RgbRaster>(const QString& text, const QString& family, int pointSize,
-                                                    bool bold, bool italic, bool underline, bool* handOn)>
+                                                    bool bold, bool italic, bool underline,
+                                                    std::optional<QString>* standIn, bool* handOn)>
         banner;
     // The application object the backend needs, fonts or not.
     std::function<std::unique_ptr<QCoreApplication>(int& argc, char** argv, bool fonts)> application;

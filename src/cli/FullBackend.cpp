@@ -24,15 +24,17 @@ convert::RgbRaster toRaster(const QImage& image) {
 
 Backend fullBackend() {
     Backend b;
-    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
-                 QSize* size, bool*) -> std::optional<convert::RgbRaster> {
+    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target,
+                 convert::PictureError* error, QSize* size, bool*) -> std::optional<convert::RgbRaster> {
         const QImage scaled = convert::scaledPicture(bytes, target, error, size);
         if (scaled.isNull()) return std::nullopt;
         return toRaster(scaled);
     };
     b.banner = [](const QString& text, const QString& family, int pointSize, bool bold, bool italic,
-                  bool underline, bool*) -> std::optional<convert::RgbRaster> {
+                  bool underline, std::optional<QString>* standIn,
+                  bool*) -> std::optional<convert::RgbRaster> {
         const QFont font = convert::bannerFont(family, pointSize, bold, italic, underline);
+        *standIn = convert::standInFamily(font);
         return toRaster(convert::renderBanner(text, font, {0, 0}));
     };
     b.application = [](int& argc, char** argv, bool fonts) -> std::unique_ptr<QCoreApplication> {

@@ -9,8 +9,9 @@ namespace cli {
 
 Backend lightBackend() {
     Backend b;
-    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
-                 QSize* size, bool* handOn) -> std::optional<convert::RgbRaster> {
+    b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target,
+                 convert::PictureError* error, QSize* size,
+                 bool* handOn) -> std::optional<convert::RgbRaster> {
         if (!convert::jpeg::isJpeg(bytes)) {
             *handOn = true;
             return std::nullopt;
@@ -22,7 +23,8 @@ Backend lightBackend() {
         *handOn = fallback; // a colour space only the full decoder turns into colours
         return std::nullopt;
     };
-    b.banner = [](const QString&, const QString&, int, bool, bool, bool, bool* handOn) {
+    b.banner = [](const QString&, const QString&, int, bool, bool, bool, std::optional<QString>*,
+                  bool* handOn) {
         *handOn = true;
         return std::optional<convert::RgbRaster>();
     };

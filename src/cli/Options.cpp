@@ -1,14 +1,21 @@
 // The converter's command line.
 #include "Options.h"
 
+#include "Localized.h"
+
 #include "core/convert/PictureLimits.h"
 #include "core/text/GbkText.h"
 #include "core/text/Integers.h"
 
 namespace cli {
 
+QString helpHint() {
+    return localized(QStringLiteral("Try 'runeboard --help'."),
+                     QStringLiteral("请用“runeboard --help”查看用法。"));
+}
+
 Failure usage(const QString& message) {
-    return {kUsage, message + QStringLiteral("\nTry 'runeboard --help'.")};
+    return {kUsage, message + QLatin1Char('\n') + helpHint()};
 }
 
 std::optional<Failure> parse(const QStringList& args, Options& o) {
@@ -18,7 +25,9 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString a = args[i];
         auto value = [&](QString* out) -> std::optional<Failure> {
-            if (i + 1 >= args.size()) return usage(QStringLiteral("%1 needs a value").arg(a));
+            if (i + 1 >= args.size())
+                return usage(
+                    localized(QStringLiteral("%1 needs a value"), QStringLiteral("%1 需要一个值")).arg(a));
             *out = args[++i];
             return std::nullopt;
         };
@@ -27,7 +36,8 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
             if (auto f = value(&text)) return f;
             int v = 0;
             if (!parseInteger(text, &v) || v < low || v > high)
-                return usage(QStringLiteral("%1 takes a whole number from %2 to %3, not '%4'")
+                return usage(localized(QStringLiteral("%1 takes a whole number from %2 to %3, not '%4'"),
+                                       QStringLiteral("%1 需要 %2 到 %3 之间的整数，而不是“%4”"))
                                  .arg(a)
                                  .arg(low)
                                  .arg(high)
@@ -67,30 +77,47 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         else if (!convert && a == QLatin1String("--underline"))
             o.underline = true;
         else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-"))
-            f = usage(QStringLiteral("unknown option '%1' for %2").arg(a, o.command));
+            f = usage(
+                localized(QStringLiteral("unknown option '%1' for %2"), QStringLiteral("%2 没有选项“%1”"))
+                    .arg(a, o.command));
         else if (haveInput)
-            f = usage(QStringLiteral("one %1 at a time: '%2' is one too many")
-                          .arg(convert ? QStringLiteral("picture") : QStringLiteral("text"), a));
+            f = usage((convert ? localized(QStringLiteral("one picture at a time: '%1' is one too many"),
+                                           QStringLiteral("一次只能转换一张图片：“%1”是多余的"))
+                               : localized(QStringLiteral("one text at a time: '%1' is one too many"),
+                                           QStringLiteral("一次只能画一段文字：“%1”是多余的")))
+                          .arg(a));
         else
             o.input = a, haveInput = true;
         if (f) return f;
     }
     if (!haveInput)
-        return usage(convert ? QStringLiteral("convert needs a picture file (or - for standard input)")
-                             : QStringLiteral("banner needs the text to draw"));
+        return usage(convert
+                         ? localized(QStringLiteral("convert needs a picture file (or - for standard input)"),
+                                     QStringLiteral("convert 需要一个图片文件（或用 - 表示标准输入）"))
+                         : localized(QStringLiteral("banner needs the text to draw"),
+                                     QStringLiteral("banner 需要一段要画的文字")));
     if (!o.encoding.isEmpty() && o.encoding != QLatin1String("gbk") && o.encoding != QLatin1String("utf8"))
-        return usage(QStringLiteral("--encoding is gbk or utf8, not '%1'").arg(o.encoding));
+        return usage(localized(QStringLiteral("--encoding is gbk or utf8, not '%1'"),
+                               QStringLiteral("--encoding 只能是 gbk 或 utf8，而不是“%1”"))
+                         .arg(o.encoding));
     if (!o.autoMethod.isEmpty() && o.autoMethod != QLatin1String("mean") &&
         o.autoMethod != QLatin1String("mode"))
-        return usage(QStringLiteral("--auto is mean or mode, not '%1'").arg(o.autoMethod));
+        return usage(localized(QStringLiteral("--auto is mean or mode, not '%1'"),
+                               QStringLiteral("--auto 只能是 mean 或 mode，而不是“%1”"))
+                         .arg(o.autoMethod));
     if (o.threshold && !o.autoMethod.isEmpty())
-        return usage(QStringLiteral("--threshold and --auto exclude each other"));
+        return usage(localized(QStringLiteral("--threshold and --auto exclude each other"),
+                               QStringLiteral("--threshold 和 --auto 不能同时使用")));
     if (o.gradient && (o.threshold || !o.autoMethod.isEmpty()))
-        return usage(QStringLiteral("the letter gradient has no threshold"));
+        return usage(localized(QStringLiteral("the letter gradient has no threshold"),
+                               QStringLiteral("字母梯度转换没有开关值")));
     if (o.gradient && !o.article.isEmpty())
-        return usage(QStringLiteral("the letter gradient fills no cells from an article"));
+        return usage(localized(QStringLiteral("the letter gradient fills no cells from an article"),
+                               QStringLiteral("字母梯度转换不用文章填充格子")));
     if (o.brush.isEmpty() || unicodeToGbk(o.brush).size() > 2 || gbkPrefix(o.brush, 2) != o.brush)
-        return usage(QStringLiteral("--brush takes one Chinese character or two single-byte characters"));
+        return usage(
+            localized(QStringLiteral("--brush takes one Chinese character or two single-byte characters"),
+                      QStringLiteral("--brush 只能是一个汉字或两个单字节字符")));
     return std::nullopt;
 }
 

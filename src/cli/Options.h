@@ -15,7 +15,9 @@ struct Failure {
     QString message;
 };
 
-// A usage failure, with the hint every one of them ends with.
+// The hint every usage failure ends with.
+QString helpHint();
+// A usage failure, with that hint.
 Failure usage(const QString& message);
 
 // The options both subcommands take, and those of each.

@@ -401,7 +401,7 @@ void TestTextFile::saveThenOpenRoundTrip() {
 void TestTextFile::failedWriteKeepsTheOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("art.txt"));
-    QCOMPARE(writeFileAtomically(path, "old contents\r\n"), QString());
+    QVERIFY(!writeFileAtomically(path, "old contents\r\n"));
 
     // A disk that fills up in the middle of the write, simulated by a file size limit.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -410,15 +410,22 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
     rlimit small = old;
     small.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &small);
-    const QString error = writeFileAtomically(path, QByteArray(100000, 'x'));
+    const std::optional<FileError> error = writeFileAtomically(path, QByteArray(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
-    QVERIFY(!error.isEmpty());
+    // The system's number, for messages in any language, and its words.
+    QVERIFY(error);
+    QCOMPARE(error->kind, FileError::Kind::System);
+    QCOMPARE(error->code, EFBIG);
+    QVERIFY(!error->reason.isEmpty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old contents\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("art.txt")});
 
-    QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("no/such/folder/a.txt")), "x").isEmpty());
+    const std::optional<FileError> missing =
+        writeFileAtomically(dir.filePath(QStringLiteral("no/such/folder/a.txt")), "x");
+    QVERIFY(missing);
+    QCOMPARE(missing->code, ENOENT);
 }
 
 void TestTextFile::undoAndRepeat() {

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,6 +28,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Run {
@@ -34,13 +37,19 @@ struct Run {
     QByteArray out, err;
 };
 
-Run runeboard(const QStringList& args, const QByteArray& input = {}) {
+// The program run in `folder` (the test's own when empty) with the locale variables given
+// ("NAME=value") and no others, so that its messages come in the language a test expects.
+Run runeboard(const QStringList& args, const QByteArray& input = {},
+              const QStringList& locale = {"LANG=C.UTF-8"}, const QString& folder = {}) {
     QProcess p;
     // No display at all: the converter needs none.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) env.remove(QLatin1String(name));
+    for (const QString& setting : locale) env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     p.setProcessEnvironment(env);
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/runeboard"), args);
     if (!p.waitForStarted(10000)) return {};
     p.write(input);
@@ -78,6 +87,14 @@ private Q_SLOTS:
     void outputFilesOpenInTheEditor();
     void bannerMatchesTheTextBanner();
     void errorsAndExitCodes();
+    void unknownCommands_data();
+    void unknownCommands();
+    void drawingToStandardOutput_data();
+    void drawingToStandardOutput();
+    void fontsNotInstalledAreNamed_data();
+    void fontsNotInstalledAreNamed();
+    void messagesInOneLanguage_data();
+    void messagesInOneLanguage();
 
 private:
     // The import dialog's result lines for a picture and settings, placed into the open drawing.
@@ -325,6 +342,224 @@ void TestCli::errorsAndExitCodes() {
     QCOMPARE(help.exit, 0);
     QVERIFY(help.out.contains("runeboard convert PICTURE"));
     QCOMPARE(runeboard({QStringLiteral("--version")}).out, QByteArray("runeboard 2.0\n"));
+}
+
+void TestCli::unknownCommands_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("a letter missing")
+        << QStringList{"conver", "p.jpg"}
+        << QByteArray("runeboard: unknown command 'conver' (did you mean convert?)\n"
+                      "Try 'runeboard --help'.\n");
+    QTest::newRow("two letters swapped") << QStringList{"covnert", "p.jpg", "-o", "art.txt"}
+                                         << QByteArray("runeboard: unknown command 'covnert' (did you mean "
+                                                       "convert?)\nTry 'runeboard --help'.\n");
+    QTest::newRow("banner") << QStringList{"baner", "hi"}
+                            << QByteArray("runeboard: unknown command 'baner' (did you mean banner?)\n"
+                                          "Try 'runeboard --help'.\n");
+    QTest::newRow("two letters off") << QStringList{"bammer", "hi"}
+                                     << QByteArray(
+                                            "runeboard: unknown command 'bammer' (did you mean banner?)\n"
+                                            "Try 'runeboard --help'.\n");
+    QTest::newRow("a file that is not there") << QStringList{"photo.jpg"}
+                                              << QByteArray("runeboard: unknown command 'photo.jpg'\n"
+                                                            "Try 'runeboard --help'.\n");
+    QTest::newRow("near nothing") << QStringList{"cat", "p.jpg"}
+                                  << QByteArray(
+                                         "runeboard: unknown command 'cat'\nTry 'runeboard --help'.\n");
+}
+
+void TestCli::unknownCommands() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, err);
+    // Beside a picture that is there: the command is what is wrong, not the picture.
+    QVERIFY(photo(64, 48).save(m_dir->filePath(QStringLiteral("p.jpg")), "jpg"));
+    const Run r = runeboard(args, {}, {QStringLiteral("LANG=C.UTF-8")}, m_dir->path());
+    QCOMPARE(r.exit, 2);
+    QCOMPARE(r.err, err);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("art.txt"))));
+}
+
+void TestCli::drawingToStandardOutput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("piped");
+    QTest::addColumn<QByteArray>("out");
+    const QStringList size{"--width", "2", "--height", "2"};
+    // Light cells are ink: the diagonal from the top left, in the brush 画 (GBK BB AD); the
+    // blank cells' space pairs as ideographic spaces (A1 A1); CR LF.
+    QTest::newRow("a picture file") << QStringList{"convert", "d.png", "-o", "-"} + size << false
+                                    << QByteArray("\xBB\xAD\xA1\xA1\r\n\xA1\xA1\xBB\xAD\r\n");
+    QTest::newRow("standard input, handed on") << QStringList{"convert", "-", "-o", "-"} + size << true
+                                               << QByteArray("\xBB\xAD\xA1\xA1\r\n\xA1\xA1\xBB\xAD\r\n");
+    QTest::newRow("in UTF-8") << QStringList{"convert", "-", "-o", "-", "--encoding", "utf8"} + size << true
+                              << QStringLiteral("画　\r\n　画\r\n").toUtf8();
+}
+
+void TestCli::drawingToStandardOutput() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, piped);
+    QFETCH(QByteArray, out);
+    QImage diagonal(2, 2, QImage::Format_RGB32);
+    diagonal.fill(Qt::black);
+    diagonal.setPixel(0, 0, qRgb(255, 255, 255));
+    diagonal.setPixel(1, 1, qRgb(255, 255, 255));
+    const QString path = m_dir->filePath(QStringLiteral("d.png"));
+    QVERIFY(diagonal.save(path));
+    QFile picture(path);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const Run r = runeboard(args, piped ? picture.readAll() : QByteArray(), {QStringLiteral("LANG=C.UTF-8")},
+                            m_dir->path());
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(r.out, out);
+    QVERIFY(r.err.isEmpty());
+    // Exactly what Save writes, and nothing written beside.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"d.png"});
+}
+
+void TestCli::fontsNotInstalledAreNamed_data() {
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("warning"); // %1: the family drawn with instead
+    QTest::newRow("not installed") << "No Such Font"
+                                   << "C.UTF-8"
+                                   << "runeboard banner: warning: the font 'No Such Font' is not installed; "
+                                      "drawn in '%1' instead\n";
+    QTest::newRow("not installed, in Chinese")
+        << "No Such Font"
+        << "zh_CN.UTF-8"
+        << "runeboard banner：警告：没有安装字体“No Such Font”，改用“%1”。\n";
+    QTest::newRow("installed, in other letters") << "unifont"
+                                                 << "C.UTF-8"
+                                                 << "";
+    QTest::newRow("a name the program stands in for") << "宋体"
+                                                      << "C.UTF-8"
+                                                      << "";
+}
+
+void TestCli::fontsNotInstalledAreNamed() {
+    QFETCH(QString, font);
+    QFETCH(QString, lang);
+    QFETCH(QString, warning);
+    const Run r = runeboard({QStringLiteral("banner"), QStringLiteral("Hi"), QStringLiteral("--font"), font},
+                            {}, {QStringLiteral("LANG=") + lang});
+    // Drawn all the same.
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.out.contains('\n'));
+    const QString err = QString::fromUtf8(r.err);
+    if (warning.isEmpty()) {
+        QCOMPARE(err, QString());
+        return;
+    }
+    // Which family the font system falls back to depends on the fonts installed, and its name
+    // on the locale: the message around it is exact, and it is a family that is installed.
+    const qsizetype at = warning.indexOf(QLatin1String("%1"));
+    const QString head = warning.left(at), tail = warning.mid(at + 2);
+    QVERIFY2(err.startsWith(head) && err.endsWith(tail), qPrintable(err));
+    const QString family = err.mid(head.size(), err.size() - head.size() - tail.size());
+    QVERIFY(!family.isEmpty() && family != font);
+    const Run again =
+        runeboard({QStringLiteral("banner"), QStringLiteral("Hi"), QStringLiteral("--font"), family}, {},
+                  {QStringLiteral("LANG=") + lang});
+    QCOMPARE(again.exit, 0);
+    QCOMPARE(again.err, QByteArray());
+}
+
+void TestCli::messagesInOneLanguage_data() {
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("err");
+    auto jpeg = [](const QImage& image) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "jpg");
+        return buffer.data();
+    };
+    const QByteArray whole = jpeg(photo(64, 48));
+    const QByteArray cut = whole.left(whole.size() * 2 / 3);
+    const QByteArray garbled = whole.left(30) + QByteArray(500, 'x');
+    QImage wide(30001, 8, QImage::Format_Grayscale8);
+    wide.fill(128);
+    const QByteArray tooLarge = jpeg(wide);
+    const QByteArray text("not a picture at all");
+    const QStringList english{"LANG=C.UTF-8"}, chinese{"LANG=zh_CN.UTF-8"};
+    const QStringList stdinput{"convert", "-"};
+    const QStringList threshold{"convert", "p.jpg", "--threshold", "300"};
+    const QStringList fifo{"convert", "p.jpg", "-o", "fifo"};
+    const QString usageEn = "runeboard convert: --threshold takes a whole number from 0 to 255, not '300'\n"
+                            "Try 'runeboard --help'.\n";
+    const QString usageZh = "runeboard convert：--threshold 需要 0 到 255 之间的整数，而不是“300”\n"
+                            "请用“runeboard --help”查看用法。\n";
+    const QString readEn = "runeboard convert: cannot read missing.jpg: No such file or directory\n";
+    const QString readZh = "runeboard convert：无法读取“missing.jpg”：没有这个文件或文件夹\n";
+    const QString cutEn = "runeboard convert: cannot convert standard input: the picture is cut short (the "
+                          "file ends early)\n";
+    const QString cutZh = "runeboard convert：无法转换标准输入：图片不完整（文件提前结束）\n";
+    const QString damagedEn =
+        "runeboard convert: cannot convert standard input: the picture is damaged (JPEG datastream "
+        "contains no image)\n";
+    // The decoder's own words are English: left out rather than mixed in.
+    const QString damagedZh = "runeboard convert：无法转换标准输入：图片已损坏\n";
+    const QString textEn =
+        "runeboard convert: cannot convert standard input: not a picture this program reads "
+        "(JPEG, BMP, ICO, PNG, GIF or SVG)\n";
+    const QString textZh =
+        "runeboard convert：无法转换标准输入：这不是可以导入的图片（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）\n";
+    const QString largeEn =
+        "runeboard convert: cannot convert standard input: the picture is too large (30001 "
+        "× 8 pixels): at most 100 million pixels, 30000 a side\n";
+    const QString largeZh = "runeboard convert：无法转换标准输入：图片太大（30001 × 8 像素）：最多 10000 "
+                            "万像素，每边最多 30000 像素\n";
+    const QByteArray header("\x89PNG\r\n\x1A\n\0\0\0\rIHDR garbage\n", 25);
+    const QString headerEn = "runeboard convert: cannot convert standard input: the picture is damaged: its "
+                             "header claims 543646066 × 1650550629 pixels, far more than the file holds\n";
+    const QString headerZh = "runeboard convert：无法转换标准输入：图片已损坏：文件头声称有 543646066 × "
+                             "1650550629 像素，远超文件所能容纳的\n";
+    const QString fifoEn = "runeboard convert: cannot write fifo: not a plain file\n";
+    const QString fifoZh = "runeboard convert：无法写入“fifo”：这不是一个普通文件\n";
+
+    QTest::newRow("usage") << english << threshold << QByteArray() << 2 << usageEn;
+    QTest::newRow("usage, Chinese") << chinese << threshold << QByteArray() << 2 << usageZh;
+    QTest::newRow("unknown command, Chinese")
+        << chinese << QStringList{"conver", "p.jpg"} << QByteArray() << 2
+        << "runeboard：未知的命令“conver”（是不是要用 convert？）\n请用“runeboard --help”查看用法。\n";
+    QTest::newRow("no such file") << english << QStringList{"convert", "missing.jpg"} << QByteArray() << 1
+                                  << readEn;
+    QTest::newRow("no such file, Chinese")
+        << chinese << QStringList{"convert", "missing.jpg"} << QByteArray() << 1 << readZh;
+    QTest::newRow("cut short") << english << stdinput << cut << 1 << cutEn;
+    QTest::newRow("cut short, Chinese") << chinese << stdinput << cut << 1 << cutZh;
+    QTest::newRow("damaged") << english << stdinput << garbled << 1 << damagedEn;
+    QTest::newRow("damaged, Chinese") << chinese << stdinput << garbled << 1 << damagedZh;
+    QTest::newRow("not a picture") << english << stdinput << text << 1 << textEn;
+    QTest::newRow("not a picture, Chinese") << chinese << stdinput << text << 1 << textZh;
+    QTest::newRow("a header claiming too much") << english << stdinput << header << 1 << headerEn;
+    QTest::newRow("a header claiming too much, Chinese") << chinese << stdinput << header << 1 << headerZh;
+    QTest::newRow("too large") << english << stdinput << tooLarge << 1 << largeEn;
+    QTest::newRow("too large, Chinese") << chinese << stdinput << tooLarge << 1 << largeZh;
+    QTest::newRow("not a plain file") << english << fifo << QByteArray() << 1 << fifoEn;
+    QTest::newRow("not a plain file, Chinese") << chinese << fifo << QByteArray() << 1 << fifoZh;
+    // LC_ALL before LC_MESSAGES before LANG, as the C library reads them.
+    QTest::newRow("LC_ALL over LANG")
+        << QStringList{"LC_ALL=C", "LANG=zh_CN.UTF-8"} << threshold << QByteArray() << 2 << usageEn;
+    QTest::newRow("LC_MESSAGES over LANG") << QStringList{"LC_MESSAGES=zh_TW.UTF-8", "LANG=en_GB.UTF-8"}
+                                           << threshold << QByteArray() << 2 << usageZh;
+}
+
+void TestCli::messagesInOneLanguage() {
+    QFETCH(QStringList, locale);
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exit);
+    QFETCH(QString, err);
+    QVERIFY(photo(64, 48).save(m_dir->filePath(QStringLiteral("p.jpg")), "jpg"));
+    QCOMPARE(mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    const Run r = runeboard(args, input, locale, m_dir->path());
+    QCOMPARE(r.exit, exit);
+    QCOMPARE(QString::fromUtf8(r.err), err);
+    QVERIFY(r.out.isEmpty());
 }
 
 QTEST_MAIN(TestCli)

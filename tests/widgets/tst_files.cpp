@@ -5,6 +5,7 @@
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/TNewForm.h"
+#include "ui/dialogs/TPictureForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void openingAnOpenFileShowsItsWindow();
     void openFailuresOpenNothing();
     void commandLineFilesOpen();
+    void commandLinePicturesOpenTheImportDialog();
     void cutFileAsksBeforeReplacing();
     void zeroByteAndFlowedOverflowAreReported();
     void charactersGbkLacksAreToldAndAskedAbout();
@@ -218,6 +220,75 @@ void TestFiles::commandLineFilesOpen() {
     QCOMPARE(all.size(), 1);
     QCOMPARE(all[0]->FileName, path("a.txt"));
     QCOMPARE(all[0]->windowTitle(), path("a.txt"));
+}
+
+void TestFiles::commandLinePicturesOpenTheImportDialog() {
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(path("p.png")));
+    QVERIFY(picture.save(path("q.JPG")));
+    writeFile(path("broken.gif"), "GIF89a, but nothing more");
+    writeFile(path("a.txt"), "AB\r\n");
+    // The import dialog as it opens: the picture it shows and the drawing it would land in.
+    QStringList loaded;
+    QList<TChildForm*> targets;
+    m_platform.onDialog = [&](QDialog& dialog) {
+        if (auto* form = qobject_cast<TPictureForm*>(&dialog)) {
+            loaded << form->Edit1->text();
+            targets << active();
+        }
+        return int(QDialog::Rejected);
+    };
+    auto startWith = [&](const QStringList& files) {
+        m_main.reset();
+        m_platform.messages.clear();
+        loaded.clear();
+        targets.clear();
+        m_main = createMainWindow(m_platform);
+        m_main->setStartupFiles(files);
+        m_main->show();
+        // The dialog comes once the frame is up.
+        QCoreApplication::processEvents();
+        return m_main->children();
+    };
+    // A picture alone: the empty start-up drawing, and the dialog over it with the picture loaded.
+    QList<TChildForm*> all = startWith({path("p.png")});
+    QCOMPARE(loaded, QStringList{QDir::toNativeSeparators(path("p.png"))});
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->windowTitle(), QStringLiteral("新建"));
+    QCOMPARE(targets, all);
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // With a text file: the text opens as a drawing (no empty one), the picture in the dialog.
+    all = startWith({path("q.JPG"), path("a.txt")});
+    QCOMPARE(loaded, QStringList{QDir::toNativeSeparators(path("q.JPG"))});
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all[0]->FileName, path("a.txt"));
+    QCOMPARE(gridText(all[0]->CurGrid, 1, 1), QStringLiteral("AB"));
+    QVERIFY(m_platform.messages.isEmpty());
+
+    // One picture at a time, as on a drop: the first is loaded, the others named.
+    all = startWith({path("p.png"), path("q.JPG")});
+    QCOMPARE(loaded, QStringList{QDir::toNativeSeparators(path("p.png"))});
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].text, QStringLiteral("一次只导入一张图片，没有导入：\n\n· %1")
+                                              .arg(QDir::toNativeSeparators(path("q.JPG"))));
+
+    // A relative name is taken from the working folder, as a text file's is.
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    startWith({QStringLiteral("p.png")});
+    QDir::setCurrent(here);
+    QCOMPARE(loaded, QStringList{QDir::toNativeSeparators(path("p.png"))});
+
+    // A picture that cannot be read: said so, no dialog, the empty drawing to draw in.
+    all = startWith({path("broken.gif")});
+    QVERIFY(loaded.isEmpty());
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(m_platform.messages.size(), 1);
+    QVERIFY2(m_platform.messages[0].text.startsWith(
+                 QStringLiteral("无法导入图片“%1”").arg(QDir::toNativeSeparators(path("broken.gif")))),
+             qPrintable(m_platform.messages[0].text));
 }
 
 void TestFiles::cutFileAsksBeforeReplacing() {

@@ -212,10 +212,9 @@ bool FileCommands::write(Drawing& d) {
                            "保存后它们会变成“?”。\n\n是否仍然保存？"),
             QStringLiteral("请确认"), MessageButtons::YesNo, MessageKind::Question) != MessageAnswer::Yes)
         return false;
-    const QString problem = writeFileAtomically(d.FileName, bytes);
-    if (!problem.isEmpty()) {
+    if (const auto problem = writeFileAtomically(d.FileName, bytes)) {
         error(QStringLiteral("无法保存文件“%1”：%2\n文档没有保存，原来的文件保持不变。")
-                  .arg(QDir::toNativeSeparators(d.FileName), problem));
+                  .arg(QDir::toNativeSeparators(d.FileName), reasonText(*problem)));
         return false;
     }
     d.SavedCount = d.ChangeCount;

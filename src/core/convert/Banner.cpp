@@ -3,6 +3,8 @@
 
 #include "CellConversion.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 
 namespace convert {
@@ -15,6 +17,14 @@ QFont bannerFont(const QString& family, int pointSize, bool bold, bool italic, b
     font.setUnderline(underline);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+std::optional<QString> standInFamily(const QFont& font) {
+    const QString family = font.family();
+    if (QFontDatabase::hasFamily(family)) return std::nullopt;
+    for (const QString& substitute : QFont::substitutes(family))
+        if (QFontDatabase::hasFamily(substitute)) return std::nullopt;
+    return QFontInfo(font).family();
 }
 
 QImage renderBanner(const QString& text, const QFont& font, QPoint origin) {

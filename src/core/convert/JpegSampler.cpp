@@ -5,18 +5,17 @@
 #include "CellConversion.h"
 
 #include <algorithm>
+#include <climits>
 
 // after jpeglib.h, which it needs
 #include <jerror.h>
 
 namespace convert::jpeg {
 
-QString tooLarge(qint64 w, qint64 h) {
-    return QStringLiteral("图片太大（%1 × %2 像素），无法导入：最多 %3 万像素，每边最多 %4 像素。")
-        .arg(w)
-        .arg(h)
-        .arg(kMaxPixels / 10'000)
-        .arg(kMaxPictureSide);
+PictureError tooLarge(qint64 w, qint64 h) {
+    return {PictureError::Kind::TooLarge,
+            {},
+            QSize(int(std::min<qint64>(w, INT_MAX)), int(std::min<qint64>(h, INT_MAX)))};
 }
 
 bool fits(qint64 w, qint64 h) {
@@ -48,10 +47,20 @@ void begin(jpeg_decompress_struct& info, JpegErrors& errors) {
     jpeg_create_decompress(&info);
 }
 
-bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, QString* error, bool* fallback) {
+bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, PictureError* error, bool* fallback) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  (unsigned long)bytes.size());
     jpeg_read_header(&info, TRUE);
+    // Huffman coding spends a bit at least on each block; arithmetic coding may spend less.
+    if (!info.arith_code && double(info.image_width) * double(info.image_height) >
+                                double(kMostPixelsPerByte) * double(bytes.size())) {
+        if (error)
+            *error = {PictureError::Kind::ImplausibleSize,
+                      {},
+                      QSize(int(info.image_width), int(info.image_height))};
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     if (!fits(info.image_width, info.image_height)) {
         if (error) *error = tooLarge(info.image_width, info.image_height);
         jpeg_destroy_decompress(&info);
@@ -65,8 +74,8 @@ bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, QString* 
     return true;
 }
 
-QString corrupt(const JpegErrors& errors) {
-    return QStringLiteral("JPEG 图片已损坏，无法读取：%1").arg(QString::fromLocal8Bit(errors.message));
+PictureError corrupt(const JpegErrors& errors) {
+    return {PictureError::Kind::Damaged, QString::fromLocal8Bit(errors.message), {}};
 }
 
 qint64 sampleAt(qint64 t, qint64 source, qint64 n) {
@@ -76,7 +85,7 @@ qint64 sampleAt(qint64 t, qint64 source, qint64 n) {
 // A JPEG stretched to the chosen size, decoding only the sampled rows. False with *fallback for colour
 // spaces that need the full decoder.
 bool sampledJpeg(const QByteArray& bytes, const std::function<QSize(QSize)>& target, RgbRaster& out,
-                 QByteArray& row, QSize* chosen, QString* error, bool* fallback) {
+                 QByteArray& row, QSize* chosen, PictureError* error, bool* fallback) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     begin(info, errors);
@@ -119,7 +128,7 @@ bool sampledJpeg(const QByteArray& bytes, const std::function<QSize(QSize)>& tar
     jpeg_destroy_decompress(&info);
     if (truncated) {
         out = RgbRaster();
-        if (error) *error = QStringLiteral("JPEG 图片不完整（文件提前结束），无法读取。");
+        if (error) *error = {PictureError::Kind::Truncated, {}, {}};
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 // rows it samples, a row at a time.
 #pragma once
 
+#include "PictureError.h"
 #include "PictureLimits.h"
 #include "RgbRaster.h"
 
@@ -18,8 +19,8 @@
 
 namespace convert::jpeg {
 
-// The message for a picture beyond the limits, and the test of them.
-QString tooLarge(qint64 w, qint64 h);
+// The failure for a picture beyond the limits, and the test of them.
+PictureError tooLarge(qint64 w, qint64 h);
 bool fits(qint64 w, qint64 h);
 bool isJpeg(const QByteArray& bytes);
 
@@ -39,9 +40,9 @@ void begin(jpeg_decompress_struct& info, JpegErrors& errors);
 // After the caller's setjmp: the header of the bytes, and whether the picture can be read.
 // False, with the decompression ended, when it is too large (*error) or needs the full
 // decoder's colour conversion (*fallback).
-bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, QString* error, bool* fallback);
-// The message for a decode that jumped back out.
-QString corrupt(const JpegErrors& errors);
+bool readHeader(jpeg_decompress_struct& info, const QByteArray& bytes, PictureError* error, bool* fallback);
+// The failure for a decode that jumped back out.
+PictureError corrupt(const JpegErrors& errors);
 
 // The stretch's source row or column for target position t of n, from a side of `source` pixels.
 qint64 sampleAt(qint64 t, qint64 source, qint64 n);
@@ -50,6 +51,6 @@ qint64 sampleAt(qint64 t, qint64 source, qint64 n);
 // raster), decoding only the sampled rows; `row` is the caller's buffer for one row.
 // False with *error on failure, or with *fallback for colour spaces that need the full decoder.
 bool sampledJpeg(const QByteArray& bytes, const std::function<QSize(QSize)>& target, RgbRaster& out,
-                 QByteArray& row, QSize* chosen, QString* error, bool* fallback);
+                 QByteArray& row, QSize* chosen, PictureError* error, bool* fallback);
 
 } // namespace convert::jpeg

@@ -22,7 +22,7 @@ using namespace jpeg;
 
 // Decodes a JPEG into `out` (32 bits a pixel, as QImage lays them out); false with *error on failure.
 // Colour spaces libjpeg cannot turn into that layout (CMYK) set *fallback instead.
-bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallback) {
+bool jpegInto(const QByteArray& bytes, QImage& out, PictureError* error, bool* fallback) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     begin(info, errors);
@@ -37,7 +37,7 @@ bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallba
     out = QImage(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
     if (out.isNull()) {
         jpeg_destroy_decompress(&info);
-        if (error) *error = QStringLiteral("内存不足，无法读取这个图片。");
+        if (error) *error = {PictureError::Kind::OutOfMemory, {}, {}};
         return false;
     }
     jpeg_start_decompress(&info);
@@ -49,7 +49,7 @@ bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallba
     if (errors.truncated) {
         jpeg_destroy_decompress(&info);
         out = QImage();
-        if (error) *error = QStringLiteral("JPEG 图片不完整（文件提前结束），无法读取。");
+        if (error) *error = {PictureError::Kind::Truncated, {}, {}};
         return false;
     }
     jpeg_finish_decompress(&info);
@@ -57,22 +57,60 @@ bool jpegInto(const QByteArray& bytes, QImage& out, QString* error, bool* fallba
     return true;
 }
 
-// The size a PNG, BMP or GIF header announces, read from the bytes themselves, so
-// that a picture too large is refused whatever the decoder would try first.
-QSize announcedSize(const QByteArray& b) {
+// Deflate (PNG) makes at most 1032 bytes of one.
+constexpr double kDeflateRatio = 1032;
+// A bitmap cut short still opens, its missing rows white, so its rows may run past the end
+// of the file; but not to more than this many times the file's size.
+constexpr double kBitmapCutShort = 4;
+
+// What a PNG, BMP or GIF header announces, read from the bytes themselves: its size, so that
+// a picture too large is refused whatever the decoder would try first; and whether the bytes
+// could hold that many pixels at all, so that a damaged header is known before anything is
+// set aside for the pixels it claims.
+struct Announced {
+    QSize size; // invalid for other kinds of picture
+    bool plausible = true;
+};
+
+Announced announced(const QByteArray& b) {
     auto u8 = [&](qsizetype i) { return quint32(uchar(b[i])); };
     auto be32 = [&](qsizetype i) { return (u8(i) << 24) | (u8(i + 1) << 16) | (u8(i + 2) << 8) | u8(i + 3); };
     auto le32 = [&](qsizetype i) { return u8(i) | (u8(i + 1) << 8) | (u8(i + 2) << 16) | (u8(i + 3) << 24); };
     auto le16 = [&](qsizetype i) { return u8(i) | (u8(i + 1) << 8); };
-    if (b.size() >= 24 && b.startsWith("\x89PNG\r\n\x1A\n"))
-        return {int(std::min<quint32>(be32(16), INT_MAX)), int(std::min<quint32>(be32(20), INT_MAX))};
+    auto clamped = [](qint64 w, qint64 h) {
+        return QSize(int(std::min<qint64>(w, INT_MAX)), int(std::min<qint64>(h, INT_MAX)));
+    };
+    // In floating point: a damaged header's sides multiply far beyond 64 bits.
+    const double bytes = double(b.size());
+    if (b.size() >= 24 && b.startsWith("\x89PNG\r\n\x1A\n")) {
+        const double w = be32(16), h = be32(20);
+        // Pixels take at least their bits once inflated: the depth times the colour type's channels.
+        double bits = 1;
+        if (b.size() >= 26) {
+            const quint32 type = u8(25);
+            const double channels = type == 2 ? 3 : type == 4 ? 2 : type == 6 ? 4 : 1;
+            bits = std::max<double>(u8(24), 1) * channels;
+        }
+        return {clamped(be32(16), be32(20)), w * h * bits / 8 <= kDeflateRatio * bytes};
+    }
     if (b.size() >= 26 && b.startsWith("BM") && le32(14) >= 40) {
-        const qint64 h = qint32(le32(22)); // negative for pictures stored top-down
-        return {int(std::min<qint64>(qint32(le32(18)), INT_MAX)),
-                int(std::min<qint64>(std::abs(h), INT_MAX))};
+        const qint64 w = qint32(le32(18)), h = std::abs(qint64(qint32(le32(22)))); // h < 0: stored top-down
+        Announced a{clamped(w, h), true};
+        if (b.size() < 34) return a;
+        const double bits = le16(28);
+        const quint32 compression = le32(30);
+        if (compression == 0 || compression == 3 || compression == 6) {
+            // Uncompressed: rows of whole 32-bit words.
+            const double row = std::ceil(double(w) * bits / 32) * 4;
+            a.plausible = row * double(h) <= kBitmapCutShort * bytes;
+        } else {
+            a.plausible = double(w) * double(h) <= double(kMostPixelsPerByte) * bytes;
+        }
+        return a;
     }
     if (b.size() >= 10 && (b.startsWith("GIF87a") || b.startsWith("GIF89a")))
-        return {int(le16(6)), int(le16(8))};
+        return {QSize(int(le16(6)), int(le16(8))),
+                double(le16(6)) * double(le16(8)) <= double(kMostPixelsPerByte) * bytes};
     return {};
 }
 
@@ -86,14 +124,19 @@ QImage onWhite(const QImage& image) {
     return out;
 }
 
-QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
+QImage viaQt(const QByteArray& bytes, PictureError* error, QByteArray* vector) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
-    QSize size = announcedSize(bytes);
+    const Announced header = announced(bytes);
+    if (!header.plausible) {
+        if (error) *error = {PictureError::Kind::ImplausibleSize, {}, header.size};
+        return {};
+    }
+    QSize size = header.size;
     if (!size.isValid()) size = reader.size();
     if (size.width() > 0 && size.height() > 0 && !fits(size.width(), size.height())) {
         if (error) *error = tooLarge(size.width(), size.height());
@@ -116,10 +159,9 @@ QImage viaQt(const QByteArray& bytes, QString* error, QByteArray* vector) {
     if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         if (error)
-            *error =
-                reader.error() == QImageReader::UnsupportedFormatError
-                    ? QStringLiteral("这不是可以导入的图片文件（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）。")
-                    : QStringLiteral("图片已损坏，无法读取：%1").arg(reader.errorString());
+            *error = reader.error() == QImageReader::UnsupportedFormatError
+                         ? PictureError{PictureError::Kind::NotAPicture, {}, {}}
+                         : PictureError{PictureError::Kind::Damaged, reader.errorString(), {}};
         return {};
     }
     if (!fits(image.width(), image.height())) {
@@ -140,7 +182,7 @@ QImage toImage(const RgbRaster& raster) {
     return image;
 }
 
-QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size) {
     if (isJpeg(bytes)) {
         RgbRaster raster;
@@ -156,37 +198,37 @@ QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>&
     return picture.scaled(chosen.width(), chosen.height());
 }
 
-QImage decodeJpeg(const QByteArray& bytes, QString* error) {
+QImage decodeJpeg(const QByteArray& bytes, PictureError* error) {
     QImage out;
     bool fallback = false;
     if (!jpegInto(bytes, out, error, &fallback) && fallback && error)
-        *error = QStringLiteral("不支持这种 JPEG 颜色空间");
+        *error = {PictureError::Kind::UnsupportedJpeg, {}, {}};
     return out;
 }
 
-Picture Picture::load(const QString& path, QString* error) {
+Picture Picture::load(const QString& path, PictureError* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("无法打开图片文件：%1").arg(file.errorString());
+        if (error) *error = {PictureError::Kind::CannotOpen, file.errorString(), {}};
         return {};
     }
     // Even the largest picture that can be held is compressed far below this; the header decides the rest.
     if (file.size() > kMaxPixels * 4) {
-        if (error) *error = QStringLiteral("图片文件太大，无法导入。");
+        if (error) *error = {PictureError::Kind::FileTooLarge, {}, {}};
         return {};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = QStringLiteral("无法读取图片文件：%1").arg(file.errorString());
+        if (error) *error = {PictureError::Kind::CannotRead, file.errorString(), {}};
         return {};
     }
     return fromBytes(bytes, error);
 }
 
-Picture Picture::fromBytes(const QByteArray& bytes, QString* error) {
+Picture Picture::fromBytes(const QByteArray& bytes, PictureError* error) {
     Picture p;
     if (bytes.isEmpty()) {
-        if (error) *error = QStringLiteral("图片文件是空的。");
+        if (error) *error = {PictureError::Kind::Empty, {}, {}};
         return p;
     }
     if (isJpeg(bytes)) {

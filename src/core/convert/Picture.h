@@ -1,9 +1,11 @@
 // A picture to convert: a raster (JPEG through libjpeg, bitmaps, icons, PNG and
 // GIF through Qt's readers, a clipboard picture) or a vector picture (SVG) that
 // is drawn anew at the size it is stretched to. Pictures too large to hold are
-// refused from their header, before anything is decoded.
+// refused from their header, before anything is decoded, and so are headers that
+// claim far more pixels than the file's bytes could hold: those are damaged.
 #pragma once
 
+#include "PictureError.h"
 #include "PictureLimits.h"
 #include "RgbRaster.h"
 
@@ -20,9 +22,9 @@ class Picture {
 public:
     Picture() = default;
     // From a file; on failure the result is null and *error says why.
-    static Picture load(const QString& path, QString* error);
+    static Picture load(const QString& path, PictureError* error);
     // From bytes, as load() reads them (the clipboard's, a stream's).
-    static Picture fromBytes(const QByteArray& bytes, QString* error);
+    static Picture fromBytes(const QByteArray& bytes, PictureError* error);
     // From a picture already in memory (the clipboard's); transparency shows white.
     static Picture fromImage(const QImage& image);
 
@@ -46,13 +48,13 @@ private:
 // Picture::fromBytes(bytes).scaled() would give it. From a JPEG only the rows the stretch
 // samples are decoded, a row at a time, so a large photo costs little time and memory.
 // *size, when given, receives the size chosen; on failure the result is null.
-QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, QString* error,
+QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size = nullptr);
 
 // A raster as a QImage of 32 bits a pixel, to show or to paint on.
 QImage toImage(const RgbRaster& raster);
 
 // The libjpeg decode alone, into a 32-bit picture; for the benchmark's comparison.
-QImage decodeJpeg(const QByteArray& bytes, QString* error);
+QImage decodeJpeg(const QByteArray& bytes, PictureError* error);
 
 } // namespace convert

@@ -8,6 +8,11 @@ namespace convert {
 
 inline constexpr qint64 kMaxPixels = 100'000'000;
 inline constexpr int kMaxPictureSide = 30'000;
+// No compressed picture holds more pixels a byte than this: a GIF's codes stay under 2,800, a
+// Huffman-coded JPEG spends a bit at least on each block of at most 32 x 32 pixels (8,192).
+// A header claiming more is damaged, not a large picture. (PNG and uncompressed bitmaps have
+// rules of their own; arithmetic-coded JPEG, rare, is taken at its word.)
+inline constexpr qint64 kMostPixelsPerByte = 8'192;
 // The scaled picture's side.
 inline constexpr int kMaxSidePixels = 100;
 

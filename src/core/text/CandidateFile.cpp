@@ -50,7 +50,8 @@ QString write(const QString& path, const QStringList& lines) {
     for (const QString& line : lines) bytes += unicodeToGbk(line) + "\r\n";
     if (const QString dir = QFileInfo(path).absolutePath(); !QDir().mkpath(dir))
         return QStringLiteral("无法建立文件夹“%1”").arg(QDir::toNativeSeparators(dir));
-    return writeFileAtomically(path, bytes);
+    if (const auto problem = writeFileAtomically(path, bytes)) return reasonText(*problem);
+    return {};
 }
 
 } // namespace candidates

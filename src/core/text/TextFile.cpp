@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -231,27 +232,38 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height) {
     return out;
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
+std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    // Qt gives the system's words only; the number is taken as soon as a step fails, for the
+    // edges that say it in a language of their own.
+    auto failed = [](const QFileDevice& file) {
+        return FileError{FileError::Kind::System, errno, file.errorString()};
+    };
+    errno = 0;
     switch (kindOf(path)) {
     case Kind::CharacterDevice: {
         // A device such as /dev/null cannot be replaced by a new file: it is written as it is.
         QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return device.errorString();
-        if (device.write(bytes) != bytes.size()) return device.errorString();
-        return {};
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(device);
+        if (device.write(bytes) != bytes.size()) return failed(device);
+        return std::nullopt;
     }
     case Kind::Other:
-        return kNotAFile; // a pipe would wait for a reader, a disk is not a drawing
+        // A pipe would wait for a reader, a disk is not a drawing.
+        return FileError{FileError::Kind::NotAFile, 0, {}};
     default:
         break;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) return failed(file);
     if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
+        const FileError error = failed(file);
         file.cancelWriting();
         return error;
     }
-    if (!file.commit()) return file.errorString();
-    return {};
+    if (!file.commit()) return failed(file);
+    return std::nullopt;
+}
+
+QString reasonText(const FileError& error) {
+    return error.kind == FileError::Kind::NotAFile ? kNotAFile : error.reason;
 }

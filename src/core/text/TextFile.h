@@ -2,6 +2,7 @@
 // flowed) and writing cells as file bytes.
 #pragma once
 
+#include "FileError.h"
 #include "TextEncoding.h"
 #include "core/model/CharGrid.h"
 
@@ -74,5 +75,8 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height);
 QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean = nullptr);
 
 // Writes bytes to a temporary file beside path and renames it into place, so a
-// failed write leaves the old file as it was. Returns an error text, or "".
-QString writeFileAtomically(const QString& path, const QByteArray& bytes);
+// failed write leaves the old file as it was. Returns why it failed, if it did.
+std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// A write failure as the editor's messages give it: the system's words, or that the path is
+// not a plain file.
+QString reasonText(const FileError& error);

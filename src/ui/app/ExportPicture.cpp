@@ -47,8 +47,11 @@ bool ExportPicture::run(Drawing& d) {
         exportedPicture(d.ShownGrid, d.GridWidth, d.GridHeight, canvasFont(d.FontName, d.FontSize),
                         m_form.scale(), m_form.inverted());
     const QByteArray bytes = pngBytes(picture);
-    const QString problem =
-        bytes.isEmpty() ? QStringLiteral("无法生成 PNG 图片") : writeFileAtomically(path, bytes);
+    QString problem;
+    if (bytes.isEmpty())
+        problem = QStringLiteral("无法生成 PNG 图片");
+    else if (const auto failure = writeFileAtomically(path, bytes))
+        problem = reasonText(*failure);
     if (!problem.isEmpty()) {
         m_platform.messageBox(QStringLiteral("无法导出图片“%1”：%2\n原来的文件保持不变。")
                                   .arg(QDir::toNativeSeparators(path), problem),

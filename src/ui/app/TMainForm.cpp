@@ -63,6 +63,20 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& hint, 
     return b;
 }
 
+// What can be dropped on the frame or named on the command line besides text: the pictures
+// the import dialog reads.
+bool isPictureFile(const QString& path) {
+    static const QStringList kSuffixes{QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),
+                                       QStringLiteral("jfif"), QStringLiteral("bmp"),  QStringLiteral("dib"),
+                                       QStringLiteral("ico"),  QStringLiteral("png"),  QStringLiteral("gif"),
+                                       QStringLiteral("svg"),  QStringLiteral("svgz")};
+    return kSuffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
+bool isTextFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
@@ -424,10 +438,32 @@ void TMainForm::FormShow() {
     CurrentTool = int(ToolId::Select);
     NewDocWidth = 50;
     NewDocHeight = 50;
-    // Files named on the command line take the place of the empty start-up drawing.
+    // Files named on the command line take the place of the empty start-up drawing. A picture
+    // is for the import dialog, as on a drop, and one at a time; its result needs a drawing.
     int opened = 0;
-    for (const QString& path : std::exchange(m_startupFiles, {})) opened += m_files.openFile(path);
+    QStringList pictures;
+    for (const QString& path : std::exchange(m_startupFiles, {})) {
+        if (isPictureFile(path))
+            pictures << QFileInfo(path).absoluteFilePath();
+        else
+            opened += m_files.openFile(path);
+    }
     if (opened == 0) createChild();
+    if (pictures.isEmpty()) return;
+    // Once the frame is up, so that the dialog opens over it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, pictures] {
+            if (pictures.size() > 1) {
+                QStringList names;
+                for (const QString& p : pictures.mid(1)) names << QDir::toNativeSeparators(p);
+                m_platform.messageBox(QStringLiteral("一次只导入一张图片，没有导入：\n\n· %1")
+                                          .arg(names.join(QStringLiteral("\n· "))),
+                                      QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+            }
+            importPictureFile(pictures.first());
+        },
+        Qt::QueuedConnection);
 }
 
 QCursor TMainForm::cursorForSlot(int slot) const {
@@ -692,23 +728,6 @@ void TMainForm::setExportForm(TExportForm* form) {
     m_export = std::make_unique<ExportPicture>(m_platform, *form);
     m_commands->refresh();
 }
-
-namespace {
-
-// What can be dropped on the frame besides text files: the pictures the import dialog reads.
-bool isPictureFile(const QString& path) {
-    static const QStringList kSuffixes{QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),
-                                       QStringLiteral("jfif"), QStringLiteral("bmp"),  QStringLiteral("dib"),
-                                       QStringLiteral("ico"),  QStringLiteral("png"),  QStringLiteral("gif"),
-                                       QStringLiteral("svg"),  QStringLiteral("svgz")};
-    return kSuffixes.contains(QFileInfo(path).suffix().toLower());
-}
-
-bool isTextFile(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
-}
-
-} // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
     // Anything is taken in; what cannot be used is told on the drop.

@@ -55,7 +55,8 @@ public:
     // Opens files as if each was chosen in the Open dialog.
     void openFiles(const QStringList& paths);
     // Files named on the command line: opened when the frame is first shown, in place of the
-    // empty start-up drawing unless none of them opens.
+    // empty start-up drawing unless none of them opens; the first picture among them opens
+    // the import dialog once the frame is up.
     void setStartupFiles(const QStringList& paths);
 
     // ChildHost and DrawingHost

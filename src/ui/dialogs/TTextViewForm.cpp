@@ -40,11 +40,10 @@ TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
 void TTextViewForm::preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
                             const QList<QByteArray>& lines) {
     const QString path = platform.tempDir() + QStringLiteral("/runeboard.txt");
-    const QString problem = writeFileAtomically(path, convert::previewBytes(lines));
-    if (!problem.isEmpty()) {
-        platform.messageBox(
-            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
-            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+    if (const auto problem = writeFileAtomically(path, convert::previewBytes(lines))) {
+        platform.messageBox(QStringLiteral("无法写入预览文件“%1”：%2")
+                                .arg(QDir::toNativeSeparators(path), reasonText(*problem)),
+                            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
         return;
     }
     if (!viewer) viewer = new TTextViewForm(owner);
