@@ -186,6 +186,7 @@ void TestFiles::commandLineFilesOpen() {
         m_main = createMainWindow(m_platform);
         m_main->setStartupFiles(files);
         m_main->show();
+        QCoreApplication::processEvents(); // they open once the frame is up
         return m_main->children();
     };
     // Two files: just those two, without the empty drawing.

@@ -440,20 +440,21 @@ void TMainForm::FormShow() {
     NewDocHeight = 50;
     // Files named on the command line take the place of the empty start-up drawing. A picture
     // is for the import dialog, as on a drop, and one at a time; its result needs a drawing.
-    int opened = 0;
-    QStringList pictures;
-    for (const QString& path : std::exchange(m_startupFiles, {})) {
-        if (isPictureFile(path))
-            pictures << QFileInfo(path).absoluteFilePath();
-        else
-            opened += m_files.openFile(path);
+    QStringList texts, pictures;
+    for (const QString& path : std::exchange(m_startupFiles, {}))
+        (isPictureFile(path) ? pictures : texts) << QFileInfo(path).absoluteFilePath();
+    if (texts.isEmpty()) {
+        createChild();
+        if (pictures.isEmpty()) return;
     }
-    if (opened == 0) createChild();
-    if (pictures.isEmpty()) return;
-    // Once the frame is up, so that the dialog opens over it.
+    // Once the frame is up, so that what a file lost, or the dialog, is told over it.
     QMetaObject::invokeMethod(
         this,
-        [this, pictures] {
+        [this, texts, pictures] {
+            int opened = 0;
+            for (const QString& path : texts) opened += m_files.openFile(path);
+            if (!texts.isEmpty() && opened == 0) createChild();
+            if (pictures.isEmpty()) return;
             if (pictures.size() > 1) {
                 QStringList names;
                 for (const QString& p : pictures.mid(1)) names << QDir::toNativeSeparators(p);
