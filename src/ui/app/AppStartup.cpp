@@ -20,8 +20,8 @@
 #include <QTranslator>
 
 void setupApplication(QApplication& app) {
+    // No display name: Qt would append it to every window's title, and the captions are the program's own.
     QApplication::setApplicationName(QStringLiteral("Runeboard"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Runeboard"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setOrganizationName(QStringLiteral("Runeboard"));
     // Qt's own dialogs and standard buttons speak Chinese like the rest of the program.
