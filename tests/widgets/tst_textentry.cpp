@@ -39,6 +39,7 @@ private Q_SLOTS:
     void inputMethodCommitsOnly();
     void undoCoversOneOpening();
     void chooserPicksAndApplies();
+    void chooserTakesTypingAtOnce();
     void candidatesAreSavedAndReadBack();
 
 private:
@@ -302,6 +303,40 @@ void TestTextEntry::chooserPicksAndApplies() {
     chooseBrush(0, 0, 0, QStringLiteral("画"), true);
     QCOMPARE(b17->text(), QStringLiteral("画"));
     QCOMPARE(m_main->createChild()->BrushText, QStringLiteral("画"));
+}
+
+void TestTextEntry::chooserTakesTypingAtOnce() {
+    auto* form = m_main->findChild<THBXZForm*>();
+    auto* b17 = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
+    // Opens the chooser and types into its window as the keyboard would: the keys go wherever the
+    // focus is. A click on a button instead of typing, when `click` is given.
+    auto open = [&](const QByteArray& typed, QPushButton* click = nullptr) {
+        m_platform.onDialog = [&, typed, click](QDialog& d) {
+            if (!QTest::qWaitForWindowActive(&d)) return int(QDialog::Rejected);
+            if (click) {
+                QTest::mouseClick(click, Qt::LeftButton);
+                return d.result();
+            }
+            for (char c : typed) QTest::keyClick(d.windowHandle(), c);
+            QTest::keyClick(d.windowHandle(), Qt::Key_Return);
+            return d.result();
+        };
+        b17->click();
+    };
+    // The full box takes typing at once (its text selected), and Enter is OK.
+    open("xy");
+    QCOMPARE(b17->text(), QStringLiteral("xy"));
+    QCOMPARE(m_child->BrushText, QStringLiteral("xy"));
+    // After Cancel was clicked, the box has the keys again and Enter is still OK.
+    open({}, form->Button1);
+    QCOMPARE(b17->text(), QStringLiteral("xy"));
+    open("#");
+    QCOMPARE(b17->text(), QStringLiteral("#"));
+    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("# "));
+    // And after OK was clicked.
+    open({}, form->Button2);
+    open("ab");
+    QCOMPARE(b17->text(), QStringLiteral("ab"));
 }
 
 void TestTextEntry::candidatesAreSavedAndReadBack() {
