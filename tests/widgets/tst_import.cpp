@@ -10,10 +10,12 @@
 #include "ui/dialogs/TPictureSetForm.h"
 #include "ui/dialogs/TTextViewForm.h"
 #include "ui/document/TChildForm.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,7 @@
 #include <QToolButton>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestImport : public QObject {
     Q_OBJECT
@@ -42,6 +45,7 @@ private Q_SLOTS:
     void intoANewDrawing();
     void okWithoutAConversion();
     void fillSettingsAndPreview();
+    void previewNeverGoesThroughALink();
     void articleFromAFile_data();
     void articleFromAFile();
     void articleFilesRefused();
@@ -372,6 +376,65 @@ QCOMPARE(m_main->activeChild()->PasteActive, 0);
     });
     // OK takes the article too.
     QCOMPARE(m_main->activeChild()->PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
+    }
+
+    void TestImport::previewNeverGoesThroughALink() {
+        // Anyone may write the system's temporary folder, so a link may wait there at any name. The
+        // preview goes to a folder of the run's own instead, and never through a link even there.
+        QTemporaryDir shared; // stands for the system's temporary folder
+        const QString victim = m_dir->filePath(QStringLiteral("victim.txt"));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own words");
+        file.close();
+        QVERIFY(QFile::link(victim, shared.filePath(QStringLiteral("runeboard.txt"))));
+        const QByteArray oldTmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        auto run = std::make_unique<QtPlatform>();
+        QtPlatform otherRun;
+        const QString folder = run->tempDir();
+        const QString otherFolder = otherRun.tempDir();
+        qputenv("TMPDIR", oldTmpdir);
+
+        // Inside the system's temporary folder, the user's own, made once, a name no other run has.
+        QCOMPARE(QFileInfo(folder).absolutePath(), shared.path());
+        QVERIFY(QFileInfo(folder).isDir() && !QFileInfo(folder).isSymLink());
+        struct stat st {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0700));
+        QCOMPARE(st.st_uid, ::geteuid());
+        QCOMPARE(run->tempDir(), folder);
+        QVERIFY(otherFolder != folder && !otherFolder.isEmpty());
+
+        m_platform.tempDirectory = folder;
+        const QString preview = folder + QStringLiteral("/runeboard.txt");
+        auto readAll = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+        };
+    import(
+        [&](TPictureForm& f) {
+            load(f, filled(2, 1, Qt::white));
+    f.Edit4->setText(QStringLiteral("2"));
+    f.Edit3->setText(QStringLiteral("1"));
+    click(f.Button3);
+    click(f.SpeedButton2);
+    QCOMPARE(readAll(victim), QByteArray("the user's own words"));
+    QCOMPARE(readAll(preview), QByteArray("\xBB\xAD\xBB\xAD\r\n"));
+    // A link put where the preview goes is replaced, not written through.
+    QVERIFY(QFile::remove(preview));
+    QVERIFY(QFile::link(victim, preview));
+    click(f.SpeedButton2);
+    QCOMPARE(readAll(victim), QByteArray("the user's own words"));
+    QVERIFY(!QFileInfo(preview).isSymLink());
+    QCOMPARE(readAll(preview), QByteArray("\xBB\xAD\xBB\xAD\r\n"));
+    },
+        false);
+    QVERIFY(m_platform.messages.isEmpty());
+    QCOMPARE(m_previewShown, QStringLiteral("画画\n"));
+    // The folder goes with the run.
+    run.reset();
+    QVERIFY(!QFileInfo::exists(folder));
     }
 
     void TestImport::articleFromAFile_data() {

@@ -2,13 +2,12 @@
 #include "TTextViewForm.h"
 
 #include "core/convert/CellConversion.h"
+#include "core/platform/RunFolder.h"
 #include "core/render/CanvasFont.h"
 #include "core/text/GbkText.h"
-#include "core/text/TextFile.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QDir>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -39,16 +38,30 @@ TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
 
 void TTextViewForm::preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
                             const QList<QByteArray>& lines) {
-    const QString path = platform.tempDir() + QStringLiteral("/runeboard.txt");
-    const QString problem = writeFileAtomically(path, convert::previewBytes(lines));
+    const RunFolder::Written written =
+        RunFolder::write(platform.tempDir(), QStringLiteral("runeboard.txt"), convert::previewBytes(lines));
+    QString problem;
+    switch (written.problem) {
+    case RunFolder::Written::Problem::None:
+        break;
+    case RunFolder::Written::Problem::NoFolder:
+        problem = QStringLiteral("临时文件夹不存在（%1）").arg(written.reason);
+        break;
+    case RunFolder::Written::Problem::NotPrivate:
+        problem = QStringLiteral("临时文件夹不是只有你能写入的文件夹");
+        break;
+    case RunFolder::Written::Problem::CannotWrite:
+        problem = written.reason;
+        break;
+    }
     if (!problem.isEmpty()) {
         platform.messageBox(
-            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
+            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(written.path), problem),
             QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
         return;
     }
     if (!viewer) viewer = new TTextViewForm(owner);
-    if (viewer->showFile(path)) platform.execDialog(*viewer);
+    if (viewer->showFile(written.path)) platform.execDialog(*viewer);
 }
 
 bool TTextViewForm::showFile(const QString& path) {

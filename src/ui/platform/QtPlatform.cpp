@@ -113,7 +113,7 @@ QImage QtPlatform::clipboardImage() {
 }
 
 QString QtPlatform::tempDir() {
-    return QDir::tempPath();
+    return m_runFolder.path();
 }
 
 int QtPlatform::execDialog(QDialog& dialog) {

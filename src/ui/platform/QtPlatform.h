@@ -2,6 +2,7 @@
 #pragma once
 
 #include "UiPlatform.h"
+#include "core/platform/RunFolder.h"
 
 class QtPlatform final : public UiPlatform {
 public:
@@ -25,4 +26,7 @@ public:
     int execDialog(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     void printerSetupDialog(QPrinter& printer) override;
+
+private:
+    RunFolder m_runFolder;
 };
