@@ -26,6 +26,8 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include <unistd.h>
+
 class TestTextEntry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void chooserPicksAndApplies();
     void chooserTakesTypingAtOnce();
     void candidatesAreSavedAndReadBack();
+    void candidatesAreNotSavedThroughSomeoneElsesLink();
 
 private:
     void startWith(FakePlatform& platform);
@@ -397,6 +400,38 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     QVERIFY(QFile::exists(m_platform.userDirectory + QStringLiteral("/pentext.txt")));
     QCOMPARE(restart(), QStringList{QStringLiteral("mine")});
     QVERIFY(m_platform.messages.isEmpty());
+}
+
+void TestTextEntry::candidatesAreNotSavedThroughSomeoneElsesLink() {
+    // A program folder others can write: a link left at pentext.txt is not written through.
+    if (::geteuid() != 0) QSKIP("making a link in another user's name takes root");
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("victim.txt"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the user's own words");
+    file.close();
+    m_platform.programDirectory = dir.filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(m_platform.programDirectory));
+    const QString planted = m_platform.programDirectory + QStringLiteral("/pentext.txt");
+    QVERIFY(QFile::link(victim, planted));
+    QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    cleanup();
+    startWith(m_platform);
+    m_platform.messages.clear();
+    auto* form = m_main->findChild<THBXZForm*>();
+    m_platform.onDialog = [&](QDialog&) {
+        form->Memo1->setPlainText(QStringLiteral("★☆"));
+        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        return form->result();
+    };
+    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"))->click();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
+    QVERIFY(m_platform.messages[0].text.startsWith(QStringLiteral("无法保存画笔候选字符文件")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the user's own words"));
 }
 
 QTEST_MAIN(TestTextEntry)

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding) {
     TextScan scan;
@@ -99,6 +100,15 @@ Kind kindOf(const QString& path) {
 }
 
 const QString kNotAFile = QStringLiteral("这不是一个普通文件");
+const QString kSomeoneElsesLink = QStringLiteral("这是别人建立的链接，不会通过它写入");
+
+// Whoever can write a shared folder can leave a link at the name a file is about to be written
+// under; only a link of the user's own is written through.
+bool isSomeoneElsesLink(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode) &&
+           st.st_uid != ::geteuid();
+}
 
 } // namespace
 
@@ -195,6 +205,7 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height) {
 }
 
 QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (isSomeoneElsesLink(path)) return kSomeoneElsesLink;
     switch (kindOf(path)) {
     case Kind::CharacterDevice: {
         // A device such as /dev/null cannot be replaced by a new file: it is written as it is.

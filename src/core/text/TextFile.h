@@ -61,5 +61,6 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height);
 QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean = nullptr);
 
 // Writes bytes to a temporary file beside path and renames it into place, so a
-// failed write leaves the old file as it was. Returns an error text, or "".
+// failed write leaves the old file as it was. A link at path is written through only
+// when it is the user's own. Returns an error text, or "".
 QString writeFileAtomically(const QString& path, const QByteArray& bytes);
