@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void exportShowsTheCanvasWithoutGridLines();
     void exportFailuresAreTold();
     void droppedFiles();
+    void dialogsOpenWhereTheyWere();
 
 private:
     QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
@@ -404,6 +406,36 @@ void TestDesktop::droppedFiles() {
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("只能放入")));
     QCOMPARE(m_main->children().size(), windows + 2);
+}
+
+void TestDesktop::dialogsOpenWhereTheyWere() {
+    // The import and export dialogs, each shown four times: the window system moves the third
+    // showing (as the user dragging it would), and the fourth opens where that one was left.
+    const struct {
+        const char* command;
+        QPoint moveBy;
+    } dialogs[] = {{"ExportPicture1", {37, -23}}, {"N17", {-41, 19}}};
+    for (const auto& d : dialogs) {
+        QList<QPoint> places;
+        QPoint moved;
+        m_platform.onDialog = [&](QDialog& dialog) {
+            if (!QTest::qWaitForWindowExposed(&dialog)) return int(QDialog::Rejected);
+            places << dialog.geometry().topLeft();
+            if (places.size() == 3) {
+                const QPoint to = places.last() + d.moveBy;
+                dialog.windowHandle()->setPosition(dialog.windowHandle()->position() + d.moveBy);
+                if (QTest::qWaitFor([&] { return dialog.geometry().topLeft() == to; }))
+                    moved = dialog.geometry().topLeft();
+            }
+            return int(QDialog::Rejected);
+        };
+        for (int i = 0; i < 4; ++i) action(d.command)->trigger();
+        QCOMPARE(places.size(), 4);
+        QCOMPARE(places[1], places[0]);
+        QCOMPARE(places[2], places[0]);
+        QCOMPARE(moved, places[0] + d.moveBy);
+        QCOMPARE(places[3], moved);
+    }
 }
 
 QTEST_MAIN(TestDesktop)

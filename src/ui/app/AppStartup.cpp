@@ -3,6 +3,7 @@
 
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
+#include "ui/dialogs/DialogPlace.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/TExportForm.h"
 #include "ui/dialogs/THBXZForm.h"
@@ -53,5 +54,6 @@ std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
     main->setExportForm(new TExportForm(main.get()));
+    for (QDialog* dialog : main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) new DialogPlace(dialog);
     return main;
 }

@@ -1,6 +1,7 @@
 // Text viewer.
 #include "TTextViewForm.h"
 
+#include "DialogPlace.h"
 #include "core/convert/CellConversion.h"
 #include "core/platform/RunFolder.h"
 #include "core/render/CanvasFont.h"
@@ -34,6 +35,7 @@ TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);
     resize(900, 640);
+    new DialogPlace(this);
 }
 
 void TTextViewForm::preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
