@@ -4,6 +4,8 @@
 #include "UiPlatform.h"
 #include "core/platform/RunFolder.h"
 
+class QFileDialog;
+
 class QtPlatform final : public UiPlatform {
 public:
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
@@ -28,5 +30,8 @@ public:
     void printerSetupDialog(QPrinter& printer) override;
 
 private:
+    // File dialogs start in the folder of the last file chosen, remembered between runs.
+    QString lastFolder();
+    QString chosen(QFileDialog& dialog); // runs the dialog; remembers the chosen file's folder
     RunFolder m_runFolder;
 };
