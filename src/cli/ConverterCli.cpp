@@ -202,10 +202,19 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
         // "-" is standard output, as it is standard input for the picture: a drawing for a pipe.
         if (o.output == QLatin1String("-")) return print(bytes);
         if (const std::optional<FileError> problem = writeFileAtomically(o.output, bytes)) {
-            const QString reason =
-                problem->kind == FileError::Kind::NotAFile
-                    ? localized(QStringLiteral("not a plain file"), QStringLiteral("这不是一个普通文件"))
-                    : systemReason(problem->code, problem->reason);
+            QString reason;
+            switch (problem->kind) {
+            case FileError::Kind::NotAFile:
+                reason = localized(QStringLiteral("not a plain file"), QStringLiteral("这不是一个普通文件"));
+                break;
+            case FileError::Kind::SomeoneElsesLink:
+                reason = localized(QStringLiteral("a link left by another user, not written through"),
+                                   QStringLiteral("这是别人建立的链接，不会通过它写入"));
+                break;
+            case FileError::Kind::System:
+                reason = systemReason(problem->code, problem->reason);
+                break;
+            }
             return Failure{kFailed,
                            localized(QStringLiteral("cannot write %1: %2"), QStringLiteral("无法写入%1：%2"))
                                .arg(nameOf(o.output), reason)};

@@ -11,12 +11,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using Lines = QList<QByteArray>;
 
@@ -60,6 +62,7 @@ private Q_SLOTS:
     void utf8NeverSplitsACharacter();
     void saveThenOpenRoundTrip();
     void failedWriteKeepsTheOldFile();
+    void someoneElsesLinkIsNeverWrittenThrough();
     void undoAndRepeat();
     void printPages_data();
     void printPages();
@@ -426,6 +429,43 @@ void TestTextFile::failedWriteKeepsTheOldFile() {
         writeFileAtomically(dir.filePath(QStringLiteral("no/such/folder/a.txt")), "x");
     QVERIFY(missing);
     QCOMPARE(missing->code, ENOENT);
+}
+
+void TestTextFile::someoneElsesLinkIsNeverWrittenThrough() {
+    // Whoever can write a shared folder can leave a link at the name a file is saved under; only a
+    // link of the user's own is written through.
+    if (::geteuid() != 0) QSKIP("making a link in another user's name takes root");
+    QTemporaryDir dir;
+    auto put = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    auto read = [&](const char* name) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    };
+    put("victim.txt", "the user's own words");
+    const QString planted = dir.filePath(QStringLiteral("planted.txt"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("victim.txt")), planted));
+    QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    const std::optional<FileError> refused = writeFileAtomically(planted, "overwritten");
+    QVERIFY(refused);
+    QCOMPARE(int(refused->kind), int(FileError::Kind::SomeoneElsesLink));
+    QCOMPARE(read("victim.txt"), QByteArray("the user's own words"));
+    QVERIFY(QFileInfo(planted).isSymLink());
+    // A dangling one would have made a new file wherever it pointed.
+    const QString dangling = dir.filePath(QStringLiteral("dangling.png"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("made.txt")), dangling));
+    QCOMPARE(::lchown(QFile::encodeName(dangling).constData(), 65534, 65534), 0);
+    QVERIFY(writeFileAtomically(dangling, "made"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("made.txt"))));
+
+    // The user's own link leads to the user's file, which is saved as always.
+    put("mine.txt", "old");
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("mine.txt")), dir.filePath(QStringLiteral("own.txt"))));
+    QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("own.txt")), "new"));
+    QCOMPARE(read("mine.txt"), QByteArray("new"));
 }
 
 void TestTextFile::undoAndRepeat() {

@@ -3,7 +3,7 @@
 # with the mouse and keyboard. Picks the line tool, draws a line on the canvas, saves it
 # through the save dialog (Ctrl+S), selects everything and cuts it (Ctrl+A, Ctrl+X), saves
 # again, types a letter into a cell across a menu closed with Esc and saves once more; checks
-# the saved bytes and the clipboard.
+# the saved bytes and the clipboard, and the titles the window manager is given.
 # Usage: editor-e2e.sh PROGRAM
 set -euo pipefail
 program="$(realpath "${1:?usage: editor-e2e.sh PROGRAM}")"
@@ -43,6 +43,13 @@ app=$!
 
 window=$(xdotool search --sync --onlyvisible --name 'Runeboard' | head -n 1)
 sleep 1 # the first drawing window opens just after the main window
+# Titles as the window manager reads them (_NET_WM_NAME): the program's own captions, nothing added.
+title_is() {
+    local got
+    got=$(xdotool getwindowname "$1")
+    [ "$got" = "$2" ] || fail "a window is titled '$got' instead of '$2'"
+}
+title_is "$window" 'Runeboard(符阵画板) V2.0 '
 eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y
 # Where the main window shows its tool palette and the first drawing's canvas.
 at() { echo $((X + $1)) $((Y + $2)); }
@@ -57,7 +64,9 @@ sleep 0.3
 
 target="$work/line art.txt"
 xdotool key ctrl+s
-xdotool search --sync --onlyvisible --name '^保存$' >/dev/null
+dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^保存' | head -n 1) ||
+    fail "Ctrl+S showed no save dialog"
+title_is "$dialog" '保存'
 sleep 0.5
 xdotool type --delay 20 "$target"
 xdotool key Return
@@ -82,6 +91,22 @@ cmp -s "$expected" "$target" || {
     diff <(xxd "$expected") <(xxd "$target") | head -n 20 >&2
     fail "the saved file is not the line drawn"
 }
+
+# Save As over the same file: the program's own question, titled as the program titles it; No.
+xdotool mousemove $(cell 20 20) click 1 # the frame takes the keys again
+sleep 0.2
+xdotool key alt+f
+sleep 0.3
+xdotool key a
+timeout 10 xdotool search --sync --onlyvisible --name '^保存' >/dev/null || fail "Save As showed no dialog"
+sleep 0.5
+xdotool key Return
+question=$(timeout 10 xdotool search --sync --onlyvisible --name '^请确认' | head -n 1) ||
+    fail "Save As over the file asked nothing"
+title_is "$question" '请确认'
+xdotool key Escape
+sleep 0.3
+cmp -s "$expected" "$target" || fail "answering No to the overwrite question changed the file"
 
 # Everything to the clipboard and out of the drawing.
 xdotool mousemove $(cell 20 20) click 1 # the canvas takes the keys

@@ -8,12 +8,14 @@
 #include "ui/dialogs/TPictureForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -56,6 +60,8 @@ private Q_SLOTS:
     void exportShowsTheCanvasWithoutGridLines();
     void exportFailuresAreTold();
     void droppedFiles();
+    void dialogsOpenWhereTheyWere();
+    void fileDialogsStartInTheFolderLastUsed();
 
 private:
     QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
@@ -73,9 +79,13 @@ private:
     FakePlatform m_platform;
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_config;
 };
 
 void TestDesktop::initTestCase() {
+    // The Qt platform keeps its settings in the user's configuration folder: a folder of the test's own.
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
     setupApplication(*qApp);
 }
 
@@ -409,6 +419,87 @@ void TestDesktop::droppedFiles() {
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("只能放入")));
     QCOMPARE(m_main->children().size(), windows + 2);
+}
+
+void TestDesktop::dialogsOpenWhereTheyWere() {
+    // The import and export dialogs, each shown four times: the window system moves the third
+    // showing (as the user dragging it would), and the fourth opens where that one was left.
+    const struct {
+        const char* command;
+        QPoint moveBy;
+    } dialogs[] = {{"ExportPicture1", {37, -23}}, {"N17", {-41, 19}}};
+    for (const auto& d : dialogs) {
+        QList<QPoint> places;
+        QPoint moved;
+        m_platform.onDialog = [&](QDialog& dialog) {
+            if (!QTest::qWaitForWindowExposed(&dialog)) return int(QDialog::Rejected);
+            places << dialog.geometry().topLeft();
+            if (places.size() == 3) {
+                const QPoint to = places.last() + d.moveBy;
+                dialog.windowHandle()->setPosition(dialog.windowHandle()->position() + d.moveBy);
+                if (QTest::qWaitFor([&] { return dialog.geometry().topLeft() == to; }))
+                    moved = dialog.geometry().topLeft();
+            }
+            return int(QDialog::Rejected);
+        };
+        for (int i = 0; i < 4; ++i) action(d.command)->trigger();
+        QCOMPARE(places.size(), 4);
+        QCOMPARE(places[1], places[0]);
+        QCOMPARE(places[2], places[0]);
+        QCOMPARE(moved, places[0] + d.moveBy);
+        QCOMPARE(places[3], moved);
+    }
+}
+
+void TestDesktop::fileDialogsStartInTheFolderLastUsed() {
+    // The Qt platform's own file dialogs, answered as they show: the folder each starts in is
+    // noted, then a file is chosen in it (a name), or the dialog is cancelled (an empty name).
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("texts")));
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("pictures")));
+    const QString texts = path("texts"), pictures = path("pictures");
+    writeFile(texts + QStringLiteral("/a.txt"), "a");
+    writeFile(pictures + QStringLiteral("/p.png"), "p");
+    QString startedIn;
+    auto answer = [&](const QString& choice) {
+        startedIn = QStringLiteral("<no file dialog>");
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&, poll, choice] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            poll->deleteLater();
+            startedIn = dialog->directory().absolutePath();
+            // Put into the name box (as pasted: no completion list pops up to take the Enter), then Enter.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!choice.isEmpty() && name) {
+                name->setText(choice);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+            if (dialog->isVisible()) dialog->reject(); // a cancel, or a name the dialog would not take
+        });
+        poll->start(10);
+    };
+    {
+        QtPlatform run;
+        answer(texts + QStringLiteral("/a.txt"));
+        QCOMPARE(run.openFileName(QStringLiteral("*.txt"), QString()), texts + QStringLiteral("/a.txt"));
+        // Save starts where Open ended; the picture dialog where Save ended; a cancel changes nothing.
+        answer(pictures + QStringLiteral("/new.txt"));
+        QCOMPARE(run.saveFileName(QStringLiteral("*.txt"), QStringLiteral("txt"), QString()),
+                 pictures + QStringLiteral("/new.txt"));
+        QCOMPARE(startedIn, texts);
+        answer(QString());
+        QCOMPARE(run.pictureFileName(QStringLiteral("*.png")), QString());
+        QCOMPARE(startedIn, pictures);
+    }
+    // The next run starts there too.
+    QtPlatform next;
+    answer(QString());
+    QCOMPARE(next.openFileName(QStringLiteral("*.txt"), QString()), QString());
+    QCOMPARE(startedIn, pictures);
+    // A name proposed with its folder (the drawing's own file) starts in that folder instead.
+    answer(QString());
+    next.saveFileName(QStringLiteral("*.txt"), QStringLiteral("txt"), texts + QStringLiteral("/a.txt"));
+    QCOMPARE(startedIn, texts);
 }
 
 QTEST_MAIN(TestDesktop)

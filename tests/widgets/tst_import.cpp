@@ -10,10 +10,12 @@
 #include "ui/dialogs/TPictureSetForm.h"
 #include "ui/dialogs/TTextViewForm.h"
 #include "ui/document/TChildForm.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestImport : public QObject {
     Q_OBJECT
@@ -40,6 +45,10 @@ private Q_SLOTS:
     void intoANewDrawing();
     void okWithoutAConversion();
     void fillSettingsAndPreview();
+    void previewNeverGoesThroughALink();
+    void articleFromAFile_data();
+    void articleFromAFile();
+    void articleFilesRefused();
     void picturesThatCannotBeLoaded();
 
 private:
@@ -367,6 +376,126 @@ QCOMPARE(m_main->activeChild()->PasteActive, 0);
     });
     // OK takes the article too.
     QCOMPARE(m_main->activeChild()->PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
+    }
+
+    void TestImport::previewNeverGoesThroughALink() {
+        // Anyone may write the system's temporary folder, so a link may wait there at any name. The
+        // preview goes to a folder of the run's own instead, and never through a link even there.
+        QTemporaryDir shared; // stands for the system's temporary folder
+        const QString victim = m_dir->filePath(QStringLiteral("victim.txt"));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own words");
+        file.close();
+        QVERIFY(QFile::link(victim, shared.filePath(QStringLiteral("runeboard.txt"))));
+        const QByteArray oldTmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        auto run = std::make_unique<QtPlatform>();
+        QtPlatform otherRun;
+        const QString folder = run->tempDir();
+        const QString otherFolder = otherRun.tempDir();
+        qputenv("TMPDIR", oldTmpdir);
+
+        // Inside the system's temporary folder, the user's own, made once, a name no other run has.
+        QCOMPARE(QFileInfo(folder).absolutePath(), shared.path());
+        QVERIFY(QFileInfo(folder).isDir() && !QFileInfo(folder).isSymLink());
+        struct stat st {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0700));
+        QCOMPARE(st.st_uid, ::geteuid());
+        QCOMPARE(run->tempDir(), folder);
+        QVERIFY(otherFolder != folder && !otherFolder.isEmpty());
+
+        m_platform.tempDirectory = folder;
+        const QString preview = folder + QStringLiteral("/runeboard.txt");
+        auto readAll = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+        };
+    import(
+        [&](TPictureForm& f) {
+            load(f, filled(2, 1, Qt::white));
+    f.Edit4->setText(QStringLiteral("2"));
+    f.Edit3->setText(QStringLiteral("1"));
+    click(f.Button3);
+    click(f.SpeedButton2);
+    QCOMPARE(readAll(victim), QByteArray("the user's own words"));
+    QCOMPARE(readAll(preview), QByteArray("\xBB\xAD\xBB\xAD\r\n"));
+    // A link put where the preview goes is replaced, not written through.
+    QVERIFY(QFile::remove(preview));
+    QVERIFY(QFile::link(victim, preview));
+    click(f.SpeedButton2);
+    QCOMPARE(readAll(victim), QByteArray("the user's own words"));
+    QVERIFY(!QFileInfo(preview).isSymLink());
+    QCOMPARE(readAll(preview), QByteArray("\xBB\xAD\xBB\xAD\r\n"));
+    },
+        false);
+    QVERIFY(m_platform.messages.isEmpty());
+    QCOMPARE(m_previewShown, QStringLiteral("画画\n"));
+    // The folder goes with the run.
+    run.reset();
+    QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void TestImport::articleFromAFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("GBK") << QByteArray("\xB4\xBA\xCC\xEC\xC0\xB4\xC1\xCB\r\nab\r\n");
+        QTest::newRow("UTF-8") << QByteArray("\xE6\x98\xA5\xE5\xA4\xA9\xE6\x9D\xA5\xE4\xBA\x86\r\nab\r\n");
+        QTest::newRow("UTF-8 with a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF\xE6\x98\xA5\xE5\xA4\xA9\xE6\x9D\xA5\xE4\xBA\x86\r\nab\r\n");
+    }
+
+    void TestImport::articleFromAFile() {
+        // 高级 → 从文件调入 reads the file in the encoding its bytes show, as File → Open does.
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir->filePath(QStringLiteral("article.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QString shown;
+        QByteArray article;
+        m_fillScript = [&](TPictureSetForm& s) {
+            m_platform.openNames << path;
+            click(s.Button3);
+            shown = s.Memo1->toPlainText();
+            article = s.article();
+            click(s.Button1);
+        };
+    import([&](TPictureForm& f) { click(f.SpeedButton3);
+    }, false);
+    QCOMPARE(shown, QStringLiteral("春天来了\nab"));
+    QCOMPARE(article, QByteArray("\xB4\xBA\xCC\xEC\xC0\xB4\xC1\xCB\r\nab"));
+    QVERIFY(m_platform.messages.isEmpty());
+    }
+
+    void TestImport::articleFilesRefused() {
+        // What cannot be an article is said, and the memo keeps its text: a pipe (never waited on) and
+        // a file beyond 4 MB.
+        const QString pipe = m_dir->filePath(QStringLiteral("pipe"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const QString big = m_dir->filePath(QStringLiteral("big.txt"));
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize((4 << 20) + 1));
+        file.close();
+        QStringList kept;
+        m_fillScript = [&](TPictureSetForm& s) {
+            const QString before = s.Memo1->toPlainText();
+            m_platform.openNames << pipe << big;
+            click(s.Button3);
+            click(s.Button3);
+            kept << (s.Memo1->toPlainText() == before ? QStringLiteral("kept") : QStringLiteral("changed"));
+            click(s.Button1);
+        };
+    import([&](TPictureForm& f) { click(f.SpeedButton3);
+    }, false);
+    QCOMPARE(kept, QStringList{QStringLiteral("kept")});
+    QCOMPARE(m_platform.messages.size(), 2);
+    QCOMPARE(m_platform.messages[0].text, QStringLiteral("无法读取文件“%1”：这不是一个普通文件").arg(pipe));
+    QCOMPARE(m_platform.messages[1].text,
+             QStringLiteral("无法读取文件“%1”：文件太大，文章最多 4 MB").arg(big));
+    QCOMPARE(m_platform.messages[1].kind, MessageKind::Error);
     }
 
     void TestImport::picturesThatCannotBeLoaded() {

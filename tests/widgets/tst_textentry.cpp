@@ -26,6 +26,8 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include <unistd.h>
+
 class TestTextEntry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -41,7 +43,9 @@ private Q_SLOTS:
     void untouchedCellsKeepTheirBytes();
     void boxTakesTheKeyboardBack();
     void chooserPicksAndApplies();
+    void chooserTakesTypingAtOnce();
     void candidatesAreSavedAndReadBack();
+    void candidatesAreNotSavedThroughSomeoneElsesLink();
 
 private:
     void startWith(FakePlatform& platform);
@@ -364,6 +368,40 @@ void TestTextEntry::chooserPicksAndApplies() {
     QCOMPARE(m_main->createChild()->BrushText, QStringLiteral("画"));
 }
 
+void TestTextEntry::chooserTakesTypingAtOnce() {
+    auto* form = m_main->findChild<THBXZForm*>();
+    auto* b17 = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
+    // Opens the chooser and types into its window as the keyboard would: the keys go wherever the
+    // focus is. A click on a button instead of typing, when `click` is given.
+    auto open = [&](const QByteArray& typed, QPushButton* click = nullptr) {
+        m_platform.onDialog = [&, typed, click](QDialog& d) {
+            if (!QTest::qWaitForWindowActive(&d)) return int(QDialog::Rejected);
+            if (click) {
+                QTest::mouseClick(click, Qt::LeftButton);
+                return d.result();
+            }
+            for (char c : typed) QTest::keyClick(d.windowHandle(), c);
+            QTest::keyClick(d.windowHandle(), Qt::Key_Return);
+            return d.result();
+        };
+        b17->click();
+    };
+    // The full box takes typing at once (its text selected), and Enter is OK.
+    open("xy");
+    QCOMPARE(b17->text(), QStringLiteral("xy"));
+    QCOMPARE(m_child->BrushText, QStringLiteral("xy"));
+    // After Cancel was clicked, the box has the keys again and Enter is still OK.
+    open({}, form->Button1);
+    QCOMPARE(b17->text(), QStringLiteral("xy"));
+    open("#");
+    QCOMPARE(b17->text(), QStringLiteral("#"));
+    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("# "));
+    // And after OK was clicked.
+    open({}, form->Button2);
+    open("ab");
+    QCOMPARE(b17->text(), QStringLiteral("ab"));
+}
+
 void TestTextEntry::candidatesAreSavedAndReadBack() {
     QTemporaryDir dir;
     auto saveFrom = [&](const QStringList& lines) {
@@ -422,6 +460,38 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     QVERIFY(QFile::exists(m_platform.userDirectory + QStringLiteral("/pentext.txt")));
     QCOMPARE(restart(), QStringList{QStringLiteral("mine")});
     QVERIFY(m_platform.messages.isEmpty());
+}
+
+void TestTextEntry::candidatesAreNotSavedThroughSomeoneElsesLink() {
+    // A program folder others can write: a link left at pentext.txt is not written through.
+    if (::geteuid() != 0) QSKIP("making a link in another user's name takes root");
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("victim.txt"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the user's own words");
+    file.close();
+    m_platform.programDirectory = dir.filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(m_platform.programDirectory));
+    const QString planted = m_platform.programDirectory + QStringLiteral("/pentext.txt");
+    QVERIFY(QFile::link(victim, planted));
+    QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    cleanup();
+    startWith(m_platform);
+    m_platform.messages.clear();
+    auto* form = m_main->findChild<THBXZForm*>();
+    m_platform.onDialog = [&](QDialog&) {
+        form->Memo1->setPlainText(QStringLiteral("★☆"));
+        QTest::mouseClick(form->Button3, Qt::LeftButton);
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        return form->result();
+    };
+    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"))->click();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
+    QVERIFY(m_platform.messages[0].text.startsWith(QStringLiteral("无法保存画笔候选字符文件")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the user's own words"));
 }
 
 QTEST_MAIN(TestTextEntry)

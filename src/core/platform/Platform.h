@@ -45,7 +45,8 @@ public:
     virtual QString programDir() = 0;
     // The user's own folder for the program's files, for when the program's folder cannot be written.
     virtual QString userConfigDir() = 0;
-    // The system's folder for temporary files.
+    // A folder of this run's own for temporary files: inside the system's temporary folder, the
+    // user's alone, under a name no other run uses (see RunFolder); empty when it cannot be made.
     virtual QString tempDir() = 0;
 
     virtual qint64 clockMs() = 0;

@@ -6,8 +6,9 @@
 
 struct FileError {
     enum class Kind {
-        NotAFile, // a pipe, a folder or a disk: nothing a drawing is written to
-        System,   // the system refused: `code` and `reason` say why
+        NotAFile,         // a pipe, a folder or a disk: nothing a drawing is written to
+        SomeoneElsesLink, // a link another user left at the name: never written through
+        System,           // the system refused: `code` and `reason` say why
     };
     Kind kind = Kind::System;
     int code = 0;   // the system's error number (errno); 0 when it gave none

@@ -13,6 +13,7 @@
 #include <cerrno>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +134,15 @@ Kind kindOf(const QString& path) {
 }
 
 const QString kNotAFile = QStringLiteral("这不是一个普通文件");
+const QString kSomeoneElsesLink = QStringLiteral("这是别人建立的链接，不会通过它写入");
+
+// Whoever can write a shared folder can leave a link at the name a file is about to be written
+// under; only a link of the user's own is written through.
+bool isSomeoneElsesLink(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode) &&
+           st.st_uid != ::geteuid();
+}
 
 } // namespace
 
@@ -239,6 +249,7 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         return FileError{FileError::Kind::System, errno, file.errorString()};
     };
     errno = 0;
+    if (isSomeoneElsesLink(path)) return FileError{FileError::Kind::SomeoneElsesLink, 0, {}};
     switch (kindOf(path)) {
     case Kind::CharacterDevice: {
         // A device such as /dev/null cannot be replaced by a new file: it is written as it is.
@@ -265,5 +276,13 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
 }
 
 QString reasonText(const FileError& error) {
-    return error.kind == FileError::Kind::NotAFile ? kNotAFile : error.reason;
+    switch (error.kind) {
+    case FileError::Kind::NotAFile:
+        return kNotAFile;
+    case FileError::Kind::SomeoneElsesLink:
+        return kSomeoneElsesLink;
+    case FileError::Kind::System:
+        break;
+    }
+    return error.reason;
 }

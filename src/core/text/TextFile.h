@@ -75,7 +75,8 @@ QByteArray drawingFileBytes(const CharGrid& grid, int width, int height);
 QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean = nullptr);
 
 // Writes bytes to a temporary file beside path and renames it into place, so a
-// failed write leaves the old file as it was. Returns why it failed, if it did.
+// failed write leaves the old file as it was. A link at path is written through only
+// when it is the user's own. Returns why it failed, if it did.
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);
 // A write failure as the editor's messages give it: the system's words, or that the path is
 // not a plain file.

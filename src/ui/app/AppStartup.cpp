@@ -3,6 +3,7 @@
 
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
+#include "ui/dialogs/DialogPlace.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/TExportForm.h"
 #include "ui/dialogs/THBXZForm.h"
@@ -20,8 +21,8 @@
 #include <QTranslator>
 
 void setupApplication(QApplication& app) {
+    // No display name: Qt would append it to every window's title, and the captions are the program's own.
     QApplication::setApplicationName(QStringLiteral("Runeboard"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Runeboard"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setOrganizationName(QStringLiteral("Runeboard"));
     // Qt's own dialogs and standard buttons speak Chinese like the rest of the program.
@@ -53,5 +54,6 @@ std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     main->setNewForm(new TNewForm(platform, main.get()));
     main->setAboutForm(new TAboutForm(main.get()));
     main->setExportForm(new TExportForm(main.get()));
+    for (QDialog* dialog : main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) new DialogPlace(dialog);
     return main;
 }

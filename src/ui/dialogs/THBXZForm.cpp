@@ -31,6 +31,7 @@ THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setValidator(new GbkByteLimit(2, Edit1));
     Edit1->setFixedWidth(60);
+    Edit1->installEventFilter(this);
     Memo1 = new QPlainTextEdit;
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setPlainText(QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮\n"
@@ -81,11 +82,24 @@ QStringList THBXZForm::memoLines() const {
 
 void THBXZForm::showEvent(QShowEvent* event) {
     Confirmed = 0;
+    // Every opening starts in the box with its text selected: the box is full, so typing must replace
+    // it, and Enter must be OK even when a button was clicked last time.
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
+    m_selectOnFocus = true;
     QDialog::showEvent(event);
 }
 
 bool THBXZForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) Memo1MouseUp();
+    // The line edit drops its selection when its window is activated before it has the focus: until
+    // the user types or clicks into it, the focus arriving selects the text again.
+    if (watched == Edit1) {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+            m_selectOnFocus = false;
+        else if (event->type() == QEvent::FocusIn && m_selectOnFocus)
+            Edit1->selectAll();
+    }
     return QDialog::eventFilter(watched, event);
 }
 

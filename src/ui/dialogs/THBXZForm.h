@@ -43,4 +43,5 @@ private:
     void Memo1MouseUp();
 
     Platform& m_platform;
+    bool m_selectOnFocus = false; // the box was opened and not yet typed or clicked into
 };

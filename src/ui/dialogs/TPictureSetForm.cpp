@@ -3,12 +3,11 @@
 
 #include "DialogParts.h"
 
+#include "core/text/ArticleFile.h"
 #include "core/text/GbkText.h"
-#include "core/text/TextLines.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,9 +28,6 @@ const QString kDefaultArticle = QStringLiteral("春天来了，河边的柳树�
                                                "用文字作画，是一件安静而又有趣的事情。\n"
                                                "只要有耐心，一笔一画，画面就会慢慢地出现在眼前。\n"
                                                "愿你也能在这里画出自己喜欢的图画。");
-
-// An article is prose: a few megabytes at most.
-constexpr qint64 kMaxArticleBytes = 4 << 20;
 
 } // namespace
 
@@ -98,23 +94,22 @@ void TPictureSetForm::Button1Click() {
 void TPictureSetForm::Button3Click() {
     const QString path = m_platform.openFileName(QStringLiteral("*.txt"), QString());
     if (path.isEmpty()) return;
-    QFile file(path);
+    const ArticleFile file = ArticleFile::read(path);
     QString problem;
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly))
-        problem = file.errorString();
-    else if (file.size() > kMaxArticleBytes)
-        problem = QStringLiteral("文件太大，文章最多 4 MB");
-    else
-        bytes = file.readAll();
-    if (problem.isEmpty() && file.error() != QFileDevice::NoError) problem = file.errorString();
-    if (!problem.isEmpty()) {
-        m_platform.messageBox(
-            QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
-            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+    switch (file.problem) {
+    case ArticleFile::Problem::None:
+        Memo1->setPlainText(file.text);
         return;
+    case ArticleFile::Problem::CannotRead:
+        problem = file.reason;
+        break;
+    case ArticleFile::Problem::NotAFile:
+        problem = QStringLiteral("这不是一个普通文件");
+        break;
+    case ArticleFile::Problem::TooLarge:
+        problem = QStringLiteral("文件太大，文章最多 4 MB");
+        break;
     }
-    QStringList lines;
-    for (const QByteArray& line : splitLines(bytes)) lines << gbkToUnicode(line);
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    m_platform.messageBox(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
+                          QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
 }

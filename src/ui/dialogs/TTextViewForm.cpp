@@ -1,14 +1,14 @@
 // Text viewer.
 #include "TTextViewForm.h"
 
+#include "DialogPlace.h"
 #include "core/convert/CellConversion.h"
+#include "core/platform/RunFolder.h"
 #include "core/render/CanvasFont.h"
 #include "core/text/GbkText.h"
-#include "core/text/TextFile.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QDir>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -35,19 +35,35 @@ TTextViewForm::TTextViewForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);
     resize(900, 640);
+    new DialogPlace(this);
 }
 
 void TTextViewForm::preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
                             const QList<QByteArray>& lines) {
-    const QString path = platform.tempDir() + QStringLiteral("/runeboard.txt");
-    if (const auto problem = writeFileAtomically(path, convert::previewBytes(lines))) {
-        platform.messageBox(QStringLiteral("无法写入预览文件“%1”：%2")
-                                .arg(QDir::toNativeSeparators(path), reasonText(*problem)),
-                            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+    const RunFolder::Written written =
+        RunFolder::write(platform.tempDir(), QStringLiteral("runeboard.txt"), convert::previewBytes(lines));
+    QString problem;
+    switch (written.problem) {
+    case RunFolder::Written::Problem::None:
+        break;
+    case RunFolder::Written::Problem::NoFolder:
+        problem = QStringLiteral("临时文件夹不存在（%1）").arg(written.reason);
+        break;
+    case RunFolder::Written::Problem::NotPrivate:
+        problem = QStringLiteral("临时文件夹不是只有你能写入的文件夹");
+        break;
+    case RunFolder::Written::Problem::CannotWrite:
+        problem = written.reason;
+        break;
+    }
+    if (!problem.isEmpty()) {
+        platform.messageBox(
+            QStringLiteral("无法写入预览文件“%1”：%2").arg(QDir::toNativeSeparators(written.path), problem),
+            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
         return;
     }
     if (!viewer) viewer = new TTextViewForm(owner);
-    if (viewer->showFile(path)) platform.execDialog(*viewer);
+    if (viewer->showFile(written.path)) platform.execDialog(*viewer);
 }
 
 bool TTextViewForm::showFile(const QString& path) {

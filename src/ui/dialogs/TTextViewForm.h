@@ -16,8 +16,8 @@ public:
     // Reads the file; false when it cannot be read.
     bool showFile(const QString& path);
 
-    // A conversion's preview: the lines written to "runeboard.txt" in the temporary folder
-    // (space pairs as ideographic spaces, CR LF), then shown here; a failed write is said.
+    // A conversion's preview: the lines written to "runeboard.txt" in the run's own temporary
+    // folder (space pairs as ideographic spaces, CR LF), then shown here; a failed write is said.
     static void preview(UiPlatform& platform, QWidget* owner, TTextViewForm*& viewer,
                         const QList<QByteArray>& lines);
 

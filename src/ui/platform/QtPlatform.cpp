@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -39,7 +40,22 @@ QWidget* owner() {
     return QApplication::activeWindow();
 }
 
+// The folder the last file was chosen in, by any of the file dialogs, in this run or an earlier one.
+const QString kFolderKey = QStringLiteral("files/folder");
+
 } // namespace
+
+QString QtPlatform::lastFolder() {
+    const QString folder = setting(kFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString QtPlatform::chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    setSetting(kFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                                      MessageKind kind) {
@@ -83,35 +99,33 @@ MessageAnswer QtPlatform::messageBox(const QString& text, const QString& caption
 }
 
 QString QtPlatform::openFileName(const QString& filter, const QString& initialName) {
-    QFileDialog dialog(owner(), QStringLiteral("打开"), QString(), filter);
+    QFileDialog dialog(owner(), QStringLiteral("打开"), lastFolder(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (!initialName.isEmpty()) dialog.selectFile(initialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    if (!initialName.isEmpty()) dialog.selectFile(initialName); // a name with its folder starts there
+    return chosen(dialog);
 }
 
 QString QtPlatform::saveFileName(const QString& filter, const QString& defaultSuffix,
                                  const QString& initialName, QString* selectedFilter) {
-    QFileDialog dialog(owner(), QStringLiteral("保存"), QString(), filter);
+    QFileDialog dialog(owner(), QStringLiteral("保存"), lastFolder(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the program asks its own question
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (selectedFilter && !selectedFilter->isEmpty()) dialog.selectNameFilter(*selectedFilter);
-    if (!initialName.isEmpty()) dialog.selectFile(initialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();
-    return dialog.selectedFiles().constFirst();
+    if (!initialName.isEmpty()) dialog.selectFile(initialName); // a name with its folder starts there
+    const QString path = chosen(dialog);
+    if (!path.isEmpty() && selectedFilter) *selectedFilter = dialog.selectedNameFilter();
+    return path;
 }
 
 QString QtPlatform::pictureFileName(const QString& filter) {
-    QFileDialog dialog(owner(), QStringLiteral("打开图片"), QString(), filter);
+    QFileDialog dialog(owner(), QStringLiteral("打开图片"), lastFolder(), filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return chosen(dialog);
 }
 
 QImage QtPlatform::clipboardImage() {
@@ -119,7 +133,7 @@ QImage QtPlatform::clipboardImage() {
 }
 
 QString QtPlatform::tempDir() {
-    return QDir::tempPath();
+    return m_runFolder.path();
 }
 
 int QtPlatform::execDialog(QDialog& dialog) {

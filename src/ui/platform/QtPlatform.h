@@ -2,6 +2,9 @@
 #pragma once
 
 #include "UiPlatform.h"
+#include "core/platform/RunFolder.h"
+
+class QFileDialog;
 
 class QtPlatform final : public UiPlatform {
 public:
@@ -25,4 +28,10 @@ public:
     int execDialog(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     void printerSetupDialog(QPrinter& printer) override;
+
+private:
+    // File dialogs start in the folder of the last file chosen, remembered between runs.
+    QString lastFolder();
+    QString chosen(QFileDialog& dialog); // runs the dialog; remembers the chosen file's folder
+    RunFolder m_runFolder;
 };
