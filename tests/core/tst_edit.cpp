@@ -32,6 +32,16 @@ void fill(CanvasDrawing& d, const char* text) {
     d.ReDrawAll();
 }
 
+// "AABB" over "CCDD" with the cell AA selected, lifted and dropped at `to` to float there.
+void floatAA(CanvasDrawing& d, QPoint to, Qt::KeyboardModifiers atRelease = {}) {
+    fill(d, "AABB\nCCDD");
+    d.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
+    d.hover(kSelect, {0, 0});
+    d.press(kSelect, {0, 0});
+    d.drag(kSelect, to);
+    d.release(kSelect, to, Qt::LeftButton, atRelease);
+}
+
 } // namespace
 
 class TestEdit : public QObject {
@@ -471,20 +481,11 @@ void TestEdit::foreignClipboardText() {
 }
 
 void TestEdit::toolCommitsNeverWriteTheBlock() {
-    // A lifted block floats to the right; the drawing holds the hole it left.
-    auto floating = [](CanvasDrawing& d) {
-        fill(d, "AABB\nCCDD");
-        d.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
-        d.hover(kSelect, {0, 0});
-        d.press(kSelect, {0, 0});
-        d.drag(kSelect, {2, 0});
-        d.release(kSelect, {2, 0});
-        QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD    "));
-    };
     // A right click with a shape tool began no gesture: its release commits nothing.
     for (ToolId tool : {ToolId::Line, ToolId::Rectangle, ToolId::FilledEllipse, ToolId::Curve}) {
         CanvasDrawing d(4, 2);
-        floating(d);
+        floatAA(d, {2, 0}); // the drawing holds the hole it left
+        QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD    "));
         d.hover(tool, {3, 1});
         d.press(tool, {3, 1}, Qt::RightButton);
         d.release(tool, {3, 1}, Qt::RightButton);
@@ -516,12 +517,7 @@ void TestEdit::replacedBlocksAreCommitted() {
     MemoryPlatform p;
     p.clipboard = QStringLiteral("ZZ\r\n");
     CanvasDrawing d(4, 2);
-    fill(d, "AABB\nCCDD");
-    d.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
-    d.hover(kSelect, {0, 0});
-    d.press(kSelect, {0, 0});
-    d.drag(kSelect, {3, 1});
-    d.release(kSelect, {3, 1});
+    floatAA(d, {3, 1});
     edit::paste(d, p);
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
     undoLastOperation(d);
@@ -535,12 +531,7 @@ void TestEdit::replacedBlocksAreCommitted() {
     // A block placed by a dialog (a banner, an import) does the same, and takes over the
     // old block's see-through choice.
     CanvasDrawing e(4, 2);
-    fill(e, "AABB\nCCDD");
-    e.stroke(kSelect, {{0, 0}, {1, 1}, {1, 1}});
-    e.hover(kSelect, {0, 0});
-    e.press(kSelect, {0, 0});
-    e.drag(kSelect, {3, 1});
-    e.release(kSelect, {3, 1}, Qt::LeftButton, kAlt);
+    floatAA(e, {3, 1}, kAlt);
     placeNewBlock(e, QStringLiteral("文字"), {0, 0, 1, 1}, {QByteArray("QQ")});
     QCOMPARE(e.UndoName, QStringLiteral("文字"));
     QCOMPARE(e.PasteTransparent, 1);

@@ -5,41 +5,9 @@
 # Usage: dialogs-e2e.sh PROGRAM
 set -euo pipefail
 program="$(realpath "${1:?usage: dialogs-e2e.sh PROGRAM}")"
-work="$(mktemp -d)"
-display=""
-app=""
-wm=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-    [ -n "$display" ] && kill "$xvfb" 2>/dev/null || true
-    if [ "${keep:-0}" = 1 ]; then echo "Kept for a look: $work" >&2; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null || true
-    keep=1
-    exit 1
-}
-
-# A screen of our own, on the first free display number (a range of its own, beside the editor's test).
-for n in $(seq 161 200); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual screen did not start"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-openbox >"$work/openbox.log" 2>&1 &
-wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "the window manager did not start"
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+source "$(dirname "$0")/screen.sh"
+start_screen 1280x900x24
+start_window_manager
 "$program" >"$work/program.log" 2>&1 &
 app=$!
 

@@ -7,37 +7,8 @@
 # Usage: editor-e2e.sh PROGRAM
 set -euo pipefail
 program="$(realpath "${1:?usage: editor-e2e.sh PROGRAM}")"
-work="$(mktemp -d)"
-display=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$display" ] && kill "$xvfb" 2>/dev/null || true
-    if [ "${keep:-0}" = 1 ]; then echo "Kept for a look: $work" >&2; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    import -display "$DISPLAY" -window root "$work/failure.png" 2>/dev/null || true
-    keep=1
-    exit 1
-}
-
-# A screen of our own, on the first free display number.
-for n in $(seq 120 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual screen did not start"
-
-# A user of our own: no settings, recent files or window places from elsewhere.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+source "$(dirname "$0")/screen.sh"
+start_screen 1024x768x24
 "$program" >"$work/program.log" 2>&1 &
 app=$!
 
