@@ -704,6 +704,20 @@ void TestFiles::newFromClipboard() {
     QCOMPARE(proposed, QStringLiteral("1 1"));
     QCOMPARE(gridText(active()->CurGrid, 4, 2), QStringLiteral("abcdefgh\nijk     "));
 
+    // Equally long lines whose pairing into cells would cut characters: no block is proposed,
+    // and the text flows whole characters into the cells.
+    m_platform.clipboard = QStringLiteral("a你好\r\nb世界\r\nc再见\r\n");
+    m_platform.onDialog = [&](QDialog&) {
+        TNewForm* f = newForm();
+        proposed = QStringLiteral("%1 %2").arg(f->Edit1->text(), f->Edit2->text());
+        f->Edit2->setText(QStringLiteral("3"));
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        return f->result();
+    };
+    action("N3")->trigger();
+    QCOMPARE(proposed, QStringLiteral("4 2"));
+    QCOMPARE(gridText(active()->CurGrid, 4, 3), QStringLiteral("a 你好  \nb 世界  \nc 再见  "));
+
     // Two lines only: the clipboard choice is disabled and the drawing starts empty.
     m_platform.clipboard = QStringLiteral("ab\ncd\n");
     m_platform.onDialog = [&](QDialog&) {
