@@ -1,17 +1,14 @@
 // Document state of a drawing window.
 #include "ChildDocument.h"
 
-#include "core/text/GbkText.h"
-
 #include <algorithm>
 
-ChildDocument::ChildDocument(const QString& brushText) {
-    setBrushText(brushText);
+ChildDocument::ChildDocument() {
+    setBrush(QStringLiteral("画"), QByteArrayLiteral("\xBB\xAD"));
 }
 
-void ChildDocument::setBrushText(const QString& text) {
+void ChildDocument::setBrush(const QString& text, QByteArray bytes) {
     BrushText = text;
-    QByteArray bytes = unicodeToGbk(text);
     // Every cell a tool writes is a pair of text bytes: a short brush is filled with spaces.
     while (bytes.size() < 2) bytes += ' ';
     // The tools use two bytes; anything longer than the buffer is cut, keeping the final 0.

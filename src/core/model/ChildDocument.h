@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CharGrid.h"
-#include "core/text/TextEncoding.h"
+#include "FileEncoding.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,11 +30,12 @@ struct CellRect {
 
 class ChildDocument {
 public:
-    // Construction state: a 50 x 50 drawing of spaces with the given brush text.
-    explicit ChildDocument(const QString& brushText = QStringLiteral("画"));
+    // Construction state: a 50 x 50 drawing of spaces with the brush 画.
+    ChildDocument();
 
-    // Sets BrushText and BrushBytes (its GBK bytes, at least two with spaces added, and a 0).
-    void setBrushText(const QString& text);
+    // Sets BrushText and BrushBytes: `bytes` are the text's GBK bytes, padded to two with
+    // spaces and followed by a 0 (setBrushText makes them from the text).
+    void setBrush(const QString& text, QByteArray bytes);
     // The state the show event resets.
     void resetForShow();
     // A fresh drawing of width x height blank cells in place of this one: the show event's

@@ -3,7 +3,6 @@
 
 #include "ClipboardText.h"
 #include "TextLines.h"
-#include "core/model/ChildDocument.h"
 
 #include <algorithm>
 
@@ -22,7 +21,7 @@ ClipboardLines ClipboardLines::read(const QString& text) {
     return c;
 }
 
-void ClipboardLines::fill(ChildDocument& doc) const {
-    layOutLines(unpairedLines(lines), rectangular, doc.GridWidth, doc.GridHeight,
-                [&](int col, int row, CharCell cell) { doc.CurGrid.at(col, row) = cell; });
+void ClipboardLines::fill(CharGrid& grid, int width, int height) const {
+    layOutLines(unpairedLines(lines), rectangular, width, height,
+                [&](int col, int row, CharCell cell) { grid.at(col, row) = cell; });
 }

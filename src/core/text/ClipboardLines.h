@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class ChildDocument;
+class CharGrid;
 
 struct ClipboardLines {
     QList<QByteArray> lines;
@@ -17,6 +17,7 @@ struct ClipboardLines {
 
     static ClipboardLines read(const QString& text);
 
-    // Writes the lines into the drawing's area in use: by rows when rectangular, else flowed.
-    void fill(ChildDocument& doc) const;
+    // Writes the lines into the width x height area of a drawing's grid: by rows when
+    // rectangular, else flowed.
+    void fill(CharGrid& grid, int width, int height) const;
 };

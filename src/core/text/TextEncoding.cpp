@@ -35,10 +35,6 @@ bool isContinuation(uchar b) {
 
 } // namespace
 
-QString encodingName(TextEncoding e) {
-    return isUtf8(e) ? QStringLiteral("UTF-8") : QStringLiteral("GBK");
-}
-
 qsizetype incompleteUtf8Tail(QByteArrayView bytes) {
     const qsizetype n = bytes.size();
     for (qsizetype back = 1; back <= 3 && back <= n; ++back) {

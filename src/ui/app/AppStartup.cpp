@@ -1,6 +1,7 @@
 // Application start-up.
 #include "AppStartup.h"
 
+#include "Icons.h"
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
 #include "ui/dialogs/DialogPlace.h"
@@ -52,7 +53,8 @@ std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     main->setTextForm(text);
     main->setPictureForm(picture);
     main->setNewForm(new TNewForm(platform, main.get()));
-    main->setAboutForm(new TAboutForm(main.get()));
+    main->setAboutForm(
+        new TAboutForm(svgPixmap(QStringLiteral(":/icons/runeboard.svg"), QSize(64, 64)), main.get()));
     main->setExportForm(new TExportForm(main.get()));
     for (QDialog* dialog : main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) new DialogPlace(dialog);
     return main;

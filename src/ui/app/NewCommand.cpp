@@ -17,6 +17,6 @@ void NewCommand::run() {
 
     Drawing& d = m_host.createDrawing(form.ChosenWidth, form.ChosenHeight);
     if (!form.startsFromClipboard()) return;
-    clip.fill(d);
+    clip.fill(d.CurGrid, d.GridWidth, d.GridHeight);
     d.ReDraw();
 }

@@ -10,6 +10,7 @@
 #include "core/commands/EditCommands.h"
 #include "core/commands/FunctionCommand.h"
 #include "core/commands/UndoRepeat.h"
+#include "core/text/BrushText.h"
 #include "core/text/ClipboardText.h"
 #include "ui/dialogs/TAboutForm.h"
 #include "ui/dialogs/TExportForm.h"
@@ -823,7 +824,7 @@ void TMainForm::SpeedButton17Click() {
     if (form.Confirmed != 1) return;
     setBrushCaption(form.Edit1->text());
     // Only the active drawing takes it; others keep their own, new ones start with the caption.
-    if (TChildForm* child = activeChild()) child->setBrushText(brushCaption());
+    if (TChildForm* child = activeChild()) setBrushText(*child, brushCaption());
 }
 
 void TMainForm::setStartupFiles(const QStringList& paths) {

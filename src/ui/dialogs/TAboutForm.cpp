@@ -2,22 +2,21 @@
 #include "TAboutForm.h"
 
 #include "core/render/CanvasFont.h"
-#include "ui/app/Icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+TAboutForm::TAboutForm(const QPixmap& picture, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("关于"));
     setModal(true);
 
-    auto* picture = new QLabel;
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(svgPixmap(QStringLiteral(":/icons/runeboard.svg"), QSize(64, 64)));
-    picture->setAlignment(Qt::AlignTop);
+    auto* image = new QLabel;
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(picture);
+    image->setAlignment(Qt::AlignTop);
 
     auto* product = new QLabel(QStringLiteral("符阵画板"));
     product->setObjectName(QStringLiteral("ProductName"));
@@ -53,7 +52,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     text->addSpacing(8);
     text->addWidget(sample);
     auto* top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(image);
     top->addSpacing(12);
     top->addLayout(text, 1);
     auto* buttons = new QHBoxLayout;

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+    // The picture on the left is the program's own, which the caller draws.
+    explicit TAboutForm(const QPixmap& picture, QWidget* parent = nullptr);
 };

@@ -5,6 +5,7 @@
 #include "ChildHost.h"
 #include "core/platform/Platform.h"
 #include "core/render/CanvasFont.h"
+#include "core/text/BrushText.h"
 #include "core/text/GbkByteLimit.h"
 #include "core/text/GbkText.h"
 
@@ -18,7 +19,8 @@
 
 TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
                        QWidget* parent)
-    : QMdiSubWindow(parent), Drawing(brushText), m_host(host) {
+    : QMdiSubWindow(parent), m_host(host) {
+    setBrushText(*this, brushText);
     setObjectName(QStringLiteral("ChildForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("新建"));
