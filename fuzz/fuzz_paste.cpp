@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ChildDocument doc;
         doc.GridWidth = std::clamp(lines.width, 1, kGridMax);
         doc.GridHeight = std::clamp(lines.height, 1, kGridMax);
-        lines.fill(doc);
+        lines.fill(doc.CurGrid, doc.GridWidth, doc.GridHeight);
     }
     return 0;
 }

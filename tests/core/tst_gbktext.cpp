@@ -73,6 +73,11 @@ void TestGbkText::unencodable() {
     QCOMPARE(unicodeToGbk(QString(low) + QStringLiteral("b"), &ok), QByteArray("?b"));
     QCOMPARE(gbkPrefix(QString(high) + high + QStringLiteral("x"), 2), QString(high) + high);
     QCOMPARE(gbkPrefix(QString(high) + low + QStringLiteral("x"), 1), QString(high) + low);
+    // U+F8F5 would encode as the lone byte 0xFF, which is no GBK character: it does not fit either.
+    QCOMPARE(unicodeToGbk(QStringLiteral("a\uF8F5b"), &ok), QByteArray("a?b"));
+    QVERIFY(!ok);
+    QCOMPARE(unicodeToGbkColumns(QStringLiteral("\uF8F5"), &ok), QByteArray("?"));
+    QVERIFY(!ok);
     // Read into cells, a character that does not fit takes a '?' for each column it shows in.
     QCOMPARE(unicodeToGbkColumns(QStringLiteral("a😀b한中ő"), &ok), QByteArray("a??b??\xD6\xD0?"));
     QVERIFY(!ok);

@@ -215,6 +215,29 @@ void TestDesktop::saveAsOffersTheEncoding() {
     QCOMPARE(readFile(path("art-gbk.txt")).left(6), QByteArray("\xD6\xD0\xA1\xA1"
                                                                "ab"));
     QCOMPARE(encodingShown(), QStringLiteral("GBK"));
+
+    // A character that stands across two cells (as a GBK file may hold it) cannot keep its cells in
+    // UTF-8, which is read back character by character: asked first, and No writes nothing.
+    TChildForm* d = m_main->createChild();
+    d->GridWidth = 2;
+    d->GridHeight = 1;
+    d->CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
+    d->CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
+    d->ReDrawAll();
+    m_platform.messages.clear();
+    m_platform.saveNames << path("split.txt");
+    m_platform.saveFilterChoices << kUtf8Filter;
+    m_platform.answers << MessageAnswer::No;
+    action("N4")->trigger();
+    QCOMPARE(m_platform.messages.size(), 1);
+    QCOMPARE(m_platform.messages[0].text,
+             QStringLiteral("有些汉字跨在两个格子之间。UTF-8 文件再次打开时会按整字重新排列，"
+                            "这些行的格子会和现在不同。\n\n是否仍然保存？"));
+    QVERIFY(!QFile::exists(path("split.txt")));
+    m_platform.answers << MessageAnswer::Yes;
+    action("S1")->trigger();
+    QCOMPARE(readFile(path("split.txt")), QStringLiteral("a中b\r\n").toUtf8());
+    d->SavedCount = d->ChangeCount;
 }
 
 void TestDesktop::recentFiles() {

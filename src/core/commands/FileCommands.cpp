@@ -5,6 +5,7 @@
 #include "core/model/Drawing.h"
 #include "core/platform/Platform.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextLines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -204,8 +205,15 @@ void FileCommands::saveAs(Drawing& d) {
 bool FileCommands::write(Drawing& d) {
     // What the canvas shows is what the file receives.
     bool clean = true;
-    const QByteArray bytes =
-        inEncoding(drawingFileBytes(d.ShownGrid, d.GridWidth, d.GridHeight), d.Encoding, &clean);
+    const QByteArray gbk = drawingFileBytes(d.ShownGrid, d.GridWidth, d.GridHeight);
+    const QByteArray bytes = inEncoding(gbk, d.Encoding, &clean);
+    // UTF-8 is read back whole characters to a cell: one standing across two cells moves.
+    if (isUtf8(d.Encoding) && pairingSplitsCharacter(unpairedLines(splitLines(gbk))) &&
+        m_host.platform().messageBox(
+            QStringLiteral("有些汉字跨在两个格子之间。UTF-8 文件再次打开时会按整字重新排列，"
+                           "这些行的格子会和现在不同。\n\n是否仍然保存？"),
+            QStringLiteral("请确认"), MessageButtons::YesNo, MessageKind::Question) != MessageAnswer::Yes)
+        return false;
     if (!clean &&
         m_host.platform().messageBox(
             QStringLiteral("有些格子里只有半个汉字（不完整的 GBK 字符），UTF-8 无法表示，"

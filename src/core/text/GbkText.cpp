@@ -77,15 +77,17 @@ QString gbkToUnicode(QByteArrayView bytes, bool* ok) {
 
 namespace {
 
-// Half a surrogate pair is a character GBK cannot hold. The encoder would hold one back at
-// the end, waiting for its other half, and drop it: they become '?' here first.
-bool replaceLoneSurrogates(QStringView text, QString& out) {
+// Characters GBK cannot hold that the encoder takes all the same: half a surrogate pair, which
+// it would hold back at the end waiting for its other half and drop, and U+F8F5, which it
+// writes as the lone byte 0xFF that no GBK reader takes for a character. They become '?'
+// here first.
+bool replaceUnwritable(QStringView text, QString& out) {
     bool found = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             ++i;
-        } else if (c.isSurrogate()) {
+        } else if (c.isSurrogate() || c.unicode() == 0xF8F5) {
             if (!found) out = text.toString();
             out[i] = u'?';
             found = true;
@@ -99,7 +101,7 @@ bool replaceLoneSurrogates(QStringView text, QString& out) {
 QByteArray unicodeToGbk(QStringView text, bool* ok) {
     QStringEncoder& e = encoder();
     QString replaced;
-    const bool lone = replaceLoneSurrogates(text, replaced);
+    const bool lone = replaceUnwritable(text, replaced);
     QByteArray out = e.encode(lone ? QStringView(replaced) : text);
     if (ok) *ok = !e.hasError() && !lone;
     return out;
