@@ -86,7 +86,7 @@ void TestEdit::rubberBandSelects() {
     d.release(kSelect, {5, 7});
     QCOMPARE(d.SelRect, (CellRect{2, 3, 5, 7})); // columns 2..4, rows 3..6
     QCOMPARE(d.status, QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
-    QCOMPARE(d.UndoState, 0);
+    QCOMPARE(d.undo.UndoState, UndoStep::State::Nothing);
     // Dragged up and left: the release cell's column and row are in, the pressed cell's out.
     d.stroke(kSelect, {{6, 8}, {3, 3}, {1, 2}});
     QCOMPARE(d.SelRect, (CellRect{1, 2, 6, 8}));
@@ -109,10 +109,10 @@ void TestEdit::liftMoveAndCopy() {
     const int changes = d.ChangeCount;
     d.press(kSelect, {2, 2});
     QCOMPARE(d.PasteActive, 1);
-    QCOMPARE(d.UndoName, QStringLiteral("区域拖动"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("区域拖动"));
     QCOMPARE(d.ChangeCount, changes + 1);
     QCOMPARE(d.status, QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
-    QCOMPARE(rows(d.UndoGrid, 6, 4), base);
+    QCOMPARE(rows(d.undo.UndoGrid, 6, 4), base);
     QCOMPARE(d.PasteLines, (QList<QByteArray>{"AABB", "DDEE"}));
     // The block follows the pointer; between events the drawing holds only the hole it left.
     const QString hole = lines({"    CC      ", "    FF      ", "            ", "            "});
@@ -219,7 +219,7 @@ void TestEdit::copyAndCutText() {
     d.SelRect = {0, 0, 3, 1};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("ab　中\r\n"));
-    QCOMPARE(d.UndoState, 0);
+    QCOMPARE(d.undo.UndoState, UndoStep::State::Nothing);
     QCOMPARE(d.SelRect, (CellRect{0, 0, 3, 1}));
     // The pairing runs byte by byte across cells: "a " then " b" gives a, 　, b.
     d.SelRect = {0, 0, 2, 2};
@@ -238,7 +238,7 @@ void TestEdit::copyAndCutText() {
     QCOMPARE(rows(d.CurGrid, 6, 2), QStringLiteral("            \na  b        "));
     QCOMPARE(rows(d.ShownGrid, 6, 2), QStringLiteral("            \na  b        "));
     QCOMPARE(d.SelRect, CellRect{});
-    QCOMPARE(d.UndoName, QStringLiteral("剪切"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("剪切"));
     // A zero byte ends its line.
     d.CurGrid.at(1, 1) = CharCell::of('z', 0);
     d.SelRect = {0, 1, 3, 2};
@@ -257,8 +257,8 @@ void TestEdit::cutAndDeleteWithNothingSelected() {
         d.SelRect = {7, 0, 9, 2}; // beyond the drawing: nothing to act on
         const int changes = d.ChangeCount;
         run();
-        QCOMPARE(d.UndoState, 1);
-        QCOMPARE(d.UndoName, name);
+        QCOMPARE(d.undo.UndoState, UndoStep::State::CanUndo);
+        QCOMPARE(d.undo.UndoName, name);
         QCOMPARE(d.ChangeCount, changes + 1);
         QCOMPARE(d.SelRect, (CellRect{7, 0, 9, 2}));
         QCOMPARE(rows(d.CurGrid, 4, 1), QStringLiteral("abcd    "));
@@ -311,7 +311,7 @@ void TestEdit::floatingBlockCommands() {
     edit::clear(d);
     QCOMPARE(d.PasteActive, 0);
     QCOMPARE(d.SelRect, CellRect{});
-    QCOMPARE(d.UndoName, QStringLiteral("清空"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("清空"));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("        \n        "));
     // Undo of a lift-and-drop commits the block, then brings back the drawing from before the lift.
     fill(d, "AABB\nCCDD");
@@ -330,7 +330,7 @@ void TestEdit::flowPastes() {
     edit::paste(d, p);
     QCOMPARE(d.SelRect, (CellRect{0, 0, 5, 3}));
     QCOMPARE(d.PasteActive, 1);
-    QCOMPARE(d.UndoName, QStringLiteral("粘贴"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("粘贴"));
     QCOMPARE(rows(d.ShownGrid, 5, 3), lines({"Hello worl", "d         ", "Hi        "}));
     QCOMPARE(rows(d.CurGrid, 8, 5), rows(CharGrid(), 8, 5)); // floating, not in the drawing
     QCOMPARE(d.PasteLines, (QList<QByteArray>{"Hello worl", "d         ", "Hi        "}));
@@ -391,7 +391,7 @@ void TestEdit::blockPastes() {
     CanvasDrawing g(2, 2);
     p.clipboard = QStringLiteral("\r\n\r\n");
     edit::paste(g, p);
-    QCOMPARE(g.UndoState, 0);
+    QCOMPARE(g.undo.UndoState, UndoStep::State::Nothing);
     QCOMPARE(g.PasteActive, 0);
 }
 
@@ -533,7 +533,7 @@ void TestEdit::replacedBlocksAreCommitted() {
     CanvasDrawing e(4, 2);
     floatAA(e, {3, 1}, kAlt);
     placeNewBlock(e, QStringLiteral("文字"), {0, 0, 1, 1}, {QByteArray("QQ")});
-    QCOMPARE(e.UndoName, QStringLiteral("文字"));
+    QCOMPARE(e.undo.UndoName, QStringLiteral("文字"));
     QCOMPARE(e.PasteTransparent, 1);
     QCOMPARE(rows(e.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
     QCOMPARE(rows(e.ShownGrid, 4, 2), QStringLiteral("QQBB    \nCCDD  AA"));
@@ -586,7 +586,7 @@ void TestEdit::theWholeClipboardDecides() {
     CanvasDrawing g(3, 3);
     p.clipboard = QString(kClipboardMaxChars + 1, QLatin1Char('z'));
     QCOMPARE(edit::paste(g, p), edit::PasteResult::TooLarge);
-    QCOMPARE(g.UndoState, 0);
+    QCOMPARE(g.undo.UndoState, UndoStep::State::Nothing);
     QCOMPARE(g.PasteActive, 0);
     p.clipboard = QString(kClipboardMaxChars, QLatin1Char('z'));
     QCOMPARE(edit::paste(g, p), edit::PasteResult::Pasted);

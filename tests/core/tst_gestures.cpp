@@ -77,7 +77,7 @@ void TestGestures::freehandInkComesFromTheRow() {
     // The eraser leaves blanks and does not fill the cells a fast drag skips.
     d.stroke(ToolId::Eraser, {{0, 0}, {3, 0}, {7, 0}});
     QCOMPARE(gridText(d.CurGrid, 8, 1), QStringLiteral("  xxxx  xxxxxx  "));
-    QCOMPARE(d.UndoName, QStringLiteral("橡皮擦"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("橡皮擦"));
     // The pencil writes the brush and keeps the stroke connected.
     d.stroke(ToolId::Pencil, {{0, 1}, {4, 1}});
     QCOMPARE(gridText(d.CurGrid, 8, 2).section(QLatin1Char('\n'), 1), QStringLiteral("画画画画画xxxxxx"));
@@ -87,7 +87,7 @@ void TestGestures::freehandInkComesFromTheRow() {
     d.press(ToolId::Spray, {4, 2});
     QVERIFY(d.tools.ticking());
     QCOMPARE(gridText(d.CurGrid, 8, 3), before);
-    QCOMPARE(d.UndoName, QStringLiteral("喷枪"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("喷枪"));
     d.release(ToolId::Spray, {4, 2});
     QVERIFY(!d.tools.ticking());
     // The eyedropper takes a cell's text as the brush and says so once.
@@ -125,11 +125,11 @@ void TestGestures::textToolsOpenTheirBoxes() {
     d.stroke(ToolId::Text, {{1, 1}, {3, 3}});
     QCOMPARE(d.banners, (QList<QPoint>{{1, 1}}));
     QVERIFY(d.CurGrid.sameArea(CharGrid(), 5, 5));
-    QCOMPARE(d.UndoState, 0);
+    QCOMPARE(d.undo.UndoState, UndoStep::State::Nothing);
     // The modify-text tool opens the edit box over the pressed cell, under one snapshot.
     d.stroke(ToolId::ModifyText, {{2, 1}, {3, 3}});
     QCOMPARE(d.editBoxes, (QList<QPoint>{{2, 1}}));
-    QCOMPARE(d.UndoName, QStringLiteral("修改文字"));
+    QCOMPARE(d.undo.UndoName, QStringLiteral("修改文字"));
     QCOMPARE(QPoint(d.AnchorX, d.AnchorY), QPoint(2, 1));
 }
 

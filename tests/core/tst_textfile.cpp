@@ -497,7 +497,7 @@ void TestTextFile::undoAndRepeat() {
     // Undo and Repeat each count as a change.
     QCOMPARE(doc.ChangeCount, 7);
     QCOMPARE(doc.CurGrid.at(3, 0), CharCell::of('#', '#'));
-    QCOMPARE(doc.UndoGrid.at(3, 0), CharCell::zero());
+    QCOMPARE(doc.undo.UndoGrid.at(3, 0), CharCell::zero());
 
     // Undo with a floating block: the block is written first, then the drawing goes back to before the paste.
     doc.takeUndoSnapshot(QStringLiteral("粘贴"));

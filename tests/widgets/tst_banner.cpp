@@ -138,7 +138,7 @@ void TestBanner::textFromThePressedCell() {
     });
     QCOMPARE(m_child->SelRect, (CellRect{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}));
     QCOMPARE(m_child->PasteActive, 1);
-    QCOMPARE(m_child->UndoName, QStringLiteral("文字"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
     QCOMPARE(m_child->ChangeCount, changes + 1);
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
@@ -178,7 +178,7 @@ void TestBanner::nothingToPlace() {
             QVERIFY(f.Edit1->hasFocus() || !f.isActiveWindow());
         },
         false);
-    QCOMPARE(m_child->UndoState, 0);
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
     // Spaces only, or text drawn wholly outside the drawing: asked again, with the undo point taken.
     m_platform.messages.clear();
     banner(
@@ -194,8 +194,8 @@ void TestBanner::nothingToPlace() {
             QCOMPARE(m_platform.messages.size(), 2);
         },
         false);
-    QCOMPARE(m_child->UndoState, 1);
-    QCOMPARE(m_child->UndoName, QStringLiteral("文字"));
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
     QCOMPARE(m_child->PasteActive, 0);
 }
 

@@ -168,7 +168,7 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     QCOMPARE(gridText(c->CurGrid, 2, 1), QStringLiteral("图片"));
     QCOMPARE(c->windowTitle(), path("short.txt"));
     QCOMPARE(encodingShown(), QStringLiteral("GBK"));
-    QCOMPARE(c->UndoState, 0);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
     openFileMenu();
     QCOMPARE(reopen->text(), QStringLiteral("以 UTF-8 重新打开(&R)"));
 

@@ -104,7 +104,7 @@ void TestEditMenu::selectAndDragWithTheMouse() {
 
     // Ctrl at the press leaves a copy; Alt at the release makes the block see-through.
     drag({1, 1}, {3, 2}, Qt::ControlModifier, Qt::AltModifier);
-    QCOMPARE(m_child->UndoName, QStringLiteral("区域拖动"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("区域拖动"));
     QCOMPARE(m_child->PasteActive, 1);
     QCOMPARE(m_child->PasteTransparent, 1);
     QCOMPARE(m_child->SelRect, (CellRect{2, 1, 4, 3}));
@@ -159,10 +159,10 @@ void TestEditMenu::toolbarAndShortcuts() {
     m_child->ReDrawAll();
     // The toolbar's Cut with nothing selected still takes its snapshot; the menu's shortcut does nothing.
     QTest::keyClick(canvas, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(m_child->UndoState, 0);
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
     button("SpeedButton9")->click();
-    QCOMPARE(m_child->UndoState, 1);
-    QCOMPARE(m_child->UndoName, QStringLiteral("剪切"));
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("剪切"));
     QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("ab中"));
     // Ctrl+A, Ctrl+C, then Del; Ctrl+V brings the cells back as a block.
     QTest::keyClick(canvas, Qt::Key_A, Qt::ControlModifier);
@@ -170,10 +170,10 @@ void TestEditMenu::toolbarAndShortcuts() {
     QVERIFY(m_platform.clipboard.startsWith(QStringLiteral("ab中　　")));
     QCOMPARE(m_platform.clipboard.count(QStringLiteral("\r\n")), 4);
     QTest::keyClick(canvas, Qt::Key_Delete);
-    QCOMPARE(m_child->UndoName, QStringLiteral("删除"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("删除"));
     QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
     QTest::keyClick(canvas, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_child->UndoName, QStringLiteral("粘贴"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("粘贴"));
     QCOMPARE(gridText(m_child->ShownGrid, 2, 1), QStringLiteral("ab中"));
     QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
     // The toolbar's Copy and Paste call the same commands.

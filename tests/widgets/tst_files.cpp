@@ -121,7 +121,7 @@ void TestFiles::openCreatesADrawing() {
     QCOMPARE(c->Image1->size(), QSize(54, 36));
     QCOMPARE(c->ChangeCount, 0);
     QCOMPARE(c->SavedCount, 0);
-    QCOMPARE(c->UndoState, 0);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
 
     // Cancelling the dialog opens nothing.
     action("O1")->trigger();
@@ -589,7 +589,8 @@ void TestFiles::closePrompt() {
     QFETCH(bool, written);
     TChildForm* c = active();
     if (modified) edit(c, QStringLiteral("画"));
-    const int changes = c->ChangeCount, undo = c->UndoState;
+    const int changes = c->ChangeCount;
+    const UndoStep::State undo = c->undo.UndoState;
     if (answer >= 0) m_platform.answers << MessageAnswer(answer);
     if (saveTo == QStringLiteral("ok")) m_platform.saveNames << path("closing.txt");
     if (saveTo == QStringLiteral("bad")) m_platform.saveNames << path("no/folder/closing.txt");
@@ -609,7 +610,7 @@ void TestFiles::closePrompt() {
     if (!closes) {
         // Kept open with its drawing, counters and undo state untouched.
         QCOMPARE(c->ChangeCount, changes);
-        QCOMPARE(c->UndoState, undo);
+        QCOMPARE(c->undo.UndoState, undo);
         QCOMPARE(gridText(c->CurGrid, 1, 1), QStringLiteral("画"));
         QVERIFY(c->SavedCount < c->ChangeCount);
     }
@@ -676,7 +677,7 @@ void TestFiles::newFromClipboard() {
     QCOMPARE(gridText(c->CurGrid, 5, 3), QStringLiteral("画画画画画\nabcdefghij\n    xyzuvw"));
     QVERIFY(c->ShownGrid.sameArea(c->CurGrid, 5, 3));
     QCOMPARE(c->ChangeCount, 0);
-    QCOMPARE(c->UndoState, 0);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
 
     // The user narrows it to 2 and adds rows: only the first 4 bytes of each line, rows below stay empty.
     m_platform.onDialog = [&](QDialog&) {
@@ -832,7 +833,7 @@ void TestFiles::undoRepeatFromTheMenu() {
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
     action("N26")->trigger();
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("    "));
-    QCOMPARE(c->UndoState, 1);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::CanUndo);
 }
 
 void TestFiles::shortcutsAskTheCommandsFirst() {
@@ -843,20 +844,20 @@ void TestFiles::shortcutsAskTheCommandsFirst() {
     canvas->setFocus();
     // Nothing to undo, and no menu opened since: Ctrl+Z does nothing.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(c->UndoState, 0);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
     // An edit made since the menu was last seen: the shortcut finds Undo enabled.
     setGridText(c->CurGrid, QStringLiteral("ab"));
     c->ReDrawAll();
     edit(c, QStringLiteral("画画"));
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(c->UndoState, 2);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::CanRepeat);
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
     // Undone: Ctrl+Z again does nothing, F4 repeats.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
     QTest::keyClick(canvas, Qt::Key_F4);
     QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
-    QCOMPARE(c->UndoState, 1);
+    QCOMPARE(c->undo.UndoState, UndoStep::State::CanUndo);
 
     // With no drawing open, Ctrl+S and Ctrl+P do nothing.
     c->SavedCount = c->ChangeCount;

@@ -281,14 +281,14 @@ QCOMPARE(d->PasteActive, 1);
 QCOMPARE(d->PasteTransparent, 1); // carried over to the new block
 QCOMPARE(d->PasteLines.size(), 80);
 for (const QByteArray& line : d->PasteLines) QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
-QCOMPARE(d->UndoName, QStringLiteral("导入图象"));
+QCOMPARE(d->undo.UndoName, QStringLiteral("导入图象"));
 QCOMPARE(d->ChangeCount, changes + 1); // an import is a change: closing asks
 QCOMPARE(m_main->statusText(),
          QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
 // The block shows over the drawing; the old one was written where it floated, before the undo step.
 QCOMPARE(gridText(d->ShownGrid, 2, 1), QStringLiteral("画画"));
 QCOMPARE(gridText(d->CurGrid, 2, 1), QStringLiteral("XX  "));
-QCOMPARE(gridText(d->UndoGrid, 2, 1), QStringLiteral("XX  "));
+QCOMPARE(gridText(d->undo.UndoGrid, 2, 1), QStringLiteral("XX  "));
 }
 
 void TestImport::intoANewDrawing() {
@@ -305,7 +305,7 @@ TChildForm* d = m_main->activeChild();
 QCOMPARE(d->GridWidth, 3);
 QCOMPARE(d->GridHeight, 2);
 QCOMPARE(gridText(d->CurGrid, 3, 2), QStringLiteral("  画  \n      "));
-QCOMPARE(d->UndoState, 0);
+QCOMPARE(d->undo.UndoState, UndoStep::State::Nothing);
 QCOMPARE(d->ChangeCount, 0);
 QCOMPARE(d->FileName, QString());
 }

@@ -108,11 +108,11 @@ void TestMainForm::startState() {
     QCOMPARE(QByteArray(child->BrushBytes.data()), QByteArray("\xBB\xAD"));
     QCOMPARE(child->ChangeCount, 0);
     QCOMPARE(child->SavedCount, 0);
-    QCOMPARE(child->UndoState, 0);
+    QCOMPARE(child->undo.UndoState, UndoStep::State::Nothing);
     QCOMPARE(child->CellWidth, 18);
     QCOMPARE(child->CurGrid.at(0, 0), CharCell::blank());
     QCOMPARE(child->TempGrid.at(0, 0), CharCell::zero());
-    QCOMPARE(child->UndoGrid.at(99, 99), CharCell::zero());
+    QCOMPARE(child->undo.UndoGrid.at(99, 99), CharCell::zero());
     QCOMPARE(child->Image1->objectName(), QStringLiteral("Image1"));
     QCOMPARE(child->Image1->size(), QSize(900, 900));
     QCOMPARE(child->canvas().picture().size(), QSize(900, 900));

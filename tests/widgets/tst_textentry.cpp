@@ -124,7 +124,7 @@ void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
     QCOMPARE(box()->selectedText(), QStringLiteral("中"));
     QVERIFY(box()->hasFocus());
     QCOMPARE(box()->palette().color(QPalette::Text), QColor(Qt::red));
-    QCOMPARE(m_child->UndoName, QStringLiteral("修改文字"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("修改文字"));
     QCOMPARE(boxCell(), QPoint(1, 0));
     // Left moves at once; Right first goes to the end of the text, then on.
     key(Qt::Key_Left);
@@ -190,7 +190,7 @@ void TestTextEntry::enterAndPressesWriteTheCell() {
     click({3, 2});
     QVERIFY(!box()->isVisible());
     QCOMPARE(row(2), QStringLiteral("画Q gh画"));
-    QCOMPARE(m_child->UndoName, QStringLiteral("铅笔"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("铅笔"));
 }
 
 void TestTextEntry::twoBytesAtMost() {

@@ -174,7 +174,7 @@ void TestTools::lineAndShapesPreviewThenCommit() {
              art({"..........", "..........", "..........", "..........", "..........", ".........."}));
     release({8, 5});
     QCOMPARE(drawn(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
-    QCOMPARE(m_child->UndoName, QStringLiteral("直线"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("直线"));
 
     // Dragging back to the pressed cell removes the preview; the release commits nothing.
     const QString before = drawn(10, 10);
@@ -241,7 +241,7 @@ void TestTools::pencilFillsGapsAndFollowsTheEdge() {
     QCOMPARE(drawn(9, 6),
              art({".........", ".........", "..###....", ".....##..", ".......#.", "........."}));
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
-    QCOMPARE(m_child->UndoName, QStringLiteral("铅笔"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("铅笔"));
 
     // Dragged far outside, the stroke runs along the nearest edge.
     m_child->CurGrid.fillArea(50, 50, CharCell::blank());
@@ -263,7 +263,7 @@ void TestTools::eraserLeavesGaps() {
              QStringLiteral("xxxx  xxxxxxxxxx  xx"));
     QVERIFY(m_child->CurGrid.at(8, 3).isBlank());
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
-    QCOMPARE(m_child->UndoName, QStringLiteral("橡皮擦"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("橡皮擦"));
 }
 
 void TestTools::sprayAnglesAndBounds() {
@@ -271,7 +271,7 @@ void TestTools::sprayAnglesAndBounds() {
     hover({10, 10});
     press({10, 10});
     QVERIFY(m_child->Timer1->isActive());
-    QCOMPARE(m_child->UndoName, QStringLiteral("喷枪"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("喷枪"));
     // Radius first, then the angle: 4 and 0, 90, 180, 270 degrees, then the centre itself (radius 0).
     QList<quint32> numbers{4, 0, 4, 90, 4, 180, 4, 270, 0, 77};
     m_child->tools().sprayTick([&] { return numbers.isEmpty() ? 5u * 999 : numbers.takeFirst(); });
@@ -305,7 +305,7 @@ void TestTools::sprayAnglesAndBounds() {
     m_child->ReDrawAll();
     hover({25, 25});
     press({25, 25});
-    QTRY_VERIFY(!m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    QTRY_VERIFY(!m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
     release({25, 25});
 }
 
@@ -324,7 +324,7 @@ void TestTools::eyedropper() {
     click({5, 5}); // an empty cell: the brush becomes two spaces, and the pencil then erases
     QCOMPARE(m_child->BrushText, QStringLiteral("  "));
     QCOMPARE(m_child->ChangeCount, changes);
-    QCOMPARE(m_child->UndoState, 0);
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
 
     choose(ToolId::Pencil);
     stroke({{0, 0}, {1, 0}});
@@ -356,13 +356,13 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     click({10, 2});
     hover({8, 5}); // the rubber band follows the pointer without a button, but only on the canvas
     QVERIFY(!m_child->ShownGrid.at(9, 3).isBlank() || !m_child->ShownGrid.at(8, 4).isBlank());
-    QVERIFY(m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
     click({6, 8});
     QCOMPARE(m_child->PolyCount, 3);
     click({2, 2});
     QCOMPARE(m_child->PolyCount, 0);
     QCOMPARE(drawn(12, 10), triangle);
-    QCOMPARE(m_child->UndoName, QStringLiteral("多边形"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("多边形"));
 
     m_child->CurGrid.fillArea(50, 50, CharCell::blank());
     m_child->ReDrawAll();
@@ -374,7 +374,7 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     QCOMPARE(drawn(12, 10),
              art({"............", "............", "..#########.", "...#######..", "...#######..",
                   "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
-    QCOMPARE(m_child->UndoName, QStringLiteral("实心多边形"));
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("实心多边形"));
 
     // Clicking the first vertex as the second or third vertex just adds it.
     choose(ToolId::Polygon);
@@ -389,7 +389,7 @@ void TestTools::polygonOfTwentyVertices() {
     const int changes = m_child->ChangeCount;
     for (int i = 0; i < 19; ++i) click({2 + 2 * i, i % 2 ? 10 : 2});
     QCOMPARE(m_child->PolyCount, 19);
-    QVERIFY(m_child->CurGrid.sameArea(m_child->UndoGrid, 50, 50));
+    QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
     click({40, 40}); // the twentieth closes it
     QCOMPARE(m_child->PolyCount, 0);
     QCOMPARE(m_child->ChangeCount, changes + 1); // one snapshot for the whole polygon
@@ -462,8 +462,9 @@ void TestTools::curveStagesAndCancels() {
     QCOMPARE(m_child->CurveStage, 0);
     QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..",
                                 ".#.........#.", "#...........#", "#............"}));
-    QCOMPARE(m_child->UndoName, QStringLiteral("曲线"));
-    QCOMPARE(gridText(m_child->UndoGrid, 14, 10), blank); // every press took a snapshot of the drawing before
+    QCOMPARE(m_child->undo.UndoName, QStringLiteral("曲线"));
+    QCOMPARE(gridText(m_child->undo.UndoGrid, 14, 10),
+             blank); // every press took a snapshot of the drawing before
 
     // Second and third presses released without moving: the drawing stays as it was.
     const QString before = drawn(20, 20);
@@ -521,9 +522,9 @@ void TestTools::snapshotsPerTool() {
     press({20, 20});
     release({20, 20});
     QCOMPARE(m_child->ChangeCount, changes + 1);
-    QCOMPARE(m_child->UndoState, 1);
-    QCOMPARE(m_child->UndoName, name);
-    QCOMPARE(gridText(m_child->UndoGrid, 3, 1), QStringLiteral("before"));
+    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->undo.UndoName, name);
+    QCOMPARE(gridText(m_child->undo.UndoGrid, 3, 1), QStringLiteral("before"));
 }
 
 void TestTools::pressCommitsAFloatingBlock() {

@@ -11,14 +11,12 @@ void undoLastOperation(ChildDocument& doc) {
         commitFloatingBlock(doc);
         doc.SelRect = {};
     }
-    doc.swapUndo();
-    doc.UndoState = 2;
+    doc.undo.undo(doc.CurGrid, doc.TempGrid, doc.GridWidth, doc.GridHeight);
 }
 
 void repeatLastOperation(ChildDocument& doc) {
     ++doc.ChangeCount;
-    doc.swapUndo();
-    doc.UndoState = 1;
+    doc.undo.repeat(doc.CurGrid, doc.TempGrid, doc.GridWidth, doc.GridHeight);
 }
 
 UndoMenuState undoMenuState(const ChildDocument* doc) {
@@ -26,11 +24,12 @@ UndoMenuState undoMenuState(const ChildDocument* doc) {
     s.undoCaption = QStringLiteral("撤消(&U)");
     s.repeatCaption = QStringLiteral("重复(&R)");
     if (!doc) return s;
-    if (doc->UndoState == 1) {
-        s.undoCaption = QStringLiteral("撤消") + doc->UndoName + QStringLiteral("(&U)");
+    const UndoStep& undo = doc->undo;
+    if (undo.UndoState == UndoStep::State::CanUndo) {
+        s.undoCaption = QStringLiteral("撤消") + undo.UndoName + QStringLiteral("(&U)");
         s.undoEnabled = true;
-    } else if (doc->UndoState == 2) {
-        s.repeatCaption = QStringLiteral("重复") + doc->UndoName + QStringLiteral("(&R)");
+    } else if (undo.UndoState == UndoStep::State::CanRepeat) {
+        s.repeatCaption = QStringLiteral("重复") + undo.UndoName + QStringLiteral("(&R)");
         s.repeatEnabled = true;
     }
     return s;

@@ -29,7 +29,7 @@ void ChildDocument::resetForShow() {
     Banding = 0;
     CellWidth = kCellSize;
     CellHeight = kCellSize;
-    UndoState = 0;
+    undo.forget();
     InMouseMove = 0;
     ChangeCount = 0;
     SavedCount = 0;
@@ -41,20 +41,12 @@ void ChildDocument::resetTo(int width, int height) {
     GridHeight = std::clamp(height, 1, kGridMax);
     CurGrid.fill(CharCell::blank());
     ShownGrid.fill(CharCell::blank());
-    UndoGrid.fill(CharCell::zero());
+    undo.UndoGrid.fill(CharCell::zero());
     PartialFile = 0;
     LostCharacters = 0;
 }
 
 void ChildDocument::takeUndoSnapshot(const QString& name) {
-    UndoState = 1;
-    UndoName = name;
+    undo.take(name, CurGrid, GridWidth, GridHeight);
     ++ChangeCount;
-    UndoGrid.copyArea(CurGrid, GridWidth, GridHeight);
-}
-
-void ChildDocument::swapUndo() {
-    TempGrid.copyArea(CurGrid, GridWidth, GridHeight);
-    CurGrid.copyArea(UndoGrid, GridWidth, GridHeight);
-    UndoGrid.copyArea(TempGrid, GridWidth, GridHeight);
 }

@@ -5,6 +5,7 @@
 
 #include "CharGrid.h"
 #include "FileEncoding.h"
+#include "UndoStep.h"
 
 #include <QByteArray>
 #include <QList>
@@ -41,10 +42,9 @@ public:
     // A fresh drawing of width x height blank cells in place of this one: the show event's
     // state, nothing to undo, not modified. The file name and encoding stay.
     void resetTo(int width, int height);
-    // The first step of every undoable operation: remember the drawing as it is now.
+    // The first step of every undoable operation, taken by this one call alike by tools, Edit
+    // commands and dialogs: remember the drawing as it is now, and count a change.
     void takeUndoSnapshot(const QString& name);
-    // Exchanges the current and undo grids over the area in use, through the scratch grid.
-    void swapUndo();
 
     QString FileName;
     int GridWidth = 50;
@@ -52,9 +52,7 @@ public:
     CharGrid CurGrid{CharCell::blank()};
     CharGrid TempGrid{CharCell::zero()};
     CharGrid ShownGrid{CharCell::blank()};
-    int UndoState = 0;
-    CharGrid UndoGrid{CharCell::zero()};
-    QString UndoName;
+    UndoStep undo;
     int ChangeCount = 0;
     int SavedCount = 0;
     int FontSize = 10;
