@@ -427,6 +427,19 @@ void TestConvert::sampledJpegMatchesTheFullDecode() {
             jpeg, [](QSize s) { return *proposedSize(s); }, &error, &chosen);
         QCOMPARE(chosen, QSize(91, 68)); // 640 x 480 divided by 7
     }
+    // A damaged grey JPEG that libjpeg decodes past with warnings: skipping its rows would read
+    // the damage otherwise, so it stretches as the whole decode does.
+    const QByteArray damaged = QByteArray::fromHex(
+        "ffd8ffe000104a46494608010100000100010000ffdb00430006040506050406060506070100007810ffffff7661140e"
+        "0f0c1017141818171416161a941d251f1a231c1616202c20232627292a29191f2d302d283024252829ffc0000b080011"
+        "001701011300ffc4001600010101000000000000000000000000000700051121310712225108131561237181ffda0008"
+        "010100003f0051be73398b35a25dc65baa57ffd9");
+    PictureError damage;
+    const Picture whole = Picture::fromBytes(damaged, &damage);
+    QVERIFY(!whole.isNull());
+    QCOMPARE(scaledPicture(
+                 damaged, [](QSize) { return QSize(36, 5); }, &damage),
+             whole.scaled(36, 5));
     // Proposals: 250 x 180 by 3, 101 x 10 by 2, a fitting picture as it is, none for a very long one.
     QCOMPARE(proposedSize(QSize(250, 180)), std::optional<QSize>(QSize(83, 60)));
     QCOMPARE(proposedSize(QSize(101, 10)), std::optional<QSize>(QSize(50, 5)));

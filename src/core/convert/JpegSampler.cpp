@@ -37,6 +37,7 @@ void jpegMessage(j_common_ptr info, int level) {
     // error.
     auto* e = reinterpret_cast<JpegErrors*>(info->err);
     if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) e->truncated = true;
+    if (level < 0) e->warned = true;
 }
 
 // The stretch's source row or column for target position t of n, from a side of `source` pixels.
@@ -123,12 +124,17 @@ bool sampledJpeg(const QByteArray& bytes, const std::function<QSize(QSize)>& tar
     // decode would find it.
     if (info.output_scanline < info.output_height)
         jpeg_skip_scanlines(&info, info.output_height - info.output_scanline);
-    const bool truncated = errors.truncated;
+    const bool truncated = errors.truncated, warned = errors.warned;
     jpeg_abort_decompress(&info);
     jpeg_destroy_decompress(&info);
     if (truncated) {
         out = RgbRaster();
         if (error) *error = {PictureError::Kind::Truncated, {}, {}};
+        return false;
+    }
+    if (warned) {
+        out = RgbRaster();
+        *fallback = true; // the whole decode reads the damaged data the one way it is shown
         return false;
     }
     return true;

@@ -30,9 +30,13 @@ struct JpegErrors {
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX] = {};
     bool truncated = false;
+    // Corrupt data that libjpeg decoded past: skipping rows may then read it otherwise than
+    // decoding them does, so the row-by-row stretch gives way to the whole decode.
+    bool warned = false;
 };
 void jpegFailed(j_common_ptr info);
-// A file that ends early is only a warning to libjpeg; it is noted here as the error it is.
+// A file that ends early is only a warning to libjpeg; it is noted here as the error it is,
+// and any warning about damaged data is noted too.
 void jpegMessage(j_common_ptr info, int level);
 
 // Sets up a decompression that reports errors through `errors`.
