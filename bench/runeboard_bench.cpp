@@ -144,8 +144,9 @@ public:
     void ReDraw() override { canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight); }
     void ReDrawAll() override { canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight); }
     void setCaption(const QString&) override {}
-    void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
-    void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void drawFrame(const CellRect& cells) override { canvas.drawFrame(cells); }
+    void frameAll() override { canvas.frameAll(GridWidth, GridHeight); }
+    void xorBand(QPoint fromCell, QPoint toCell) override { canvas.xorBand(fromCell, toCell); }
     void reopenAs(int width, int height) override {
         resetTo(width, height);
         canvas.reset(GridWidth, GridHeight);

@@ -7,7 +7,7 @@
 #include "MemoryPlatform.h"
 
 #include "core/commands/EditCommands.h"
-#include "core/model/FloatingBlock.h"
+#include "core/model/Selection.h"
 #include "core/text/ClipboardLines.h"
 
 #include <QGuiApplication>
@@ -37,15 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     d.CurGrid.fillArea(width, height, CharCell::of('.', '.'));
     edit::paste(d, platform);
     if (how & 4) edit::paste(d, platform); // over the first block
-    if (d.PasteActive == 1) {
-        FUZZ_CHECK(!d.PasteLines.isEmpty());
-        FUZZ_CHECK(d.SelRect.Left == 0 && d.SelRect.Top == 0);
-        FUZZ_CHECK(d.SelRect.Right >= 1 && d.SelRect.Right <= width);
-        FUZZ_CHECK(d.SelRect.Bottom >= 1 && d.SelRect.Bottom <= height);
+    if (d.selection.PasteActive) {
+        FUZZ_CHECK(!d.selection.PasteLines.isEmpty());
+        FUZZ_CHECK(d.selection.SelRect.Left == 0 && d.selection.SelRect.Top == 0);
+        FUZZ_CHECK(d.selection.SelRect.Right >= 1 && d.selection.SelRect.Right <= width);
+        FUZZ_CHECK(d.selection.SelRect.Bottom >= 1 && d.selection.SelRect.Bottom <= height);
         // Dragging the block by a cell inside it, then writing it in.
         for (const QPoint to : drags) d.stroke(ToolId::Select, {QPoint(0, 0), to});
         edit::selectNone(d);
-        FUZZ_CHECK(d.PasteActive == 0);
+        FUZZ_CHECK(!d.selection.PasteActive);
     }
     for (int c = 0; c < kGridMax; ++c)
         for (int r = 0; r < kGridMax; ++r) {

@@ -72,9 +72,9 @@ void TestEdit::rubberBandSelects() {
     const QImage blank = d.canvas.picture();
     // Press and release in one cell, or along one row or column: no selection.
     d.stroke(kSelect, {{2, 2}});
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.SelRect, CellRect{});
     d.stroke(kSelect, {{2, 2}, {4, 4}, {6, 2}});
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.SelRect, CellRect{});
     QVERIFY(d.canvas.picture() == blank); // the band was erased and no frame drawn
     QCOMPARE(d.Banding, 0);
     // While the band is out, the canvas shows it.
@@ -84,19 +84,19 @@ void TestEdit::rubberBandSelects() {
     QVERIFY(d.canvas.picture() != blank);
     QCOMPARE(d.Banding, 1);
     d.release(kSelect, {5, 7});
-    QCOMPARE(d.SelRect, (CellRect{2, 3, 5, 7})); // columns 2..4, rows 3..6
+    QCOMPARE(d.selection.SelRect, (CellRect{2, 3, 5, 7})); // columns 2..4, rows 3..6
     QCOMPARE(d.status, QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
     QCOMPARE(d.undo.UndoState, UndoStep::State::Nothing);
     // Dragged up and left: the release cell's column and row are in, the pressed cell's out.
     d.stroke(kSelect, {{6, 8}, {3, 3}, {1, 2}});
-    QCOMPARE(d.SelRect, (CellRect{1, 2, 6, 8}));
+    QCOMPARE(d.selection.SelRect, (CellRect{1, 2, 6, 8}));
     // Dragged far past the corner: the band reaches the last column and row but holds neither.
     CanvasDrawing e(10, 10);
     e.hover(kSelect, {1, 1});
     e.press(kSelect, {1, 1});
     e.tools.move({3000, 3000}, Qt::LeftButton, {}, kSelect);
     e.tools.release({3000, 3000}, Qt::LeftButton, {}, kSelect);
-    QCOMPARE(e.SelRect, (CellRect{1, 1, 9, 9}));
+    QCOMPARE(e.selection.SelRect, (CellRect{1, 1, 9, 9}));
 }
 
 void TestEdit::liftMoveAndCopy() {
@@ -104,16 +104,16 @@ void TestEdit::liftMoveAndCopy() {
     fill(d, "AABBCC\nDDEEFF");
     const QString base = lines({"AABBCC      ", "DDEEFF      ", "            ", "            "});
     d.stroke(kSelect, {{0, 0}, {1, 1}, {2, 2}});
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 2, 2}));
     // A press on column Right and row Bottom is inside: it lifts rather than starting a band.
     const int changes = d.ChangeCount;
     d.press(kSelect, {2, 2});
-    QCOMPARE(d.PasteActive, 1);
+    QCOMPARE(d.selection.PasteActive, true);
     QCOMPARE(d.undo.UndoName, QStringLiteral("区域拖动"));
     QCOMPARE(d.ChangeCount, changes + 1);
     QCOMPARE(d.status, QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
     QCOMPARE(rows(d.undo.UndoGrid, 6, 4), base);
-    QCOMPARE(d.PasteLines, (QList<QByteArray>{"AABB", "DDEE"}));
+    QCOMPARE(d.selection.PasteLines, (QList<QByteArray>{"AABB", "DDEE"}));
     // The block follows the pointer; between events the drawing holds only the hole it left.
     const QString hole = lines({"    CC      ", "    FF      ", "            ", "            "});
     for (QPoint p : {QPoint(3, 2), QPoint(4, 3), QPoint(5, 3)}) {
@@ -123,7 +123,7 @@ void TestEdit::liftMoveAndCopy() {
     QCOMPARE(rows(d.ShownGrid, 6, 4),
              lines({"    CC      ", "    FFAABB  ", "      DDEE  ", "            "}));
     d.release(kSelect, {5, 3});
-    QCOMPARE(d.SelRect, (CellRect{3, 1, 5, 3}));
+    QCOMPARE(d.selection.SelRect, (CellRect{3, 1, 5, 3}));
     QCOMPARE(rows(d.CurGrid, 6, 4), hole);
     QCOMPARE(rows(d.ShownGrid, 6, 4),
              lines({"    CC      ", "    FFAABB  ", "      DDEE  ", "            "}));
@@ -131,8 +131,8 @@ void TestEdit::liftMoveAndCopy() {
     d.hover(ToolId::Pencil, {0, 3});
     d.press(ToolId::Pencil, {0, 3});
     d.release(ToolId::Pencil, {0, 3});
-    QCOMPARE(d.PasteActive, 0);
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.PasteActive, false);
+    QCOMPARE(d.selection.SelRect, CellRect{});
     QCOMPARE(rows(d.CurGrid, 6, 4), lines({"    CC      ", "    FFAABB  ", "      DDEE  ", "画          "}));
 
     // Ctrl at the lift leaves a copy behind; Ctrl during the drag changes nothing.
@@ -171,13 +171,13 @@ void TestEdit::altDecidesTransparencyAtTheRelease() {
     d.drag(kSelect, {2, 0});
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("    AA  \n      BB"));
     d.release(kSelect, {2, 0}); // released without Alt: opaque
-    QCOMPARE(d.PasteTransparent, 0);
+    QCOMPARE(d.selection.PasteTransparent, false);
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("    AA  \n      BB"));
     // A click inside without moving leaves the block where it is, with Alt at the release deciding again.
     d.press(kSelect, {3, 1});
     d.release(kSelect, {3, 1}, Qt::LeftButton, kAlt);
-    QCOMPARE(d.SelRect, (CellRect{2, 0, 4, 2}));
-    QCOMPARE(d.PasteTransparent, 1);
+    QCOMPARE(d.selection.SelRect, (CellRect{2, 0, 4, 2}));
+    QCOMPARE(d.selection.PasteTransparent, true);
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("    AAxx\n    xxBB"));
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("    xxxx\n    xxxx"));
     edit::selectNone(d);
@@ -192,7 +192,7 @@ void TestEdit::blocksPastTheEdgesComeBack() {
     d.press(kSelect, {1, 1});
     d.drag(kSelect, {0, 0});
     d.release(kSelect, {0, 0});
-    QCOMPARE(d.SelRect, (CellRect{-1, -1, 1, 1})); // kept beyond the edges
+    QCOMPARE(d.selection.SelRect, (CellRect{-1, -1, 1, 1})); // kept beyond the edges
     QCOMPARE(rows(d.ShownGrid, 4, 3), QStringLiteral("DD      \n        \n        "));
     // Pressed inside (the drawing's corner), dragged back: the hidden cells reappear.
     d.press(kSelect, {0, 0});
@@ -200,14 +200,14 @@ void TestEdit::blocksPastTheEdgesComeBack() {
     QCOMPARE(rows(d.ShownGrid, 4, 3), QStringLiteral("AABB    \nCCDD    \n        "));
     d.drag(kSelect, {2, 2});
     d.release(kSelect, {2, 2});
-    QCOMPARE(d.SelRect, (CellRect{1, 1, 3, 3}));
+    QCOMPARE(d.selection.SelRect, (CellRect{1, 1, 3, 3}));
     QCOMPARE(rows(d.ShownGrid, 4, 3), QStringLiteral("        \n  AABB  \n  CCDD  "));
     // A right-button click moves the block by the distance from the last left press.
     d.press(kSelect, {2, 2});
     d.release(kSelect, {2, 2});
     d.press(kSelect, {1, 2}, Qt::RightButton);
     d.release(kSelect, {1, 2}, Qt::RightButton);
-    QCOMPARE(d.SelRect, (CellRect{0, 1, 2, 3}));
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 1, 2, 3}));
     QCOMPARE(rows(d.ShownGrid, 4, 3), QStringLiteral("        \nAABB    \nCCDD    "));
     QCOMPARE(rows(d.CurGrid, 4, 3), QStringLiteral("        \n        \n        "));
 }
@@ -216,32 +216,32 @@ void TestEdit::copyAndCutText() {
     MemoryPlatform p;
     CanvasDrawing d(6, 3);
     fill(d, "ab  中\na  b");
-    d.SelRect = {0, 0, 3, 1};
+    d.selection.SelRect = {0, 0, 3, 1};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("ab　中\r\n"));
     QCOMPARE(d.undo.UndoState, UndoStep::State::Nothing);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 3, 1}));
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 3, 1}));
     // The pairing runs byte by byte across cells: "a " then " b" gives a, 　, b.
-    d.SelRect = {0, 0, 2, 2};
+    d.selection.SelRect = {0, 0, 2, 2};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("ab　\r\na　b\r\n"));
     // A row of four blank cells: four ideographic spaces copied, eight spaces cut.
-    d.SelRect = {2, 2, 6, 3};
+    d.selection.SelRect = {2, 2, 6, 3};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("　　　　\r\n"));
     edit::cut(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("        \r\n"));
     // Cut leaves the cells blank and the selection gone.
-    d.SelRect = {0, 0, 3, 1};
+    d.selection.SelRect = {0, 0, 3, 1};
     edit::cut(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("ab  中\r\n"));
     QCOMPARE(rows(d.CurGrid, 6, 2), QStringLiteral("            \na  b        "));
     QCOMPARE(rows(d.ShownGrid, 6, 2), QStringLiteral("            \na  b        "));
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.SelRect, CellRect{});
     QCOMPARE(d.undo.UndoName, QStringLiteral("剪切"));
     // A zero byte ends its line.
     d.CurGrid.at(1, 1) = CharCell::of('z', 0);
-    d.SelRect = {0, 1, 3, 2};
+    d.selection.SelRect = {0, 1, 3, 2};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("a z\r\n"));
 }
@@ -254,21 +254,21 @@ void TestEdit::cutAndDeleteWithNothingSelected() {
     for (auto [name, run] :
          {std::pair<QString, std::function<void()>>{QStringLiteral("剪切"), [&] { edit::cut(d, p); }},
           {QStringLiteral("删除"), [&] { edit::remove(d); }}}) {
-        d.SelRect = {7, 0, 9, 2}; // beyond the drawing: nothing to act on
+        d.selection.SelRect = {7, 0, 9, 2}; // beyond the drawing: nothing to act on
         const int changes = d.ChangeCount;
         run();
         QCOMPARE(d.undo.UndoState, UndoStep::State::CanUndo);
         QCOMPARE(d.undo.UndoName, name);
         QCOMPARE(d.ChangeCount, changes + 1);
-        QCOMPARE(d.SelRect, (CellRect{7, 0, 9, 2}));
+        QCOMPARE(d.selection.SelRect, (CellRect{7, 0, 9, 2}));
         QCOMPARE(rows(d.CurGrid, 4, 1), QStringLiteral("abcd    "));
         QCOMPARE(p.clipboard, QStringLiteral("keep"));
     }
-    d.SelRect = {};
+    d.selection.SelRect = {};
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("keep"));
     // Delete of a selection blanks it without touching the clipboard.
-    d.SelRect = {1, 0, 2, 1};
+    d.selection.SelRect = {1, 0, 2, 1};
     edit::remove(d);
     QCOMPARE(rows(d.CurGrid, 4, 1), QStringLiteral("ab      "));
     QCOMPARE(p.clipboard, QStringLiteral("keep"));
@@ -284,24 +284,24 @@ void TestEdit::floatingBlockCommands() {
         d.press(kSelect, {0, 0}, Qt::LeftButton, kCtrl);
         d.drag(kSelect, {2, 0});
         d.release(kSelect, {2, 0});
-        QCOMPARE(d.PasteActive, 1);
+        QCOMPARE(d.selection.PasteActive, true);
     };
     lift();
     // Copy takes the block's lines and leaves it floating.
     edit::copy(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("AA\r\n"));
-    QCOMPARE(d.PasteActive, 1);
+    QCOMPARE(d.selection.PasteActive, true);
     // Cut takes them too, and the block is gone; the cells under it stay as they were.
     edit::cut(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("AA\r\n"));
-    QCOMPARE(d.PasteActive, 0);
+    QCOMPARE(d.selection.PasteActive, false);
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("AABB    \nCCDD    "));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("AABB    \nCCDD    "));
     // Select all commits a floating block first; then Cut acts on the whole drawing.
     lift();
     edit::selectAll(d);
-    QCOMPARE(d.PasteActive, 0);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 4, 2}));
+    QCOMPARE(d.selection.PasteActive, false);
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 4, 2}));
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("AABBAA  \nCCDD    "));
     edit::cut(d, p);
     QCOMPARE(p.clipboard, QStringLiteral("AABBAA  \r\nCCDD    \r\n"));
@@ -309,8 +309,8 @@ void TestEdit::floatingBlockCommands() {
     fill(d, "AABB\nCCDD");
     lift();
     edit::clear(d);
-    QCOMPARE(d.PasteActive, 0);
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.PasteActive, false);
+    QCOMPARE(d.selection.SelRect, CellRect{});
     QCOMPARE(d.undo.UndoName, QStringLiteral("清空"));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("        \n        "));
     // Undo of a lift-and-drop commits the block, then brings back the drawing from before the lift.
@@ -328,31 +328,31 @@ void TestEdit::flowPastes() {
     CanvasDrawing d(8, 5);
     p.clipboard = QStringLiteral("Hello world\r\nHi\r\n");
     edit::paste(d, p);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 5, 3}));
-    QCOMPARE(d.PasteActive, 1);
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 5, 3}));
+    QCOMPARE(d.selection.PasteActive, true);
     QCOMPARE(d.undo.UndoName, QStringLiteral("粘贴"));
     QCOMPARE(rows(d.ShownGrid, 5, 3), lines({"Hello worl", "d         ", "Hi        "}));
     QCOMPARE(rows(d.CurGrid, 8, 5), rows(CharGrid(), 8, 5)); // floating, not in the drawing
-    QCOMPARE(d.PasteLines, (QList<QByteArray>{"Hello worl", "d         ", "Hi        "}));
+    QCOMPARE(d.selection.PasteLines, (QList<QByteArray>{"Hello worl", "d         ", "Hi        "}));
 
     CanvasDrawing e(3, 4);
     p.clipboard = QStringLiteral("ab\nc");
     edit::paste(e, p);
-    QCOMPARE(e.SelRect, (CellRect{0, 0, 1, 3}));
+    QCOMPARE(e.selection.SelRect, (CellRect{0, 0, 1, 3}));
     QCOMPARE(rows(e.ShownGrid, 1, 3), lines({"ab", "  ", "c "}));
 
     // A single-byte character before a double-byte one gets a cell of its own.
     CanvasDrawing f(3, 5);
     p.clipboard = QStringLiteral("a中\r\nx");
     edit::paste(f, p);
-    QCOMPARE(f.SelRect, (CellRect{0, 0, 1, 4}));
+    QCOMPARE(f.selection.SelRect, (CellRect{0, 0, 1, 4}));
     QCOMPARE(rows(f.ShownGrid, 1, 4), lines({"a ", "中", "  ", "x "}));
 
     // More rows than the drawing has: cut off at its last row.
     CanvasDrawing g(2, 2);
     p.clipboard = QStringLiteral("aaaa\nb\ncccc\n");
     edit::paste(g, p);
-    QCOMPARE(g.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(g.selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(rows(g.ShownGrid, 2, 2), lines({"aaaa", "    "})); // the wrap after a full line leaves a row
 }
 
@@ -362,7 +362,7 @@ void TestEdit::blockPastes() {
     CanvasDrawing d(3, 3);
     p.clipboard = QStringLiteral("a中\r\na中\r\n");
     edit::paste(d, p);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 1, 3}));
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 1, 3}));
     edit::selectNone(d);
     QCOMPARE(rows(d.CurGrid, 2, 3), lines({"a   ", "中  ", "    "})); // a full row, then the next line
 
@@ -370,29 +370,29 @@ void TestEdit::blockPastes() {
     CanvasDrawing e(3, 2);
     p.clipboard = QStringLiteral("abcdefghi\r\nABCDEFGHI\r\n123456789\r\n");
     edit::paste(e, p);
-    QCOMPARE(e.SelRect, (CellRect{0, 0, 3, 2}));
+    QCOMPARE(e.selection.SelRect, (CellRect{0, 0, 3, 2}));
     QCOMPARE(rows(e.ShownGrid, 3, 2), lines({"abcdef", "ABCDEF"}));
-    QCOMPARE(e.PasteLines.size(), 3);
-    QCOMPARE(e.PasteLines[0], QByteArray("abcdefghi"));
+    QCOMPARE(e.selection.PasteLines.size(), 3);
+    QCOMPARE(e.selection.PasteLines[0], QByteArray("abcdefghi"));
     // Dragged left, the columns beyond the edge come into view, and never the odd byte.
     e.hover(kSelect, {2, 1});
     e.press(kSelect, {2, 1});
     e.drag(kSelect, {0, 0});
     e.release(kSelect, {0, 0});
-    QCOMPARE(e.SelRect, (CellRect{-2, -1, 1, 1}));
+    QCOMPARE(e.selection.SelRect, (CellRect{-2, -1, 1, 1}));
     QCOMPARE(rows(e.ShownGrid, 3, 2), lines({"EF    ", "      "}));
     // A single-byte block would have no width: it is pasted as one padded cell.
     CanvasDrawing f(2, 2);
     p.clipboard = QStringLiteral("x");
     edit::paste(f, p);
-    QCOMPARE(f.SelRect, (CellRect{0, 0, 1, 1}));
+    QCOMPARE(f.selection.SelRect, (CellRect{0, 0, 1, 1}));
     QCOMPARE(rows(f.ShownGrid, 2, 1), QStringLiteral("x   "));
     // Only line ends: nothing to paste, no undo step.
     CanvasDrawing g(2, 2);
     p.clipboard = QStringLiteral("\r\n\r\n");
     edit::paste(g, p);
     QCOMPARE(g.undo.UndoState, UndoStep::State::Nothing);
-    QCOMPARE(g.PasteActive, 0);
+    QCOMPARE(g.selection.PasteActive, false);
 }
 
 void TestEdit::pasteWhileABlockFloats() {
@@ -414,7 +414,7 @@ void TestEdit::pasteWhileABlockFloats() {
     edit::paste(d, p);
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("YY      \n    XX  "));
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("ZZ      \n    XX  "));
-    QCOMPARE(d.PasteTransparent, 0);
+    QCOMPARE(d.selection.PasteTransparent, false);
 }
 
 void TestEdit::transparentCommitKeepsTheGrid() {
@@ -428,7 +428,7 @@ void TestEdit::transparentCommitKeepsTheGrid() {
     d.hover(kSelect, {0, 0});
     d.press(kSelect, {0, 0});
     d.release(kSelect, {0, 0}, Qt::LeftButton, kAlt);
-    QCOMPARE(d.PasteTransparent, 1);
+    QCOMPARE(d.selection.PasteTransparent, true);
     // Judged by the first byte: "A " is written whole, " B" left out whole.
     QCOMPARE(rows(d.ShownGrid, 4, 1), QStringLiteral("A xxxxxx"));
     edit::selectNone(d);
@@ -441,7 +441,7 @@ void TestEdit::copyThenPasteGivesTheCellsBack() {
     const QString art = QStringLiteral("啊。ab  \n中a  b ");
     setGridText(d.CurGrid, art);
     d.ReDrawAll();
-    d.SelRect = {0, 0, 5, 2};
+    d.selection.SelRect = {0, 0, 5, 2};
     edit::copy(d, p);
     CanvasDrawing e(6, 2);
     edit::paste(e, p);
@@ -458,8 +458,8 @@ void TestEdit::undoRightAfterPaste() {
     edit::paste(d, p);
     undoLastOperation(d);
     d.ReDrawAll();
-    QCOMPARE(d.PasteActive, 0);
-    QCOMPARE(d.SelRect, CellRect{});
+    QCOMPARE(d.selection.PasteActive, false);
+    QCOMPARE(d.selection.SelRect, CellRect{});
     QCOMPARE(rows(d.ShownGrid, 4, 1), QStringLiteral("xxxxxxxx"));
     repeatLastOperation(d);
     d.ReDrawAll();
@@ -476,7 +476,7 @@ void TestEdit::foreignClipboardText() {
     CanvasDrawing e(3, 2);
     p.clipboard = QString::fromUtf8("x\xF0\x9F\x98\x80yz\r\nabcd\r\n");
     edit::paste(e, p);
-    QCOMPARE(e.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(e.selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(rows(e.ShownGrid, 2, 2), lines({"x?yz", "abcd"}));
 }
 
@@ -507,7 +507,7 @@ void TestEdit::toolCommitsNeverWriteTheBlock() {
     d.drag(ToolId::Line, {3, 1});
     edit::paste(d, p);
     d.release(ToolId::Line, {3, 1});
-    QCOMPARE(d.PasteActive, 1);
+    QCOMPARE(d.selection.PasteActive, true);
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("        \n画画画  "));
 }
 
@@ -523,7 +523,7 @@ void TestEdit::replacedBlocksAreCommitted() {
     undoLastOperation(d);
     d.ReDrawAll();
     QCOMPARE(rows(d.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
-    QCOMPARE(d.PasteActive, 0);
+    QCOMPARE(d.selection.PasteActive, false);
     repeatLastOperation(d); // the pasted block, written in by the Undo
     d.ReDrawAll();
     QCOMPARE(rows(d.ShownGrid, 4, 2), QStringLiteral("ZZBB    \nCCDD  AA"));
@@ -534,7 +534,7 @@ void TestEdit::replacedBlocksAreCommitted() {
     floatAA(e, {3, 1}, kAlt);
     placeNewBlock(e, QStringLiteral("文字"), {0, 0, 1, 1}, {QByteArray("QQ")});
     QCOMPARE(e.undo.UndoName, QStringLiteral("文字"));
-    QCOMPARE(e.PasteTransparent, 1);
+    QCOMPARE(e.selection.PasteTransparent, true);
     QCOMPARE(rows(e.CurGrid, 4, 2), QStringLiteral("  BB    \nCCDD  AA"));
     QCOMPARE(rows(e.ShownGrid, 4, 2), QStringLiteral("QQBB    \nCCDD  AA"));
     undoLastOperation(e);
@@ -548,16 +548,16 @@ void TestEdit::blocksNeverSplitACharacter() {
     CanvasDrawing d(4, 5);
     p.clipboard = QStringLiteral("a你好\r\nb世界\r\n");
     edit::paste(d, p);
-    QCOMPARE(d.SelRect, (CellRect{0, 0, 2, 4}));
+    QCOMPARE(d.selection.SelRect, (CellRect{0, 0, 2, 4}));
     QCOMPARE(rows(d.ShownGrid, 2, 4), lines({"a 你", "好  ", "b 世", "界  "}));
     // Characters on cell boundaries: a block, as it stands.
     CanvasDrawing e(4, 2);
     p.clipboard = QStringLiteral("ab中\r\n世cd\r\n");
     edit::paste(e, p);
-    QCOMPARE(e.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(e.selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(rows(e.ShownGrid, 2, 2), lines({"ab中", "世cd"}));
-    QCOMPARE(e.PasteLines, (QList<QByteArray>{"ab\xD6\xD0", "\xCA\xC0"
-                                                            "cd"}));
+    QCOMPARE(e.selection.PasteLines, (QList<QByteArray>{"ab\xD6\xD0", "\xCA\xC0"
+                                                                      "cd"}));
 }
 
 void TestEdit::theWholeClipboardDecides() {
@@ -566,13 +566,13 @@ void TestEdit::theWholeClipboardDecides() {
     CanvasDrawing d(2, 5);
     p.clipboard = QStringLiteral("abcd\r\n").repeated(100) + QStringLiteral("xy\r\n");
     edit::paste(d, p);
-    QCOMPARE(d.PasteLines.size(), 5); // the flowed cells, not the clipboard's lines
+    QCOMPARE(d.selection.PasteLines.size(), 5); // the flowed cells, not the clipboard's lines
     QCOMPARE(rows(d.ShownGrid, 2, 5), lines({"abcd", "    ", "abcd", "    ", "abcd"}));
     // A block keeps all its lines, so Copy gives back what was pasted.
     CanvasDrawing e(3, 3);
     p.clipboard = QStringLiteral("ab\r\n").repeated(120);
     edit::paste(e, p);
-    QCOMPARE(e.PasteLines.size(), 120);
+    QCOMPARE(e.selection.PasteLines.size(), 120);
     p.clipboard.clear();
     edit::copy(e, p);
     QCOMPARE(p.clipboard, QStringLiteral("ab\r\n").repeated(120));
@@ -581,13 +581,13 @@ void TestEdit::theWholeClipboardDecides() {
     p.clipboard =
         QStringLiteral("x").repeated(30000) + QStringLiteral("\r\n") + QStringLiteral("y").repeated(30000);
     edit::paste(f, p);
-    QCOMPARE(f.PasteLines.first().size(), 30000);
+    QCOMPARE(f.selection.PasteLines.first().size(), 30000);
     // Past the limit nothing is pasted and nothing changes: the caller tells the user.
     CanvasDrawing g(3, 3);
     p.clipboard = QString(kClipboardMaxChars + 1, QLatin1Char('z'));
     QCOMPARE(edit::paste(g, p), edit::PasteResult::TooLarge);
     QCOMPARE(g.undo.UndoState, UndoStep::State::Nothing);
-    QCOMPARE(g.PasteActive, 0);
+    QCOMPARE(g.selection.PasteActive, false);
     p.clipboard = QString(kClipboardMaxChars, QLatin1Char('z'));
     QCOMPARE(edit::paste(g, p), edit::PasteResult::Pasted);
     p.clipboard = QStringLiteral("\r\n");

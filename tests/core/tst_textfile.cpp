@@ -3,7 +3,7 @@
 #include "GridText.h"
 #include "core/commands/UndoRepeat.h"
 #include "core/model/ChildDocument.h"
-#include "core/model/FloatingBlock.h"
+#include "core/model/Selection.h"
 #include "core/render/PrintLayout.h"
 #include "core/text/CandidateFile.h"
 #include "core/text/TextFile.h"
@@ -501,13 +501,13 @@ void TestTextFile::undoAndRepeat() {
 
     // Undo with a floating block: the block is written first, then the drawing goes back to before the paste.
     doc.takeUndoSnapshot(QStringLiteral("粘贴"));
-    doc.PasteActive = 1;
-    doc.PasteTransparent = 1;
-    doc.PasteLines = {QByteArray("xx  yy"), QByteArray("zzzz")};
-    doc.SelRect = {-1, 1, 2, 3};
+    doc.selection.PasteActive = true;
+    doc.selection.PasteTransparent = true;
+    doc.selection.PasteLines = {QByteArray("xx  yy"), QByteArray("zzzz")};
+    doc.selection.SelRect = {-1, 1, 2, 3};
     undoLastOperation(doc);
-    QCOMPARE(doc.PasteActive, 0);
-    QCOMPARE(doc.SelRect, CellRect{});
+    QCOMPARE(doc.selection.PasteActive, false);
+    QCOMPARE(doc.selection.SelRect, CellRect{});
     QCOMPARE(gridText(doc.CurGrid, 3, 2), QStringLiteral("      \n      "));
     repeatLastOperation(doc);
     // Row 1 of the grid gets block row 0 from its second column on; the transparent blank cell is left out.

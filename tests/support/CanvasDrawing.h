@@ -13,8 +13,9 @@ public:
     void ReDraw() override;
     void ReDrawAll() override;
     void setCaption(const QString& text) override { caption = text; }
-    void drawFrame(QPoint a, QPoint b) override { canvas.drawFrame(a, b); }
-    void xorBand(QPoint a, QPoint b) override { canvas.xorBand(a, b); }
+    void drawFrame(const CellRect& cells) override { canvas.drawFrame(cells); }
+    void frameAll() override { canvas.frameAll(GridWidth, GridHeight); }
+    void xorBand(QPoint fromCell, QPoint toCell) override { canvas.xorBand(fromCell, toCell); }
     void reopenAs(int width, int height) override {
         resetTo(width, height);
         canvas.reset(GridWidth, GridHeight);

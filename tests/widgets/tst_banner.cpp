@@ -136,16 +136,17 @@ void TestBanner::textFromThePressedCell() {
             for (int x = 0; x < 100; ++x)
                 QVERIFY(p.pixel(x, y) == qRgb(0, 0, 0) || p.pixel(x, y) == qRgb(255, 255, 255));
     });
-    QCOMPARE(m_child->SelRect, (CellRect{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}));
-    QCOMPARE(m_child->PasteActive, 1);
+    QCOMPARE(m_child->selection.SelRect,
+             (CellRect{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}));
+    QCOMPARE(m_child->selection.PasteActive, true);
     QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
     QCOMPARE(m_child->ChangeCount, changes + 1);
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
-    QCOMPARE(m_child->PasteLines.size(), ink.height());
+    QCOMPARE(m_child->selection.PasteLines.size(), ink.height());
     // Ink cells take the drawing's brush, the rest of the box two spaces, shown over the drawing.
     int brushCells = 0;
-    for (const QByteArray& line : m_child->PasteLines) {
+    for (const QByteArray& line : m_child->selection.PasteLines) {
         QCOMPARE(line.size(), 2 * ink.width());
         brushCells += line.count("\xBB\xAD");
         QCOMPARE(line.count("\xBB\xAD") * 2 + line.count(' '), line.size());
@@ -196,7 +197,7 @@ void TestBanner::nothingToPlace() {
         false);
     QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
     QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
-    QCOMPARE(m_child->PasteActive, 0);
+    QCOMPARE(m_child->selection.PasteActive, false);
 }
 
 void TestBanner::invertThenOk() {
@@ -211,9 +212,9 @@ void TestBanner::invertThenOk() {
         QCOMPARE(f.picture().pixel(20, 20), qRgb(255, 255, 255)); // outside the drawing: untouched
     });
     // The block covers the whole drawing, the letter left blank.
-    QCOMPARE(m_child->SelRect, (CellRect{0, 0, 20, 20}));
+    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 20, 20}));
     int blanks = 0;
-    for (const QByteArray& line : m_child->PasteLines) blanks += line.count(' ') / 2;
+    for (const QByteArray& line : m_child->selection.PasteLines) blanks += line.count(' ') / 2;
     QVERIFY(blanks > 3 && blanks < 100);
 }
 
@@ -287,7 +288,7 @@ void TestBanner::smallDrawingPreviewAndArticle() {
         QVERIFY2(first.contains(QStringLiteral("12")), qPrintable(first));
         QVERIFY(!first.contains(QStringLiteral("画")));
     });
-    QCOMPARE(m_child->PasteLines.first().left(2), QByteArray("12"));
+    QCOMPARE(m_child->selection.PasteLines.first().left(2), QByteArray("12"));
 }
 
 QTEST_MAIN(TestBanner)

@@ -138,7 +138,7 @@ QList<QByteArray> TestCli::importLines(const QString& path,
         return d.result();
     };
     m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
-    return m_main->activeChild()->PasteLines;
+    return m_main->activeChild()->selection.PasteLines;
 }
 
 void TestCli::convertMatchesTheImportDialog_data() {
@@ -279,7 +279,7 @@ void TestCli::bannerMatchesTheTextBanner() {
                       t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &e);
     }
-    expected = m_main->activeChild()->PasteLines;
+    expected = m_main->activeChild()->selection.PasteLines;
     QVERIFY(!expected.isEmpty());
     const Run r = runeboard({QStringLiteral("banner"), QStringLiteral("Hi中"), QStringLiteral("--font"),
                              QStringLiteral("Unifont"), QStringLiteral("--size"), QStringLiteral("12"),

@@ -93,7 +93,7 @@ void TestEditMenu::selectAndDragWithTheMouse() {
     m_child->ReDrawAll();
     const QImage before = m_child->canvas().picture();
     drag({0, 0}, {2, 2});
-    QCOMPARE(m_child->SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
     // The frame is blue on the canvas and on screen; the band left nothing behind.
@@ -105,15 +105,15 @@ void TestEditMenu::selectAndDragWithTheMouse() {
     // Ctrl at the press leaves a copy; Alt at the release makes the block see-through.
     drag({1, 1}, {3, 2}, Qt::ControlModifier, Qt::AltModifier);
     QCOMPARE(m_child->undo.UndoName, QStringLiteral("区域拖动"));
-    QCOMPARE(m_child->PasteActive, 1);
-    QCOMPARE(m_child->PasteTransparent, 1);
-    QCOMPARE(m_child->SelRect, (CellRect{2, 1, 4, 3}));
+    QCOMPARE(m_child->selection.PasteActive, true);
+    QCOMPARE(m_child->selection.PasteTransparent, true);
+    QCOMPARE(m_child->selection.SelRect, (CellRect{2, 1, 4, 3}));
     QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDD        \n            "));
     QCOMPARE(gridText(m_child->ShownGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
     // A press outside with the select tool commits it and starts a new band.
     drag({5, 0}, {5, 0});
-    QCOMPARE(m_child->PasteActive, 0);
-    QCOMPARE(m_child->SelRect, CellRect{});
+    QCOMPARE(m_child->selection.PasteActive, false);
+    QCOMPARE(m_child->selection.SelRect, CellRect{});
     QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 6, 4));
 }
@@ -124,7 +124,7 @@ void TestEditMenu::editMenuEnablingAndCaptions() {
     m_platform.clipboard = QStringLiteral("xy");
     QCOMPARE(editMenu(), QStringLiteral("- - - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
     action("A1")->trigger();
-    QCOMPARE(m_child->SelRect, (CellRect{0, 0, 6, 4}));
+    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 6, 4}));
     QCOMPARE(editMenu(),
              QStringLiteral("- - 剪切(&T) 复制(&C) 粘贴(&P) 删除(&D) 全选(&A) 不选(&N) 清空(&L)"));
     action("C1")->trigger();

@@ -170,14 +170,14 @@ void TestFailures::aHugeClipboardPastesWhatFits() {
     QToolButton* paste = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"));
     paste->click();
     TChildForm* c = m_main->activeChild();
-    QCOMPARE(c->PasteActive, 1);
-    QCOMPARE(c->SelRect, (CellRect{0, 0, 40, 50}));
-    QCOMPARE(c->PasteLines.size(), 100'000);
-    QCOMPARE(c->PasteLines.first().size(), 80);
+    QCOMPARE(c->selection.PasteActive, true);
+    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 40, 50}));
+    QCOMPARE(c->selection.PasteLines.size(), 100'000);
+    QCOMPARE(c->selection.PasteLines.first().size(), 80);
     // One line of megabytes: a flowed line fills the drawing and stops there.
     m_platform.clipboard = QStringLiteral("ab").repeated(3'000'000) + QStringLiteral("\nx");
     paste->click();
-    QCOMPARE(c->SelRect, (CellRect{0, 0, 50, 50}));
+    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 50, 50}));
     // Beyond what is taken in: a word, and the drawing and its block as they were.
     const int changes = c->ChangeCount;
     m_platform.clipboard = QString(16'000'001, QLatin1Char('y'));
@@ -186,8 +186,8 @@ void TestFailures::aHugeClipboardPastesWhatFits() {
     QCOMPARE(m_platform.messages[0].text,
              QStringLiteral("剪贴板中的文字太长（超过 1600 万个字符），无法粘贴。"));
     QCOMPARE(c->ChangeCount, changes);
-    QCOMPARE(c->SelRect, (CellRect{0, 0, 50, 50}));
-    QCOMPARE(c->PasteLines.first(), QByteArray("ab").repeated(50));
+    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 50, 50}));
+    QCOMPARE(c->selection.PasteLines.first(), QByteArray("ab").repeated(50));
 }
 
 QTEST_MAIN(TestFailures)

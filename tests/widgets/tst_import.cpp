@@ -270,17 +270,17 @@ void TestImport::intoAnOpenDrawing() {
     // A floating block already there, dropped see-through.
     m_platform.clipboard = QStringLiteral("XX\r\n");
     m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
-    d->PasteTransparent = 1;
+    d->selection.PasteTransparent = true;
     const int changes = d->ChangeCount;
     import([&](TPictureForm& f) {
         load(f, filled(100, 80, Qt::white));
     click(f.Button3);
 });
-QCOMPARE(d->SelRect, (CellRect{0, 0, 50, 50}));
-QCOMPARE(d->PasteActive, 1);
-QCOMPARE(d->PasteTransparent, 1); // carried over to the new block
-QCOMPARE(d->PasteLines.size(), 80);
-for (const QByteArray& line : d->PasteLines) QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
+QCOMPARE(d->selection.SelRect, (CellRect{0, 0, 50, 50}));
+QCOMPARE(d->selection.PasteActive, true);
+QCOMPARE(d->selection.PasteTransparent, true); // carried over to the new block
+QCOMPARE(d->selection.PasteLines.size(), 80);
+for (const QByteArray& line : d->selection.PasteLines) QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
 QCOMPARE(d->undo.UndoName, QStringLiteral("导入图象"));
 QCOMPARE(d->ChangeCount, changes + 1); // an import is a change: closing asks
 QCOMPARE(m_main->statusText(),
@@ -321,7 +321,7 @@ void TestImport::okWithoutAConversion() {
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(f.isVisible());
 });
-QCOMPARE(m_main->activeChild()->PasteActive, 0);
+QCOMPARE(m_main->activeChild()->selection.PasteActive, false);
 // A 4 x 3 conversion, then a new showing with OK at once: the cleared effect picture, all blank.
     import([&](TPictureForm& f) {
         f.Edit4->setText(QStringLiteral("4"));
@@ -330,8 +330,8 @@ QCOMPARE(m_main->activeChild()->PasteActive, 0);
     }, false);
     import([&](TPictureForm&){});
     TChildForm* d = m_main->activeChild();
-    QCOMPARE(d->SelRect, (CellRect{0, 0, 4, 3}));
-    QCOMPARE(d->PasteLines, (QList<QByteArray>{"        ", "        ", "        "}));
+    QCOMPARE(d->selection.SelRect, (CellRect{0, 0, 4, 3}));
+    QCOMPARE(d->selection.PasteLines, (QList<QByteArray>{"        ", "        ", "        "}));
     }
 
     void TestImport::fillSettingsAndPreview() {
@@ -375,7 +375,7 @@ QCOMPARE(m_main->activeChild()->PasteActive, 0);
     QVERIFY(m_previewShown.isEmpty());
     });
     // OK takes the article too.
-    QCOMPARE(m_main->activeChild()->PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
+    QCOMPARE(m_main->activeChild()->selection.PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
     }
 
     void TestImport::previewNeverGoesThroughALink() {

@@ -109,7 +109,6 @@ void TestMainForm::startState() {
     QCOMPARE(child->ChangeCount, 0);
     QCOMPARE(child->SavedCount, 0);
     QCOMPARE(child->undo.UndoState, UndoStep::State::Nothing);
-    QCOMPARE(child->CellWidth, 18);
     QCOMPARE(child->CurGrid.at(0, 0), CharCell::blank());
     QCOMPARE(child->TempGrid.at(0, 0), CharCell::zero());
     QCOMPARE(child->undo.UndoGrid.at(99, 99), CharCell::zero());

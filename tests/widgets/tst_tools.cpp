@@ -528,14 +528,14 @@ void TestTools::snapshotsPerTool() {
 }
 
 void TestTools::pressCommitsAFloatingBlock() {
-    m_child->PasteActive = 1;
-    m_child->PasteLines = {QByteArray("XXYY")};
-    m_child->SelRect = {1, 1, 3, 2};
+    m_child->selection.PasteActive = true;
+    m_child->selection.PasteLines = {QByteArray("XXYY")};
+    m_child->selection.SelRect = {1, 1, 3, 2};
     choose(ToolId::Pencil);
     hover({10, 10});
     click({10, 10});
-    QCOMPARE(m_child->PasteActive, 0);
-    QCOMPARE(m_child->SelRect, CellRect{});
+    QCOMPARE(m_child->selection.PasteActive, false);
+    QCOMPARE(m_child->selection.SelRect, CellRect{});
     QCOMPARE(gridText(m_child->CurGrid, 3, 2), QStringLiteral("      \n  XXYY"));
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
 }

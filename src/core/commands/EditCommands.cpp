@@ -3,12 +3,12 @@
 
 #include "PlaceBlock.h"
 #include "core/model/Drawing.h"
-#include "core/model/FloatingBlock.h"
 #include "core/platform/Platform.h"
 #include "core/text/ClipboardText.h"
 #include "core/text/TextLines.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace edit {
 
@@ -21,42 +21,39 @@ struct Span {
 };
 
 Span clamped(const Drawing& d) {
-    const CellRect& r = d.SelRect;
+    const CellRect& r = d.selection.SelRect;
     return {std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, d.GridWidth),
             std::min(r.Bottom, d.GridHeight)};
 }
 
 QList<QByteArray> takeRows(Drawing& d, const Span& s, bool blank) {
-    return cellLines(d, s.left, s.top, s.right, s.bottom, blank);
+    return cellLines(d.CurGrid, s.left, s.top, s.right, s.bottom, blank);
 }
 
 // Cut and Delete: the snapshot, then the block goes or the selected cells become blank.
 void takeOut(Drawing& d, const QString& undoName, Platform* clipboard) {
     d.takeUndoSnapshot(undoName);
-    if (d.PasteActive == 1) {
-        if (clipboard) clipboard->setClipboardText(clipboardTextOf(d.PasteLines, false));
-        dropFloatingBlock(d);
+    if (d.selection.PasteActive) {
+        if (clipboard) clipboard->setClipboardText(clipboardTextOf(d.selection.PasteLines, false));
+        d.selection.drop();
     } else {
         const Span s = clamped(d);
         if (s.empty()) return; // the snapshot stays, the selection too
         const QList<QByteArray> lines = takeRows(d, s, true);
         if (clipboard) clipboard->setClipboardText(clipboardTextOf(lines, false));
     }
-    d.SelRect = {};
+    d.selection.clear();
     d.ReDrawAll();
 }
 
-QPoint corner(const Drawing& d, int col, int row) {
-    return {col * d.CellWidth, row * d.CellHeight};
-}
-
-void blockPaste(Drawing& d, const QList<QByteArray>& lines) {
+void blockPaste(Drawing& d, QList<QByteArray> lines) {
     const qsizetype n = lines.first().size();
-    d.PasteLines = lines; // kept whole: columns and rows beyond the grid reappear when dragged in
-    d.SelRect = {0, 0, int(std::min<qsizetype>(n / 2, d.GridWidth)),
-                 int(std::min<qsizetype>(lines.size(), d.GridHeight))};
-    for (int i = 0; i < d.SelRect.Bottom; ++i) unpairSpaces(d.PasteLines[i]);
-    showFloatingBlock(d);
+    const CellRect at{0, 0, int(std::min<qsizetype>(n / 2, d.GridWidth)),
+                      int(std::min<qsizetype>(lines.size(), d.GridHeight))};
+    for (int i = 0; i < at.Bottom; ++i) unpairSpaces(lines[i]);
+    // Kept whole: columns and rows beyond the grid reappear when dragged in.
+    d.selection.place(at, std::move(lines));
+    d.selection.show(d);
 }
 
 void flowPaste(Drawing& d, const QList<QByteArray>& lines) {
@@ -66,26 +63,21 @@ void flowPaste(Drawing& d, const QList<QByteArray>& lines) {
     const int width = int(std::clamp<qsizetype>(longest / 2, 1, d.GridWidth));
     const QList<QByteArray> unpaired = unpairedLines(lines);
     const int height = flowText(unpaired, width, d.GridHeight, nullptr);
-    d.SelRect = {0, 0, width, height};
-    d.TempGrid.copyArea(d.CurGrid, d.GridWidth, d.GridHeight);
-    d.CurGrid.fillArea(width, height, CharCell::blank());
-    flowText(unpaired, width, height,
-             [&](int col, int row, CharCell cell) { d.CurGrid.at(col, row) = cell; });
-    d.PasteLines = cellLines(d, 0, 0, width, height, false);
-    d.ReDrawAll();
-    d.drawFrame(corner(d, 0, 0), corner(d, width, height));
-    d.CurGrid.copyArea(d.TempGrid, d.GridWidth, d.GridHeight);
+    auto cells = std::make_unique<CharGrid>(CharCell::blank());
+    flowText(unpaired, width, height, [&](int col, int row, CharCell cell) { cells->at(col, row) = cell; });
+    d.selection.place({0, 0, width, height}, cellLines(*cells, 0, 0, width, height, false));
+    d.selection.show(d);
 }
 
 } // namespace
 
 bool hasSelection(const Drawing& d) {
-    return !d.SelRect.isZero();
+    return !d.selection.SelRect.isZero();
 }
 
 void copy(Drawing& d, Platform& platform) {
-    if (d.PasteActive == 1) {
-        platform.setClipboardText(clipboardTextOf(d.PasteLines, true));
+    if (d.selection.PasteActive) {
+        platform.setClipboardText(clipboardTextOf(d.selection.PasteLines, true));
         return;
     }
     const Span s = clamped(d);
@@ -109,7 +101,7 @@ PasteResult paste(Drawing& d, Platform& platform) {
     if (std::all_of(lines.begin(), lines.end(), [](const QByteArray& l) { return l.isEmpty(); }))
         return PasteResult::Nothing;
     beginBlockStep(d, QStringLiteral("粘贴"));
-    d.PasteTransparent = 0;
+    d.selection.PasteTransparent = false;
     const qsizetype first = lines.first().size();
     const bool rectangular =
         std::all_of(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.size() == first; }) &&
@@ -119,30 +111,31 @@ PasteResult paste(Drawing& d, Platform& platform) {
         blockPaste(d, lines);
     else
         flowPaste(d, lines);
-    d.PasteActive = 1;
     return PasteResult::Pasted;
 }
 
 void selectAll(Drawing& d) {
-    if (!d.SelRect.isZero()) {
-        if (d.PasteActive == 1) commitFloatingBlock(d);
+    Selection& s = d.selection;
+    if (!s.SelRect.isZero()) {
+        if (s.PasteActive) s.commit(d.CurGrid, d.GridWidth, d.GridHeight);
         d.ReDrawAll();
     }
-    d.SelRect = {0, 0, d.GridWidth, d.GridHeight};
-    d.drawFrame({1, 1}, corner(d, d.GridWidth, d.GridHeight));
+    s.SelRect = {0, 0, d.GridWidth, d.GridHeight};
+    d.frameAll();
 }
 
 void selectNone(Drawing& d) {
-    if (d.PasteActive == 1) commitFloatingBlock(d);
+    Selection& s = d.selection;
+    if (s.PasteActive) s.commit(d.CurGrid, d.GridWidth, d.GridHeight);
     d.ReDrawAll();
-    d.SelRect = {};
+    s.clear();
 }
 
 void clear(Drawing& d) {
     d.takeUndoSnapshot(QStringLiteral("清空"));
     d.CurGrid.fillArea(d.GridWidth, d.GridHeight, CharCell::blank());
-    d.SelRect = {};
-    dropFloatingBlock(d);
+    d.selection.clear();
+    d.selection.drop();
     d.ReDrawAll();
 }
 

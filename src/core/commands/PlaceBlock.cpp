@@ -3,13 +3,13 @@
 
 #include "DrawingHost.h"
 #include "core/model/Drawing.h"
-#include "core/model/FloatingBlock.h"
 
 void beginBlockStep(Drawing& d, const QString& undoName) {
-    if (d.PasteActive == 1) {
-        const int transparent = d.PasteTransparent;
-        commitFloatingBlock(d);
-        d.PasteTransparent = transparent;
+    Selection& s = d.selection;
+    if (s.PasteActive) {
+        const bool transparent = s.PasteTransparent;
+        s.commit(d.CurGrid, d.GridWidth, d.GridHeight);
+        s.PasteTransparent = transparent;
     }
     d.takeUndoSnapshot(undoName);
 }
@@ -20,15 +20,8 @@ void placeNewBlock(Drawing& d, const QString& undoName, const CellRect& at, cons
 }
 
 void showNewBlock(Drawing& d, const CellRect& at, const QList<QByteArray>& lines) {
-    d.SelRect = at;
-    d.PasteActive = 1;
-    d.PasteLines = lines;
-    d.TempGrid.copyArea(d.CurGrid, d.GridWidth, d.GridHeight);
-    writeBlock(d, at, false); // every cell of the new block shows, blank ones too
-    d.ReDrawAll();
-    d.drawFrame({at.Left * d.CellWidth, at.Top * d.CellHeight},
-                {at.Right * d.CellWidth, at.Bottom * d.CellHeight});
-    d.CurGrid.copyArea(d.TempGrid, d.GridWidth, d.GridHeight);
+    d.selection.place(at, lines);
+    d.selection.showWhole(d); // every cell of the new block shows, blank ones too
 }
 
 Drawing& newDrawingOf(DrawingHost& host, const QList<QByteArray>& lines, int width, int height) {

@@ -3,13 +3,12 @@
 
 #include "FunctionCommand.h"
 #include "core/model/Drawing.h"
-#include "core/model/FloatingBlock.h"
 
 void undoLastOperation(ChildDocument& doc) {
     ++doc.ChangeCount;
-    if (doc.PasteActive == 1) {
-        commitFloatingBlock(doc);
-        doc.SelRect = {};
+    if (doc.selection.PasteActive) {
+        doc.selection.commit(doc.CurGrid, doc.GridWidth, doc.GridHeight);
+        doc.selection.clear();
     }
     doc.undo.undo(doc.CurGrid, doc.TempGrid, doc.GridWidth, doc.GridHeight);
 }

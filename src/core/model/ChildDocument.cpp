@@ -22,13 +22,8 @@ void ChildDocument::resetForShow() {
     PolyCount = 0;
     SkipNextPress = 0;
     ReselectPending = 0;
-    SelRect = {};
-    PasteActive = 0;
-    PasteTransparent = 0;
-    PasteLines.clear();
+    selection = Selection();
     Banding = 0;
-    CellWidth = kCellSize;
-    CellHeight = kCellSize;
     undo.forget();
     InMouseMove = 0;
     ChangeCount = 0;

@@ -5,6 +5,7 @@
 
 #include "CharGrid.h"
 #include "FileEncoding.h"
+#include "Selection.h"
 #include "UndoStep.h"
 
 #include <QByteArray>
@@ -13,21 +14,6 @@
 #include <QString>
 
 #include <array>
-
-// A rectangle of cells; Left and Top inclusive, Right and Bottom exclusive.
-struct CellRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-
-    // (0, 0, 0, 0): no selection.
-    bool isZero() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
-    // Right and Bottom themselves count as inside.
-    bool containsInclusive(QPoint c) const {
-        return c.x() >= Left && c.x() <= Right && c.y() >= Top && c.y() <= Bottom;
-    }
-    CellRect translated(QPoint d) const { return {Left + d.x(), Top + d.y(), Right + d.x(), Bottom + d.y()}; }
-
-    friend bool operator==(const CellRect&, const CellRect&) = default;
-};
 
 class ChildDocument {
 public:
@@ -59,17 +45,12 @@ public:
     QString FontName = QStringLiteral("Fixedsys"); // the canvas font's stored name
     QString BrushText;
     std::array<char, 8> BrushBytes{};
-    int CellWidth = kCellSize;
-    int CellHeight = kCellSize;
     int AnchorX = 0, AnchorY = 0;
     int LastX = 0, LastY = 0;
     std::array<QPoint, 20> PolyPoints{};
     int PolyCount = 0;
     int SkipNextPress = 0;
-    CellRect SelRect;
-    QList<QByteArray> PasteLines;
-    int PasteActive = 0;
-    int PasteTransparent = 0;
+    Selection selection;
     std::array<QPoint, 5> CurvePoints{};
     int CurveStage = 0;
     int ReselectPending = 0;

@@ -15,10 +15,12 @@ public:
     // Repaints the whole canvas: grid lines and every cell.
     virtual void ReDrawAll() = 0;
     virtual void setCaption(const QString& caption) = 0;
-    // Frames drawn over the canvas, between corners of cells, until the next full repaint:
-    // the selection's blue frame, and the rubber band, which a second drawing erases.
-    virtual void drawFrame(QPoint a, QPoint b) = 0;
-    virtual void xorBand(QPoint a, QPoint b) = 0;
+    // Frames drawn over the canvas until the next full repaint: the selection's blue frame
+    // around cells, the same around the whole drawing from just inside its top left corner,
+    // and the rubber band between the corners of two cells, which a second drawing erases.
+    virtual void drawFrame(const CellRect& cells) = 0;
+    virtual void frameAll() = 0;
+    virtual void xorBand(QPoint fromCell, QPoint toCell) = 0;
     // The window shows a fresh drawing of width x height blank cells (resetTo) on a canvas of that size.
     virtual void reopenAs(int width, int height) = 0;
 };

@@ -79,7 +79,15 @@ template <typename Paint> void Canvas::outline(const QRect& r, Paint paint) {
     }
 }
 
-QRect Canvas::drawFrame(QPoint a, QPoint b) {
+QRect Canvas::drawFrame(const CellRect& c) {
+    return frame({c.Left * kCellSize, c.Top * kCellSize}, {c.Right * kCellSize, c.Bottom * kCellSize});
+}
+
+QRect Canvas::frameAll(int width, int height) {
+    return frame({1, 1}, {width * kCellSize, height * kCellSize});
+}
+
+QRect Canvas::frame(QPoint a, QPoint b) {
     // A pen two pixels wide centred on the rectangle's edges.
     const QRect r = QRect(a, b - QPoint(1, 1)).normalized();
     auto blue = [](uchar& p) { p = kBlue; };
@@ -88,7 +96,8 @@ QRect Canvas::drawFrame(QPoint a, QPoint b) {
     return r.adjusted(-1, -1, 1, 1) & m_picture.rect();
 }
 
-QRect Canvas::xorBand(QPoint a, QPoint b) {
+QRect Canvas::xorBand(QPoint fromCell, QPoint toCell) {
+    const QPoint a = fromCell * kCellSize, b = toCell * kCellSize;
     const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                   QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
     if (r.width() < 1 || r.height() < 1) return {}; // no rectangle between the corners: nothing to draw

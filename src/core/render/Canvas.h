@@ -4,6 +4,7 @@
 
 #include "CellPainter.h"
 #include "core/model/CharGrid.h"
+#include "core/model/Selection.h"
 
 #include <QImage>
 #include <QList>
@@ -36,18 +37,22 @@ public:
     // Cells painted by reDraw and reDrawAll since the canvas was made.
     qint64 paintedCells() const { return m_paintedCells; }
 
-    // The selection frame: a blue outline two pixels wide along the rectangle between two
-    // pixel corners (right and bottom excluded). Returns the pixels touched.
-    QRect drawFrame(QPoint a, QPoint b);
-    // The rubber band: a one-pixel outline between two pixel corners, drawn in red by
-    // exclusive-or, so that drawing it again erases it. Returns the pixels touched.
-    QRect xorBand(QPoint a, QPoint b);
+    // The selection frame: a blue outline two pixels wide along the edges of a rectangle of
+    // cells (past the picture's edges where the cells are). Returns the pixels touched.
+    QRect drawFrame(const CellRect& cells);
+    // The same around a whole drawing of width x height cells, from pixel (1, 1), so that
+    // its top and left show as wide as the rest.
+    QRect frameAll(int width, int height);
+    // The rubber band: a one-pixel outline between the top left corners of two cells, drawn
+    // in red by exclusive-or, so that drawing it again erases it. Returns the pixels touched.
+    QRect xorBand(QPoint fromCell, QPoint toCell);
 
     static QRect cellRect(int col, int row) {
         return QRect(col * kCellSize, row * kCellSize, kCellSize, kCellSize);
     }
 
 private:
+    QRect frame(QPoint a, QPoint b);
     void allocate(int width, int height);
     void drawGridLines(int width, int height);
     template <typename Paint> void outline(const QRect& r, Paint paint);

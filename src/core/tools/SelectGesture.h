@@ -12,7 +12,4 @@ public:
     void move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     bool keepsSelectionAt(const ToolContext& ctx, QPoint cell) const override;
-
-private:
-    static void lift(ToolContext& ctx, bool leaveCopy);
 };

@@ -2,6 +2,7 @@
 #include "ToolContext.h"
 
 #include "core/model/Drawing.h"
+#include "core/model/ScopedPreview.h"
 
 CharCell ToolContext::brushCell() const {
     const quint8 a = quint8(doc.BrushBytes[0]);
@@ -21,10 +22,11 @@ void ToolContext::stampRaster() {
 }
 
 void ToolContext::showPreview() {
-    doc.TempGrid.copyArea(doc.CurGrid, doc.GridWidth, doc.GridHeight);
-    stampRaster();
-    doc.ReDraw();
-    doc.CurGrid.copyArea(doc.TempGrid, doc.GridWidth, doc.GridHeight);
+    {
+        ScopedPreview preview(doc);
+        stampRaster();
+        doc.ReDraw();
+    }
     previewShown = true;
 }
 

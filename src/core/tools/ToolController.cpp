@@ -2,7 +2,6 @@
 #include "ToolController.h"
 
 #include "core/model/Drawing.h"
-#include "core/model/FloatingBlock.h"
 
 #include <algorithm>
 
@@ -48,8 +47,8 @@ QPoint ToolController::cellAt(QPoint pixel) const {
     const QPoint p = pixel + hotSpotOffset(m_cursor);
     // Division truncating towards zero, then clamping: a pointer outside the drawing acts on the nearest
     // edge cell.
-    const int col = std::clamp(p.x() / doc.CellWidth, 0, doc.GridWidth - 1);
-    const int row = std::clamp(p.y() / doc.CellHeight, 0, doc.GridHeight - 1);
+    const int col = std::clamp(p.x() / kCellSize, 0, doc.GridWidth - 1);
+    const int row = std::clamp(p.y() / kCellSize, 0, doc.GridHeight - 1);
     return {col, row};
 }
 
@@ -69,8 +68,9 @@ void ToolController::press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardM
         const ToolRow& tool = toolRow(id);
         Gesture& gesture = gestureOf(tool);
         if (!gesture.keepsSelectionAt(m_ctx, p.cell)) {
-            if (doc.PasteActive == 1) commitFloatingBlock(doc);
-            doc.SelRect = {};
+            Selection& s = doc.selection;
+            if (s.PasteActive) s.commit(doc.CurGrid, doc.GridWidth, doc.GridHeight);
+            s.clear();
             doc.ReDrawAll();
         }
         gesture.press(m_ctx, tool, p);

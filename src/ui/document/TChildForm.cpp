@@ -56,7 +56,7 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     Edit1->setFrame(false);
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setContentsMargins(0, 0, 0, 0);
-    Edit1->setFixedSize(CellWidth - 1, CellHeight - 1);
+    Edit1->setFixedSize(kCellSize - 1, kCellSize - 1);
     Edit1->setFont(canvasFont(FontName, FontSize));
     QPalette red = Edit1->palette();
     red.setColor(QPalette::Text, Qt::red);
@@ -75,7 +75,7 @@ QScrollBar* TChildForm::horizontalScrollBar() const {
 }
 
 QSize TChildForm::preferredSize() const {
-    const QSize canvasSize(CellWidth * GridWidth, CellHeight * GridHeight);
+    const QSize canvasSize(kCellSize * GridWidth, kCellSize * GridHeight);
     const int frameW = width() - m_scroll->viewport()->width();
     const int frameH = height() - m_scroll->viewport()->height();
     return canvasSize + QSize(std::max(frameW, 0), std::max(frameH, 0));
@@ -152,12 +152,16 @@ void TChildForm::reopenAs(int width, int height) {
     Image1->update();
 }
 
-void TChildForm::drawFrame(QPoint a, QPoint b) {
-    Image1->update(m_canvas.drawFrame(a, b));
+void TChildForm::drawFrame(const CellRect& cells) {
+    Image1->update(m_canvas.drawFrame(cells));
 }
 
-void TChildForm::xorBand(QPoint a, QPoint b) {
-    Image1->update(m_canvas.xorBand(a, b));
+void TChildForm::frameAll() {
+    Image1->update(m_canvas.frameAll(GridWidth, GridHeight));
+}
+
+void TChildForm::xorBand(QPoint fromCell, QPoint toCell) {
+    Image1->update(m_canvas.xorBand(fromCell, toCell));
 }
 
 void TChildForm::showStatus(const QString& text) {
@@ -208,13 +212,13 @@ quint32 TChildForm::clockSeed() {
 }
 
 void TChildForm::openEditBox(QPoint cell) {
-    Edit1->move(cell.x() * CellWidth + 1, cell.y() * CellHeight + 1);
+    Edit1->move(cell.x() * kCellSize + 1, cell.y() * kCellSize + 1);
     Edit1->setText(gbkToUnicode(CurGrid.at(cell.x(), cell.y()).text()));
     Edit1->show();
     Edit1->setFocus();
     Edit1->selectAll();
     // Scrolled into view, so that the user sees where the typing goes.
-    m_scroll->ensureWidgetVisible(Edit1, CellWidth, CellHeight);
+    m_scroll->ensureWidgetVisible(Edit1, kCellSize, kCellSize);
 }
 
 void TChildForm::openTextBanner(QPoint cell) {

@@ -28,8 +28,9 @@ public:
     void ReDraw() override;
     void ReDrawAll() override;
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
-    void drawFrame(QPoint a, QPoint b) override;
-    void xorBand(QPoint a, QPoint b) override;
+    void drawFrame(const CellRect& cells) override;
+    void frameAll() override;
+    void xorBand(QPoint fromCell, QPoint toCell) override;
     void reopenAs(int width, int height) override;
 
     Canvas& canvas() { return m_canvas; }
