@@ -157,6 +157,9 @@ public:
     void paintText(int col, int row, CharCell cell) override {
         canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
     }
+    void showCursor(CursorSlot) override {}
+    void runSprayTimer(bool) override {}
+    void brushTaken(const QString&) override {}
     quint32 clockSeed() override { return 1; }
     bool commitEditBox() override { return false; }
 
@@ -192,18 +195,19 @@ void benchTools() {
     };
     for (const auto& s : shapes) {
         const ToolId t = s.tool;
+        tools.setTool(t);
         QPoint at = pixelOf({2, 3});
-        tools.move(at, left, {}, t); // the cursor for the tool
-        tools.press(at, left, {}, t);
+        tools.move(at, left, {}); // the cursor for the tool
+        tools.press(at, left, {});
         if (t == ToolId::Curve) { // bend it in its third stage, the costliest
             at = pixelOf({97, 96});
-            tools.move(at, left, {}, t);
-            tools.release(at, Qt::LeftButton, {}, t);
+            tools.move(at, left, {});
+            tools.release(at, Qt::LeftButton, {});
             at = pixelOf({10, 90});
-            tools.press(at, left, {}, t);
-            tools.release(at, Qt::LeftButton, {}, t);
+            tools.press(at, left, {});
+            tools.release(at, Qt::LeftButton, {});
             at = pixelOf({90, 5});
-            tools.press(at, left, {}, t);
+            tools.press(at, left, {});
         }
         // Every step the pointer enters a new cell, and the shape spans most of the drawing.
         int step = 0;
@@ -212,19 +216,19 @@ void benchTools() {
             [&] {
                 at = pixelOf({60 + step % 38, 50 + (step / 38) % 48}), ++step;
             },
-            [&] { tools.move(at, left, {}, t); });
-        tools.release(at, Qt::LeftButton, {}, t);
+            [&] { tools.move(at, left, {}); });
+        tools.release(at, Qt::LeftButton, {});
         worst = std::max(worst, ns / 1e6);
         print(s.name, ns / 1e6, "ms");
     }
 
     // The polygon's rubber band with 19 vertices.
-    const ToolId polygon = ToolId::Polygon;
+    tools.setTool(ToolId::Polygon);
     for (int i = 0; i < 19; ++i) {
         const QPoint at = pixelOf({5 + 4 * i, i % 2 ? 90 : 10});
-        tools.move(at, left, {}, polygon);
-        tools.press(at, left, {}, polygon);
-        tools.release(at, Qt::LeftButton, {}, polygon);
+        tools.move(at, left, {});
+        tools.press(at, left, {});
+        tools.release(at, Qt::LeftButton, {});
     }
     int step = 0;
     QPoint at;
@@ -233,7 +237,7 @@ void benchTools() {
                             [&] {
                                 at = pixelOf({50 + step % 40, 40 + (step / 40) % 40}), ++step;
                             },
-                            [&] { tools.move(at, Qt::NoButton, {}, polygon); }) /
+                            [&] { tools.move(at, Qt::NoButton, {}); }) /
                         1e6;
     worst = std::max(worst, band);
     print("polygon_band_step_ms", band, "ms");
@@ -250,21 +254,21 @@ void benchBlocks() {
     doc.ReDrawAll();
     ToolController tools(doc, doc);
     const auto left = Qt::MouseButtons(Qt::LeftButton);
-    const ToolId select = ToolId::Select;
+    tools.setTool(ToolId::Select);
 
     // The whole drawing lifted as a block and dragged one cell at a time.
     edit::selectAll(doc);
     QPoint at = pixelOf({50, 50});
-    tools.move(at, Qt::NoButton, {}, select);
-    tools.press(at, left, {}, select);
+    tools.move(at, Qt::NoButton, {});
+    tools.press(at, left, {});
     int step = 0;
     const double drag = medianNs(
         301,
         [&] {
             at = pixelOf({50 + (step % 20) - 10, 50 + (step / 20) % 20 - 10}), ++step;
         },
-        [&] { tools.move(at, left, {}, select); });
-    tools.release(at, Qt::LeftButton, {}, select);
+        [&] { tools.move(at, left, {}); });
+    tools.release(at, Qt::LeftButton, {});
     print("block_drag_step_ms", drag / 1e6, "ms");
 
     // A flow paste of 10,000 cells: lines of mixed Chinese and ASCII of different lengths.

@@ -76,13 +76,13 @@ void TestEdit::rubberBandSelects() {
     d.stroke(kSelect, {{2, 2}, {4, 4}, {6, 2}});
     QCOMPARE(d.selection.SelRect, CellRect{});
     QVERIFY(d.canvas.picture() == blank); // the band was erased and no frame drawn
-    QCOMPARE(d.Banding, 0);
+    QCOMPARE(d.tools.banding(), false);
     // While the band is out, the canvas shows it.
     d.hover(kSelect, {2, 3});
     d.press(kSelect, {2, 3});
     d.drag(kSelect, {5, 7});
     QVERIFY(d.canvas.picture() != blank);
-    QCOMPARE(d.Banding, 1);
+    QCOMPARE(d.tools.banding(), true);
     d.release(kSelect, {5, 7});
     QCOMPARE(d.selection.SelRect, (CellRect{2, 3, 5, 7})); // columns 2..4, rows 3..6
     QCOMPARE(d.status, QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
@@ -94,8 +94,8 @@ void TestEdit::rubberBandSelects() {
     CanvasDrawing e(10, 10);
     e.hover(kSelect, {1, 1});
     e.press(kSelect, {1, 1});
-    e.tools.move({3000, 3000}, Qt::LeftButton, {}, kSelect);
-    e.tools.release({3000, 3000}, Qt::LeftButton, {}, kSelect);
+    e.tools.move({3000, 3000}, Qt::LeftButton, {});
+    e.tools.release({3000, 3000}, Qt::LeftButton, {});
     QCOMPARE(e.selection.SelRect, (CellRect{1, 1, 9, 9}));
 }
 

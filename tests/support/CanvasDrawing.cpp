@@ -10,6 +10,7 @@ CanvasDrawing::CanvasDrawing(int width, int height) {
 }
 
 void CanvasDrawing::ReDraw() {
+    if (onReDraw) onReDraw();
     if (!paints) return;
     canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
 }
@@ -29,19 +30,23 @@ QPoint CanvasDrawing::pixelFor(ToolId tool, QPoint cell) const {
 }
 
 void CanvasDrawing::hover(ToolId tool, QPoint cell) {
-    tools.move(pixelFor(tool, cell), Qt::NoButton, Qt::NoModifier, tool);
+    tools.setTool(tool);
+    tools.move(pixelFor(tool, cell), Qt::NoButton, Qt::NoModifier);
 }
 
 void CanvasDrawing::press(ToolId tool, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    tools.press(pixelFor(tool, cell), button, mods, tool);
+    tools.setTool(tool);
+    tools.press(pixelFor(tool, cell), button, mods);
 }
 
 void CanvasDrawing::drag(ToolId tool, QPoint cell, Qt::KeyboardModifiers mods) {
-    tools.move(pixelFor(tool, cell), Qt::LeftButton, mods, tool);
+    tools.setTool(tool);
+    tools.move(pixelFor(tool, cell), Qt::LeftButton, mods);
 }
 
 void CanvasDrawing::release(ToolId tool, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    tools.release(pixelFor(tool, cell), button, mods, tool);
+    tools.setTool(tool);
+    tools.release(pixelFor(tool, cell), button, mods);
 }
 
 void CanvasDrawing::stroke(ToolId tool, std::initializer_list<QPoint> cells) {

@@ -54,7 +54,7 @@ private:
     void click(QPoint cell);
     void key(Qt::Key k, int times = 1);
     QLineEdit* box() const { return m_child->Edit1; }
-    QPoint boxCell() const { return {m_child->AnchorX, m_child->AnchorY}; }
+    QPoint boxCell() const { return m_child->editBox().cell; }
     QString row(int y) const {
         return gridText(m_child->CurGrid, m_child->GridWidth, y + 1).section('\n', y);
     }

@@ -40,7 +40,6 @@ private Q_SLOTS:
     void snapshotsPerTool_data();
     void snapshotsPerTool();
     void pressCommitsAFloatingBlock();
-    void reentrantMovesAreDropped();
     void savingAndPrintingShowWhatTheCanvasShows();
 
 private:
@@ -358,9 +357,9 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     QVERIFY(!m_child->ShownGrid.at(9, 3).isBlank() || !m_child->ShownGrid.at(8, 4).isBlank());
     QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
     click({6, 8});
-    QCOMPARE(m_child->PolyCount, 3);
+    QCOMPARE(m_child->tools().polygon().count(), 3);
     click({2, 2});
-    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(drawn(12, 10), triangle);
     QCOMPARE(m_child->undo.UndoName, QStringLiteral("多边形"));
 
@@ -381,17 +380,17 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     click({30, 30});
     click({30, 30});
     click({30, 30});
-    QCOMPARE(m_child->PolyCount, 3);
+    QCOMPARE(m_child->tools().polygon().count(), 3);
 }
 
 void TestTools::polygonOfTwentyVertices() {
     choose(ToolId::Polygon);
     const int changes = m_child->ChangeCount;
     for (int i = 0; i < 19; ++i) click({2 + 2 * i, i % 2 ? 10 : 2});
-    QCOMPARE(m_child->PolyCount, 19);
+    QCOMPARE(m_child->tools().polygon().count(), 19);
     QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
     click({40, 40}); // the twentieth closes it
-    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(m_child->ChangeCount, changes + 1); // one snapshot for the whole polygon
     QVERIFY(!m_child->CurGrid.at(40, 40).isBlank());
     QVERIFY(!m_child->CurGrid.at(2, 2).isBlank());
@@ -402,8 +401,7 @@ void TestTools::polygonDoubleClick() {
     click({2, 2});
     click({10, 2});
     doubleClick({6, 8}); // the double-click's first click is the third vertex
-    QCOMPARE(m_child->PolyCount, 0);
-    QCOMPARE(m_child->SkipNextPress, 0); // the second click was skipped
+    QCOMPARE(m_child->tools().polygon().count(), 0);
     QVERIFY(!m_child->CurGrid.at(6, 8).isBlank());
     QVERIFY(!m_child->CurGrid.at(4, 5).isBlank());
 
@@ -414,8 +412,8 @@ void TestTools::polygonDoubleClick() {
     click({25, 28});
     const int changes = m_child->ChangeCount;
     doubleClick({20, 20});
-    QCOMPARE(m_child->PolyCount, 1);
-    QCOMPARE(m_child->PolyPoints[0], QPoint(20, 20));
+    QCOMPARE(m_child->tools().polygon().count(), 1);
+    QCOMPARE(m_child->tools().polygon().vertex(0), QPoint(20, 20));
     QCOMPARE(m_child->ChangeCount, changes + 1);
 }
 
@@ -430,7 +428,7 @@ void TestTools::polygonCancelled() {
     QVERIFY(shown(20, 20) != before);
     press({12, 12}, Qt::RightButton);
     release({12, 12}, Qt::RightButton);
-    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(shown(20, 20), before);
     QCOMPARE(drawn(20, 20), before);
 
@@ -441,7 +439,7 @@ void TestTools::polygonCancelled() {
     hover({10, 10});
     choose(ToolId::Pencil);
     hover({11, 11});
-    QCOMPARE(m_child->PolyCount, 0);
+    QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(shown(20, 20), before);
 }
 
@@ -450,16 +448,16 @@ void TestTools::curveStagesAndCancels() {
     const QString blank = drawn(14, 10);
     // Stage 1: a line that stays on the canvas only.
     stroke({{0, 6}, {6, 6}, {12, 6}});
-    QCOMPARE(m_child->CurveStage, 1);
-    QCOMPARE(m_child->CurvePoints[3], QPoint(12, 6));
+    QCOMPARE(m_child->tools().curve().stage(), 1);
+    QCOMPARE(m_child->tools().curve().point(3), QPoint(12, 6));
     QVERIFY(!m_child->ShownGrid.at(6, 6).isBlank());
     QCOMPARE(drawn(14, 10), blank);
     // Stage 2 bends it by P1, stage 3 by P2, and the last release commits.
     stroke({{0, 0}, {0, 1}, {0, 0}});
-    QCOMPARE(m_child->CurveStage, 2);
+    QCOMPARE(m_child->tools().curve().stage(), 2);
     QCOMPARE(drawn(14, 10), blank);
     stroke({{12, 0}, {12, 1}, {12, 0}});
-    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..",
                                 ".#.........#.", "#...........#", "#............"}));
     QCOMPARE(m_child->undo.UndoName, QStringLiteral("曲线"));
@@ -471,7 +469,7 @@ void TestTools::curveStagesAndCancels() {
     stroke({{2, 15}, {8, 15}});
     click({5, 12});
     click({6, 18});
-    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(drawn(20, 20), before);
     QCOMPARE(shown(20, 20), before);
 
@@ -479,7 +477,7 @@ void TestTools::curveStagesAndCancels() {
     stroke({{2, 15}, {8, 15}});
     press({1, 1}, Qt::RightButton);
     release({1, 1}, Qt::RightButton);
-    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(shown(20, 20), before);
 
     // Another tool chosen while the curve waits for its second drag: the first move removes the line.
@@ -487,7 +485,7 @@ void TestTools::curveStagesAndCancels() {
     stroke({{2, 15}, {8, 15}});
     choose(ToolId::Line);
     hover({1, 1});
-    QCOMPARE(m_child->CurveStage, 0);
+    QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(shown(20, 20), before);
 }
 
@@ -540,20 +538,6 @@ void TestTools::pressCommitsAFloatingBlock() {
     QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
 }
 
-void TestTools::reentrantMovesAreDropped() {
-    choose(ToolId::Line);
-    hover({1, 1});
-    press({1, 1});
-    m_child->InMouseMove = 1; // as if a move were still being handled
-    drag({6, 1});
-    QVERIFY(m_child->ShownGrid.at(3, 1).isBlank());
-    m_child->InMouseMove = 0;
-    drag({6, 1});
-    QVERIFY(!m_child->ShownGrid.at(3, 1).isBlank());
-    QCOMPARE(m_child->InMouseMove, 0);
-    release({6, 1});
-}
-
 void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
     m_child->GridWidth = 6;
     m_child->GridHeight = 3;
@@ -574,14 +558,14 @@ void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
     QCOMPARE(f.readAll(), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xA1\xA1\r\n"
                                      "\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xBB\xAD\xA1\xA1\r\n"
                                      "\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\xA1\r\n"));
-    QCOMPARE(m_child->PolyCount, 2); // saving leaves the polygon unfinished
+    QCOMPARE(m_child->tools().polygon().count(), 2); // saving leaves the polygon unfinished
 
     // A curve's first line, printed while it waits for its second drag.
     press({5, 2}, Qt::RightButton);
     release({5, 2}, Qt::RightButton);
     choose(ToolId::Curve);
     stroke({{1, 1}, {3, 1}, {5, 1}});
-    QCOMPARE(m_child->CurveStage, 1);
+    QCOMPARE(m_child->tools().curve().stage(), 1);
     QCOMPARE(drawn(6, 3), art({"......", "......", "......"}));
     const QString pdf = dir.filePath(QStringLiteral("curve.pdf"));
     m_platform.printAnswers << true;

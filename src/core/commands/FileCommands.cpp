@@ -55,11 +55,11 @@ QString lossNotice(const QString& path, const OpenedText& text) {
 QString lossQuestion(const Drawing& d) {
     const QString file = QDir::toNativeSeparators(d.FileName);
     QString said;
-    if (d.PartialFile == 1 && d.LostCharacters > 0)
+    if (d.PartialFile && d.LostCharacters > 0)
         said = QStringLiteral("文件“%1”打开时只读入了画板能容纳的部分，其中还有 %2 个字符无法用 GBK 表示。"
                               "保存将用画板中的内容替换这个文件，没有读入的部分和这些字符会丢失。")
                    .arg(file, QString::number(d.LostCharacters));
-    else if (d.PartialFile == 1)
+    else if (d.PartialFile)
         said = QStringLiteral("文件“%1”打开时只读入了画板能容纳的部分。保存将用画板中的内容替换这个文件，"
                               "没有读入的部分会丢失。")
                    .arg(file);
@@ -120,7 +120,7 @@ void FileCommands::show(Drawing& d, const Reading& reading) {
     d.setCaption(captionFor(reading.path, text.encoding));
     d.CurGrid.copyArea(text.grid, text.width, text.height);
     d.ReDraw();
-    d.PartialFile = text.leftOut.isEmpty() ? 0 : 1;
+    d.PartialFile = !text.leftOut.isEmpty();
     d.LostCharacters = text.lostCount;
     if (const QString notice = lossNotice(reading.path, text); !notice.isEmpty())
         m_host.platform().messageBox(notice, kCaption, MessageButtons::Ok, MessageKind::Warning);
@@ -169,7 +169,7 @@ bool FileCommands::chooseName(Drawing& d) {
     if (!confirmOverwrite(path)) return false;
     // Another file holds nothing that the drawing left out.
     if (path != d.FileName) {
-        d.PartialFile = 0;
+        d.PartialFile = false;
         d.LostCharacters = 0;
     }
     if (filter == kUtf8Filter) {
@@ -184,7 +184,7 @@ bool FileCommands::chooseName(Drawing& d) {
 
 bool FileCommands::save(Drawing& d) {
     if (d.FileName.isEmpty()) return chooseName(d) && write(d);
-    if (d.PartialFile == 1 || d.LostCharacters > 0) {
+    if (d.PartialFile || d.LostCharacters > 0) {
         switch (m_host.platform().messageBox(lossQuestion(d), QStringLiteral("请确认"),
                                              MessageButtons::WriteSaveAsCancel, MessageKind::Question)) {
         case MessageAnswer::Yes:
@@ -226,7 +226,7 @@ bool FileCommands::write(Drawing& d) {
         return false;
     }
     d.SavedCount = d.ChangeCount;
-    d.PartialFile = 0; // the file now holds exactly the drawing
+    d.PartialFile = false; // the file now holds exactly the drawing
     d.LostCharacters = 0;
     m_host.fileOpened(d.FileName);
     return true;

@@ -18,14 +18,8 @@ void ChildDocument::setBrush(const QString& text, QByteArray bytes) {
 }
 
 void ChildDocument::resetForShow() {
-    CurveStage = 0;
-    PolyCount = 0;
-    SkipNextPress = 0;
-    ReselectPending = 0;
     selection = Selection();
-    Banding = 0;
     undo.forget();
-    InMouseMove = 0;
     ChangeCount = 0;
     SavedCount = 0;
 }
@@ -37,7 +31,7 @@ void ChildDocument::resetTo(int width, int height) {
     CurGrid.fill(CharCell::blank());
     ShownGrid.fill(CharCell::blank());
     undo.UndoGrid.fill(CharCell::zero());
-    PartialFile = 0;
+    PartialFile = false;
     LostCharacters = 0;
 }
 

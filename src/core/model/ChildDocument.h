@@ -1,6 +1,7 @@
-// Everything a drawing window owns apart from its widgets: size, the four
-// grids, counters, undo snapshot, brush text, and the state pointer tools keep
-// between events. The drawing window inherits it, so its fields go by these names.
+// Everything a drawing holds apart from its canvas: size, the grids, the undo step,
+// counters, brush text, the selection with its floating block, and what its file is.
+// What the tools keep between events lives in their gestures; the edit box's state in
+// the window that shows it.
 #pragma once
 
 #include "CharGrid.h"
@@ -45,19 +46,9 @@ public:
     QString FontName = QStringLiteral("Fixedsys"); // the canvas font's stored name
     QString BrushText;
     std::array<char, 8> BrushBytes{};
-    int AnchorX = 0, AnchorY = 0;
-    int LastX = 0, LastY = 0;
-    std::array<QPoint, 20> PolyPoints{};
-    int PolyCount = 0;
-    int SkipNextPress = 0;
     Selection selection;
-    std::array<QPoint, 5> CurvePoints{};
-    int CurveStage = 0;
-    int ReselectPending = 0;
-    int InMouseMove = 0;
-    int Banding = 0; // 1 while the select tool's rubber band is on the canvas
-    // 1 = opened from a file the drawing could not hold whole: saving over that file asks first.
-    int PartialFile = 0;
+    // Opened from a file the drawing could not hold whole: saving over that file asks first.
+    bool PartialFile = false;
     // Characters of the file that GBK cannot hold, shown as "?": saving over that file asks first too.
     qint64 LostCharacters = 0;
     // What the file is read and written in: the drawing file's GBK unless it was opened from

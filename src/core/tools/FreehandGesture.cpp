@@ -19,18 +19,18 @@ CharCell inkCell(const ToolContext& ctx, const ToolRow& tool) {
 void FreehandGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
     ctx.doc.takeUndoSnapshot(tool.undoName);
     if (tool.sprays) {
-        ctx.remember(p.cell); // the spray centre
+        ctx.last = p.cell; // the spray centre
         ctx.random.seed(ctx.host.clockSeed());
-        ctx.ticking = true;
+        ctx.spray(true);
         return;
     }
     ctx.setCellDirect(p.cell, inkCell(ctx, tool));
-    if (tool.trail) ctx.remember(p.cell);
+    if (tool.trail) ctx.last = p.cell;
 }
 
 void FreehandGesture::move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
     if (tool.sprays) {
-        ctx.remember(p.cell);
+        ctx.last = p.cell;
         return;
     }
     const CharCell ink = inkCell(ctx, tool);
@@ -38,22 +38,22 @@ void FreehandGesture::move(ToolContext& ctx, const ToolRow& tool, const Pointer&
         ctx.setCellDirect(p.cell, ink);
         return;
     }
-    const QPoint d = p.cell - ctx.last();
+    const QPoint d = p.cell - ctx.last;
     if (std::abs(d.x()) >= 2 || std::abs(d.y()) >= 2) {
         // The pointer skipped cells: fill them with a line so the stroke stays connected.
         ctx.doc.CurGrid.at(p.cell.x(), p.cell.y()) = ink;
         ctx.raster.clear();
-        ctx.raster.line(ctx.last(), p.cell);
+        ctx.raster.line(ctx.last, p.cell);
         ctx.stampRaster();
         ctx.doc.ReDraw();
     } else {
         ctx.setCellDirect(p.cell, ink);
     }
-    ctx.remember(p.cell);
+    ctx.last = p.cell;
 }
 
 void FreehandGesture::release(ToolContext& ctx, const ToolRow&, const Pointer&) {
-    ctx.ticking = false;
+    ctx.spray(false);
 }
 
 void FreehandGesture::sprayTick(ToolContext& ctx, const std::function<quint32()>& next) {
@@ -64,8 +64,8 @@ void FreehandGesture::sprayTick(ToolContext& ctx, const std::function<quint32()>
         const int d = int(next() % 360);
         // The angle in radians as the spray has always computed it, with 3.14 for pi.
         const double a = d * 3.14 / 180;
-        const int col = int(std::cos(a) * r + doc.LastX);
-        const int row = int(doc.LastY - r * std::sin(a));
+        const int col = int(std::cos(a) * r + ctx.last.x());
+        const int row = int(ctx.last.y() - r * std::sin(a));
         if (col < 0 || col >= doc.GridWidth || row < 0 || row >= doc.GridHeight) continue;
         doc.CurGrid.at(col, row) = brush;
         doc.ShownGrid.at(col, row) = brush;

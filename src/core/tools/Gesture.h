@@ -27,4 +27,6 @@ public:
     virtual void cancel(ToolContext&) {}
     // A press at this cell keeps the selection and a floating block as they are.
     virtual bool keepsSelectionAt(const ToolContext&, QPoint) const { return false; }
+    // Forgets whatever the gesture keeps between events: the drawing was made afresh.
+    virtual void reset() {}
 };

@@ -8,9 +8,14 @@
 void ModifyTextGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
     Drawing& d = ctx.doc;
     d.takeUndoSnapshot(tool.undoName);
-    d.AnchorX = p.cell.x();
-    d.AnchorY = p.cell.y();
+    ctx.anchor = p.cell;
     ctx.host.openEditBox(p.cell);
+}
+
+CharCell EditBox::written(QByteArrayView typed, bool edited) const {
+    if (!edited) return original;
+    return CharCell::of(typed.size() > 0 ? quint8(typed[0]) : quint8(' '),
+                        typed.size() > 1 ? quint8(typed[1]) : quint8(' '));
 }
 
 QPoint editCellAfter(QPoint c, EditMove move, int width, int height) {

@@ -12,5 +12,5 @@ void OnePointGesture::press(ToolContext& ctx, const ToolRow&, const Pointer& p) 
     doc.BrushBytes[0] = char(c.b0);
     doc.BrushBytes[1] = char(c.b1);
     doc.BrushText = gbkToUnicode(c.text());
-    ctx.brushChanged = true;
+    ctx.host.brushTaken(doc.BrushText);
 }

@@ -8,48 +8,44 @@
 #include <span>
 
 void PointByPointGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
-    Drawing& doc = ctx.doc;
-    if (doc.PolyCount == 0) doc.takeUndoSnapshot(tool.undoName); // one snapshot for the whole polygon
-    doc.AnchorX = p.cell.x();
-    doc.AnchorY = p.cell.y();
-    doc.PolyPoints[doc.PolyCount] = p.cell;
-    ++doc.PolyCount;
-    const int n = doc.PolyCount;
-    if (n > 1 && (n > 19 || (n > 3 && p.cell == doc.PolyPoints[0]))) close(ctx, tool);
+    if (m_count == 0) ctx.doc.takeUndoSnapshot(tool.undoName); // one snapshot for the whole polygon
+    ctx.anchor = p.cell;
+    m_points[size_t(m_count)] = p.cell;
+    ++m_count;
+    const int n = m_count;
+    if (n > 1 && (n > 19 || (n > 3 && p.cell == m_points[0]))) close(ctx, tool);
 }
 
 void PointByPointGesture::hover(ToolContext& ctx, const ToolRow&, const Pointer& p) {
-    Drawing& doc = ctx.doc;
-    if (doc.PolyCount == 0) return;
+    if (m_count == 0) return;
     // An open polyline to the pointer, never filled, redrawn on every move.
     ctx.raster.clear();
-    ctx.raster.polyline(std::span(doc.PolyPoints.data(), size_t(doc.PolyCount)));
-    ctx.raster.line(doc.PolyPoints[doc.PolyCount - 1], p.cell);
+    ctx.raster.polyline(std::span(m_points.data(), size_t(m_count)));
+    ctx.raster.line(m_points[size_t(m_count - 1)], p.cell);
     ctx.showPreview();
-    ctx.remember(p.cell);
+    ctx.last = p.cell;
 }
 
 void PointByPointGesture::doubleClick(ToolContext& ctx, const ToolRow& tool) {
-    if (ctx.doc.PolyCount < 3) return;
+    if (m_count < 3) return;
     close(ctx, tool);
     // The second click of the double-click arrives as a press next; it must not start a new polygon.
-    ctx.doc.SkipNextPress = 1;
+    ctx.skipNextPress = true;
 }
 
-bool PointByPointGesture::inProgress(const ToolContext& ctx) const {
-    return ctx.doc.PolyCount > 0;
+bool PointByPointGesture::inProgress(const ToolContext&) const {
+    return m_count > 0;
 }
 
 void PointByPointGesture::cancel(ToolContext& ctx) {
-    ctx.doc.PolyCount = 0;
+    m_count = 0;
     ctx.doc.ReDraw(); // removes the rubber band
 }
 
 void PointByPointGesture::close(ToolContext& ctx, const ToolRow& tool) {
-    Drawing& doc = ctx.doc;
     ctx.raster.clear();
-    ctx.raster.polygon(std::span(doc.PolyPoints.data(), size_t(doc.PolyCount)), tool.filled);
+    ctx.raster.polygon(std::span(m_points.data(), size_t(m_count)), tool.filled);
     ctx.stampRaster(); // straight into the drawing
-    doc.ReDraw();
-    doc.PolyCount = 0;
+    ctx.doc.ReDraw();
+    m_count = 0;
 }

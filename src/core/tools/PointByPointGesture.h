@@ -4,6 +4,8 @@
 
 #include "Gesture.h"
 
+#include <array>
+
 class PointByPointGesture final : public Gesture {
 public:
     void press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
@@ -11,7 +13,15 @@ public:
     void doubleClick(ToolContext& ctx, const ToolRow& tool) override;
     bool inProgress(const ToolContext& ctx) const override;
     void cancel(ToolContext& ctx) override;
+    void reset() override { m_count = 0; }
+
+    // The vertices clicked so far.
+    int count() const { return m_count; }
+    QPoint vertex(int i) const { return m_points[size_t(i)]; }
 
 private:
-    static void close(ToolContext& ctx, const ToolRow& tool);
+    void close(ToolContext& ctx, const ToolRow& tool);
+
+    std::array<QPoint, 20> m_points{};
+    int m_count = 0;
 };

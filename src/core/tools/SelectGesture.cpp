@@ -13,7 +13,7 @@ void SelectGesture::press(ToolContext& ctx, const ToolRow&, const Pointer& p) {
     Selection& s = d.selection;
     const CellRect& r = s.SelRect;
     if (r.Right - r.Left < 1 || !r.containsInclusive(p.cell)) {
-        d.Banding = 1; // nothing is drawn until the pointer moves
+        m_banding = true; // nothing is drawn until the pointer moves
         s.drop();
     } else if (!s.PasteActive) {
         ctx.host.showStatus(
@@ -22,21 +22,20 @@ void SelectGesture::press(ToolContext& ctx, const ToolRow&, const Pointer& p) {
         s.lift(d.CurGrid, p.ctrl());
         // Nothing is repainted yet: the canvas still shows the cells until the block moves.
     }
-    d.AnchorX = p.cell.x();
-    d.AnchorY = p.cell.y();
-    ctx.remember(p.cell);
+    ctx.anchor = p.cell;
+    ctx.last = p.cell;
 }
 
 void SelectGesture::move(ToolContext& ctx, const ToolRow&, const Pointer& p) {
     Drawing& d = ctx.doc;
-    if (p.cell == ctx.last()) return;
-    if (d.Banding == 1 && !d.selection.PasteActive) {
-        d.xorBand(ctx.anchor(), ctx.last()); // erases the band drawn before
-        d.xorBand(ctx.anchor(), p.cell);
+    if (p.cell == ctx.last) return;
+    if (m_banding && !d.selection.PasteActive) {
+        d.xorBand(ctx.anchor, ctx.last); // erases the band drawn before
+        d.xorBand(ctx.anchor, p.cell);
     } else if (d.selection.PasteActive) {
-        d.selection.preview(d, p.cell - ctx.anchor(), p.alt());
+        d.selection.preview(d, p.cell - ctx.anchor, p.alt());
     }
-    ctx.remember(p.cell);
+    ctx.last = p.cell;
 }
 
 void SelectGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) {
@@ -44,13 +43,13 @@ void SelectGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) 
     Selection& s = d.selection;
     if (s.PasteActive) {
         // Kept as it comes out, also beyond the edges: hidden parts come back when dragged back.
-        s.moveBy(p.cell - ctx.anchor());
+        s.moveBy(p.cell - ctx.anchor);
         s.PasteTransparent = p.alt();
         s.show(d);
-    } else if (d.Banding == 1) {
-        d.xorBand(ctx.anchor(), ctx.last());
-        d.Banding = 0;
-        const QPoint a = ctx.anchor(), c = p.cell;
+    } else if (m_banding) {
+        d.xorBand(ctx.anchor, ctx.last);
+        m_banding = false;
+        const QPoint a = ctx.anchor, c = p.cell;
         if (c.x() == a.x() || c.y() == a.y()) {
             s.clear();
             return;

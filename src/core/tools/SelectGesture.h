@@ -12,4 +12,11 @@ public:
     void move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     bool keepsSelectionAt(const ToolContext& ctx, QPoint cell) const override;
+    void reset() override { m_banding = false; }
+
+    // The rubber band is out on the canvas.
+    bool banding() const { return m_banding; }
+
+private:
+    bool m_banding = false;
 };

@@ -8,25 +8,22 @@
 #include <utility>
 
 void SeveralDragsGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
-    Drawing& doc = ctx.doc;
-    doc.takeUndoSnapshot(tool.undoName);
-    doc.AnchorX = p.cell.x();
-    doc.AnchorY = p.cell.y();
-    if (doc.CurveStage >= 3) doc.CurveStage = 0; // a lost release must not run past the last point
-    ctx.previewShown = false;                    // the press repainted the canvas: earlier drags show no more
-    ++doc.CurveStage;
+    ctx.doc.takeUndoSnapshot(tool.undoName);
+    ctx.anchor = p.cell;
+    if (m_stage >= 3) m_stage = 0; // a lost release must not run past the last point
+    ctx.previewShown = false;      // the press repainted the canvas: earlier drags show no more
+    ++m_stage;
     m_pressed = true;
-    doc.CurvePoints[doc.CurveStage - 1] = p.cell;
+    m_points[size_t(m_stage - 1)] = p.cell;
 }
 
 void SeveralDragsGesture::move(ToolContext& ctx, const ToolRow&, const Pointer& p) {
-    Drawing& doc = ctx.doc;
-    if (p.cell == ctx.last()) return;
-    auto& pt = doc.CurvePoints;
+    if (p.cell == ctx.last) return;
+    auto& pt = m_points;
     ctx.raster.clear();
-    switch (doc.CurveStage) {
+    switch (m_stage) {
     case 1:
-        ctx.raster.line(ctx.anchor(), p.cell);
+        ctx.raster.line(ctx.anchor, p.cell);
         break;
     case 2:
         pt[1] = p.cell;
@@ -41,25 +38,29 @@ void SeveralDragsGesture::move(ToolContext& ctx, const ToolRow&, const Pointer& 
         break;
     }
     ctx.showPreview();
-    ctx.remember(p.cell);
+    ctx.last = p.cell;
 }
 
 void SeveralDragsGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) {
     if (!p.left() || !std::exchange(m_pressed, false)) return;
-    Drawing& doc = ctx.doc;
-    if (doc.CurveStage == 1) {
-        doc.CurvePoints[3] = p.cell;
-    } else if (doc.CurveStage == 3) {
+    if (m_stage == 1) {
+        m_points[3] = p.cell;
+    } else if (m_stage == 3) {
         ctx.commitPreview();
-        doc.CurveStage = 0;
+        m_stage = 0;
     }
 }
 
-bool SeveralDragsGesture::inProgress(const ToolContext& ctx) const {
-    return ctx.doc.CurveStage > 0;
+bool SeveralDragsGesture::inProgress(const ToolContext&) const {
+    return m_stage > 0;
 }
 
 void SeveralDragsGesture::cancel(ToolContext& ctx) {
-    ctx.doc.CurveStage = 0;
+    m_stage = 0;
     ctx.doc.ReDraw(); // the drawing is painted over the unfinished curve
+}
+
+void SeveralDragsGesture::reset() {
+    m_stage = 0;
+    m_pressed = false;
 }

@@ -36,15 +36,8 @@ void ToolContext::commitPreview() {
     previewShown = false;
 }
 
-void ToolContext::remember(QPoint cell) {
-    doc.LastX = cell.x();
-    doc.LastY = cell.y();
-}
-
-QPoint ToolContext::last() const {
-    return {doc.LastX, doc.LastY};
-}
-
-QPoint ToolContext::anchor() const {
-    return {doc.AnchorX, doc.AnchorY};
+void ToolContext::spray(bool on) {
+    if (on == m_spraying) return;
+    m_spraying = on;
+    host.runSprayTimer(on);
 }

@@ -1,6 +1,6 @@
 // What every gesture works with: the drawing, the window's tool services, the
-// cell raster, and the steps the tools share (painting a cell directly, the
-// preview through the scratch grid, the commit of the shown grid).
+// cell raster, the pointer places the tools share, and the steps the tools share
+// (painting a cell directly, the preview, the commit of the previewed shape).
 #pragma once
 
 #include "CellRaster.h"
@@ -20,9 +20,13 @@ public:
     ToolHost& host;
     CellRaster raster;
     std::mt19937 random;
-    bool ticking = false;      // the spray wants its timer
-    bool brushChanged = false; // a tool took a new brush text; the palette should show it
-    bool previewShown = false; // the raster holds a shape shown by showPreview and not yet committed
+    // The cell where the gesture in hand was pressed, and the pointer's cell at the last
+    // update. Shared by the tools and kept between gestures: a shape's first move into the
+    // cell the last gesture ended in draws nothing.
+    QPoint anchor{0, 0};
+    QPoint last{0, 0};
+    bool previewShown = false;  // the raster holds a shape shown by showPreview and not yet committed
+    bool skipNextPress = false; // the second click of a double-click that closed a polygon
 
     // The brush as a cell: a one-byte brush is padded with a space, so every cell
     // stays a pair of text bytes.
@@ -36,8 +40,10 @@ public:
     // The shape of the last preview becomes part of the drawing. Stamped again rather than
     // taken from the shown grid, which may also show a floating block.
     void commitPreview();
-    // LastX, LastY := cell.
-    void remember(QPoint cell);
-    QPoint last() const;
-    QPoint anchor() const;
+    // The spray's timer on or off, told to the window only when that changes.
+    void spray(bool on);
+    bool spraying() const { return m_spraying; }
+
+private:
+    bool m_spraying = false;
 };

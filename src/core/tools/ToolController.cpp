@@ -9,11 +9,11 @@ namespace {
 
 class MoveGuard {
 public:
-    explicit MoveGuard(int& flag) : m_flag(flag) { m_flag = 1; }
-    ~MoveGuard() { m_flag = 0; }
+    explicit MoveGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~MoveGuard() { m_flag = false; }
 
 private:
-    int& m_flag;
+    bool& m_flag;
 };
 
 } // namespace
@@ -52,20 +52,23 @@ QPoint ToolController::cellAt(QPoint pixel) const {
     return {col, row};
 }
 
-bool ToolController::takeBrushChanged() {
-    return std::exchange(m_ctx.brushChanged, false);
+void ToolController::reset() {
+    for (Gesture* g :
+         std::initializer_list<Gesture*>{&m_select, &m_freehand, &m_twoPoints, &m_severalDrags,
+                                         &m_pointByPoint, &m_onePoint, &m_modifyText, &m_textBanner})
+        g->reset();
+    m_ctx.skipNextPress = false;
+    m_ctx.previewShown = false;
+    m_ctx.spray(false);
 }
 
-void ToolController::press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId id) {
+void ToolController::press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     Drawing& doc = m_ctx.doc;
     const Pointer p{cellAt(pixel), buttons, mods};
     if (p.left()) {
-        if (doc.SkipNextPress == 1) {
-            doc.SkipNextPress = 0;
-            return;
-        }
+        if (std::exchange(m_ctx.skipNextPress, false)) return;
         if (m_ctx.host.commitEditBox()) doc.ReDraw();
-        const ToolRow& tool = toolRow(id);
+        const ToolRow& tool = toolRow(m_tool);
         Gesture& gesture = gestureOf(tool);
         if (!gesture.keepsSelectionAt(m_ctx, p.cell)) {
             Selection& s = doc.selection;
@@ -81,12 +84,14 @@ void ToolController::press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardM
     }
 }
 
-void ToolController::move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId id) {
-    Drawing& doc = m_ctx.doc;
-    if (doc.InMouseMove == 1) return; // a move that arrives while one is handled is dropped
-    MoveGuard guard(doc.InMouseMove);
-    const ToolRow& tool = toolRow(id);
-    m_cursor = tool.cursor;
+void ToolController::move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    if (m_inMove) return; // a move that arrives while one is handled is dropped
+    MoveGuard guard(m_inMove);
+    const ToolRow& tool = toolRow(m_tool);
+    if (tool.cursor != m_cursor) {
+        m_cursor = tool.cursor;
+        m_ctx.host.showCursor(m_cursor);
+    }
     const Pointer p{cellAt(pixel), buttons, mods};
     Gesture& gesture = gestureOf(tool);
     // The first move after another tool was chosen abandons a polygon or curve in progress.
@@ -96,13 +101,13 @@ void ToolController::move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardMo
     if (p.left()) gesture.move(m_ctx, tool, p);
 }
 
-void ToolController::release(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers mods, ToolId id) {
-    const ToolRow& tool = toolRow(id);
+void ToolController::release(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    const ToolRow& tool = toolRow(m_tool);
     gestureOf(tool).release(m_ctx, tool, Pointer{cellAt(pixel), button, mods});
 }
 
-void ToolController::doubleClick(ToolId id) {
-    const ToolRow& tool = toolRow(id);
+void ToolController::doubleClick() {
+    const ToolRow& tool = toolRow(m_tool);
     gestureOf(tool).doubleClick(m_ctx, tool);
 }
 

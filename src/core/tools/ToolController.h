@@ -1,8 +1,8 @@
 // Pointer handling of a drawing: maps canvas pixels to cells with the hot-spot
 // offset of the cursor shown, runs the steps common to every press, and hands
 // each event to the gesture of the current tool's row. Knows nothing of widgets:
-// the drawing window passes plain values and reads back what the tools want of
-// it (the cursor, the spray's timer, a new brush text).
+// the window pushes pointer events and the palette's tool in, and hears back
+// through its ToolHost (cursor, spray timer, brush, boxes, status).
 #pragma once
 
 #include "FreehandGesture.h"
@@ -23,28 +23,39 @@ class ToolController {
 public:
     ToolController(Drawing& doc, ToolHost& host);
 
-    void press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId tool);
-    void move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, ToolId tool);
-    void release(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers mods, ToolId tool);
-    void doubleClick(ToolId tool);
+    // The palette's tool, from now on.
+    void setTool(ToolId id) { m_tool = id; }
+    ToolId tool() const { return m_tool; }
+
+    void press(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
+    void move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
+    void release(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers mods);
+    void doubleClick();
     // One tick of the spray's timer.
     void sprayTick();
     // The same with the random numbers given (each call returns the next one).
     void sprayTick(const std::function<quint32()>& next);
+    // The drawing was made afresh: nothing is in progress any more.
+    void reset();
 
     // Pixel to cell: the cursor's hot-spot offset added, divided by the cell size,
     // clamped to the drawing.
     QPoint cellAt(QPoint pixel) const;
     CursorSlot cursorShown() const { return m_cursor; }
-    bool ticking() const { return m_ctx.ticking; }
-    // True once after a tool took a new brush text.
-    bool takeBrushChanged();
+
+    // What the gestures keep between events, for those who show or check it.
+    QPoint anchor() const { return m_ctx.anchor; }
+    const PointByPointGesture& polygon() const { return m_pointByPoint; }
+    const SeveralDragsGesture& curve() const { return m_severalDrags; }
+    bool banding() const { return m_select.banding(); }
 
 private:
     Gesture& gestureOf(const ToolRow& tool);
 
     ToolContext m_ctx;
+    ToolId m_tool = ToolId::Select;
     CursorSlot m_cursor = ArrowCursor;
+    bool m_inMove = false; // a move that arrives while one is handled (a repaint let it in) is dropped
     SelectGesture m_select;
     FreehandGesture m_freehand;
     TwoPointsGesture m_twoPoints;

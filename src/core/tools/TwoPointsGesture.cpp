@@ -32,18 +32,17 @@ void drawShape(CellRaster& raster, Shape shape, bool filled, QPoint a, QPoint b)
 
 void TwoPointsGesture::press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
     ctx.doc.takeUndoSnapshot(tool.undoName);
-    ctx.doc.AnchorX = p.cell.x();
-    ctx.doc.AnchorY = p.cell.y();
+    ctx.anchor = p.cell;
     ctx.previewShown = false;
     m_pressed = true;
 }
 
 void TwoPointsGesture::move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) {
-    if (p.cell == ctx.last()) return;
+    if (p.cell == ctx.last) return;
     ctx.raster.clear();
-    drawShape(ctx.raster, tool.shape, tool.filled, ctx.anchor(), p.cell);
+    drawShape(ctx.raster, tool.shape, tool.filled, ctx.anchor, p.cell);
     ctx.showPreview();
-    ctx.remember(p.cell);
+    ctx.last = p.cell;
 }
 
 void TwoPointsGesture::release(ToolContext& ctx, const ToolRow&, const Pointer& p) {

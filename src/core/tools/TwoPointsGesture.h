@@ -13,6 +13,7 @@ public:
     void press(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void move(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
     void release(ToolContext& ctx, const ToolRow& tool, const Pointer& p) override;
+    void reset() override { m_pressed = false; }
 
 private:
     bool m_pressed = false; // a left press began the shape; only its own release commits it

@@ -474,6 +474,7 @@ QCursor TMainForm::cursorForSlot(int slot) const {
 
 TChildForm* TMainForm::createChild() {
     auto* child = new TChildForm(*this, brushCaption(), NewDocWidth, NewDocHeight);
+    child->tools().setTool(currentTool());
     child->setWindowIcon(windowIcon());
     m_mdi->addSubWindow(child);
     child->scrollArea()->viewport()->installEventFilter(this);
@@ -571,6 +572,7 @@ void TMainForm::setBrushCaption(const QString& text) {
 
 void TMainForm::PaletteButtonClick(ToolId tool) {
     CurrentTool = int(tool);
+    for (TChildForm* child : children()) child->tools().setTool(tool);
     setStatusText(toolRow(tool).helpText);
 }
 

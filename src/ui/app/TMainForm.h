@@ -85,7 +85,7 @@ public:
     void setBrushCaption(const QString& text) override;
     // The cursor loaded into a slot at start-up; the arrow for slot 0.
     QCursor cursorForSlot(int slot) const override;
-    ToolId currentTool() const override { return ToolId(CurrentTool); }
+    ToolId currentTool() const { return ToolId(CurrentTool); }
 
     QMdiArea* mdiArea() const { return m_mdi; }
 

@@ -15,7 +15,6 @@ public:
     virtual Platform& platform() = 0;
     // Runs the Save command on this drawing; true when the drawing was written.
     virtual bool saveDrawing(TChildForm& child) = 0;
-    virtual ToolId currentTool() const = 0;
     virtual QCursor cursorForSlot(int slot) const = 0;
     virtual void setStatusText(const QString& text) = 0;
     // The text banner for this drawing, its text starting at the cell.

@@ -139,7 +139,8 @@ void TChildForm::ReDrawAll() {
 
 void TChildForm::reopenAs(int width, int height) {
     Edit1->hide();
-    Timer1->stop();
+    m_box = EditBox();
+    m_tools.reset();
     resetTo(width, height);
     m_canvas.reset(GridWidth, GridHeight);
     Image1->syncSize();
@@ -169,37 +170,34 @@ void TChildForm::showStatus(const QString& text) {
 }
 
 void TChildForm::Image1MouseDown(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    m_tools.press(pixel, buttons, modifiers, m_host.currentTool());
-    followTools();
+    m_tools.press(pixel, buttons, modifiers);
 }
 
 void TChildForm::Image1MouseMove(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    m_tools.move(pixel, buttons, modifiers, m_host.currentTool());
-    followTools();
+    m_tools.move(pixel, buttons, modifiers);
 }
 
 void TChildForm::Image1MouseUp(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-    m_tools.release(pixel, button, modifiers, m_host.currentTool());
-    followTools();
+    m_tools.release(pixel, button, modifiers);
 }
 
 void TChildForm::Image1DblClick() {
-    m_tools.doubleClick(m_host.currentTool());
-    followTools();
+    m_tools.doubleClick();
 }
 
-void TChildForm::followTools() {
-    if (m_tools.cursorShown() != m_cursor) {
-        m_cursor = m_tools.cursorShown();
-        Image1->setCursor(m_host.cursorForSlot(m_cursor));
-    }
-    if (m_tools.ticking() != Timer1->isActive()) {
-        if (m_tools.ticking())
-            Timer1->start();
-        else
-            Timer1->stop();
-    }
-    if (m_tools.takeBrushChanged()) m_host.setBrushCaption(BrushText);
+void TChildForm::showCursor(CursorSlot slot) {
+    Image1->setCursor(m_host.cursorForSlot(slot));
+}
+
+void TChildForm::runSprayTimer(bool on) {
+    if (on)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TChildForm::brushTaken(const QString& text) {
+    m_host.setBrushCaption(text);
 }
 
 void TChildForm::paintText(int col, int row, CharCell cell) {
@@ -212,6 +210,8 @@ quint32 TChildForm::clockSeed() {
 }
 
 void TChildForm::openEditBox(QPoint cell) {
+    m_box.cell = cell;
+    m_box.original = CurGrid.at(cell.x(), cell.y());
     Edit1->move(cell.x() * kCellSize + 1, cell.y() * kCellSize + 1);
     Edit1->setText(gbkToUnicode(CurGrid.at(cell.x(), cell.y()).text()));
     Edit1->show();
@@ -226,12 +226,8 @@ void TChildForm::openTextBanner(QPoint cell) {
 }
 
 void TChildForm::writeEditBox() {
-    // A cell passed through untouched keeps its bytes: the box cannot show every pair of bytes
-    // (half a character, say) as it stands, so its text is not the cell's.
-    if (!Edit1->isModified()) return;
-    const QByteArray text = unicodeToGbk(Edit1->text()).left(2);
-    CurGrid.at(AnchorX, AnchorY) = CharCell::of(text.size() > 0 ? quint8(text[0]) : quint8(' '),
-                                                text.size() > 1 ? quint8(text[1]) : quint8(' '));
+    CurGrid.at(m_box.cell.x(), m_box.cell.y()) =
+        m_box.written(unicodeToGbk(Edit1->text()).left(2), Edit1->isModified());
 }
 
 bool TChildForm::eventFilter(QObject* watched, QEvent* event) {
@@ -286,13 +282,11 @@ void TChildForm::Edit1KeyDown(QKeyEvent* event) {
     }
     writeEditBox();
     ReDraw();
-    const QPoint from(AnchorX, AnchorY);
+    const QPoint from = m_box.cell;
     const QPoint to = editCellAfter(from, move, GridWidth, GridHeight);
     if (to == from) return; // at the edge: the box stays where it is
-    AnchorX = to.x();
-    AnchorY = to.y();
     openEditBox(to);
-    ReselectPending = 1;
+    m_box.reselectPending = true;
     // The key goes on to the box, which may move the caret; the release selects the new text again.
 }
 
@@ -303,10 +297,10 @@ void TChildForm::Edit1KeyPress() {
 }
 
 void TChildForm::Edit1KeyUp() {
-    if (ReselectPending != 1) return;
+    if (!m_box.reselectPending) return;
     Edit1->setFocus();
     Edit1->selectAll();
-    ReselectPending = 0;
+    m_box.reselectPending = false;
 }
 
 bool TChildForm::commitEditBox() {

@@ -35,6 +35,7 @@ public:
 
     Canvas& canvas() { return m_canvas; }
     ToolController& tools() { return m_tools; }
+    const EditBox& editBox() const { return m_box; }
     QScrollArea* scrollArea() const { return m_scroll; }
     QScrollBar* verticalScrollBar() const;
     QScrollBar* horizontalScrollBar() const;
@@ -64,12 +65,12 @@ protected:
 
 private:
     void FormShow();
-    // Carries out what the tools asked for during an event: the cursor, the
-    // spray's timer, the palette's brush caption.
-    void followTools();
 
     // ToolHost
     void paintText(int col, int row, CharCell cell) override;
+    void showCursor(CursorSlot slot) override;
+    void runSprayTimer(bool on) override;
+    void brushTaken(const QString& text) override;
     bool commitEditBox() override;
     void openEditBox(QPoint cell) override;
     void openTextBanner(QPoint cell) override;
@@ -81,7 +82,7 @@ private:
     ChildHost& m_host;
     Canvas m_canvas;
     ToolController m_tools{*this, *this};
-    CursorSlot m_cursor = ArrowCursor;
+    EditBox m_box;
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;
     // The edit box's text, selection and caret when it last lost the keyboard.
