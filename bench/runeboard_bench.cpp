@@ -3,8 +3,8 @@
 #include "core/commands/EditCommands.h"
 #include "core/convert/CellConversion.h"
 #include "core/convert/Picture.h"
-#include "core/model/Drawing.h"
 #include "core/render/Canvas.h"
+#include "core/render/PaintedDrawing.h"
 #include "core/text/GbkText.h"
 #include "core/text/TextFile.h"
 #include "core/tools/ToolController.h"
@@ -139,31 +139,17 @@ void benchFiles() {
 }
 
 // The drawing tools on a canvas, without a window: what a drawing window does for them.
-class BenchDrawing final : public Drawing, public ToolHost {
+class BenchDrawing final : public PaintedDrawing, public ToolHost {
 public:
-    void ReDraw() override { canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight); }
-    void ReDrawAll() override { canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight); }
-    void setCaption(const QString&) override {}
-    void drawFrame(const CellRect& cells) override { canvas.drawFrame(cells); }
-    void frameAll() override { canvas.frameAll(GridWidth, GridHeight); }
-    void xorBand(QPoint fromCell, QPoint toCell) override { canvas.xorBand(fromCell, toCell); }
-    void reopenAs(int width, int height) override {
-        resetTo(width, height);
-        canvas.reset(GridWidth, GridHeight);
-    }
     void showStatus(const QString&) override {}
     void openEditBox(QPoint) override {}
     void openTextBanner(QPoint) override {}
-    void paintText(int col, int row, CharCell cell) override {
-        canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
-    }
+    void paintText(int col, int row, CharCell cell) override { PaintedDrawing::paintText(col, row, cell); }
     void showCursor(CursorSlot) override {}
     void runSprayTimer(bool) override {}
     void brushTaken(const QString&) override {}
     quint32 clockSeed() override { return 1; }
     bool commitEditBox() override { return false; }
-
-    Canvas canvas;
 };
 
 QPoint pixelOf(QPoint cell) {

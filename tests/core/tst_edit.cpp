@@ -69,19 +69,19 @@ private Q_SLOTS:
 
 void TestEdit::rubberBandSelects() {
     CanvasDrawing d(10, 10);
-    const QImage blank = d.canvas.picture();
+    const QImage blank = d.canvas().picture();
     // Press and release in one cell, or along one row or column: no selection.
     d.stroke(kSelect, {{2, 2}});
     QCOMPARE(d.selection.SelRect, CellRect{});
     d.stroke(kSelect, {{2, 2}, {4, 4}, {6, 2}});
     QCOMPARE(d.selection.SelRect, CellRect{});
-    QVERIFY(d.canvas.picture() == blank); // the band was erased and no frame drawn
+    QVERIFY(d.canvas().picture() == blank); // the band was erased and no frame drawn
     QCOMPARE(d.tools.banding(), false);
     // While the band is out, the canvas shows it.
     d.hover(kSelect, {2, 3});
     d.press(kSelect, {2, 3});
     d.drag(kSelect, {5, 7});
-    QVERIFY(d.canvas.picture() != blank);
+    QVERIFY(d.canvas().picture() != blank);
     QCOMPARE(d.tools.banding(), true);
     d.release(kSelect, {5, 7});
     QCOMPARE(d.selection.SelRect, (CellRect{2, 3, 5, 7})); // columns 2..4, rows 3..6

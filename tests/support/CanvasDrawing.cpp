@@ -6,22 +6,16 @@
 CanvasDrawing::CanvasDrawing(int width, int height) {
     GridWidth = width;
     GridHeight = height;
-    canvas.reset(width, height);
+    resetCanvas();
 }
 
 void CanvasDrawing::ReDraw() {
     if (onReDraw) onReDraw();
-    if (!paints) return;
-    canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
+    if (paints) PaintedDrawing::ReDraw();
 }
 
 void CanvasDrawing::ReDrawAll() {
-    if (!paints) return;
-    canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
-}
-
-void CanvasDrawing::paintText(int col, int row, CharCell cell) {
-    canvas.cellPainter().paintText(canvas.picture(), col, row, cell);
+    if (paints) PaintedDrawing::ReDrawAll();
 }
 
 QPoint CanvasDrawing::pixelFor(ToolId tool, QPoint cell) const {

@@ -1,33 +1,26 @@
-// A drawing over a bare canvas, with the tools attached: what a drawing window
-// does for the core, without any widget. Pointer helpers act at cell centres.
+// A drawing on its canvas with the tools attached: what a drawing window does for
+// the core, without any widget. Pointer helpers act at cell centres.
 #pragma once
 
-#include "core/model/Drawing.h"
-#include "core/render/Canvas.h"
+#include "core/render/PaintedDrawing.h"
 #include "core/tools/ToolController.h"
 
 #include <QStringList>
 
 #include <functional>
 
-class CanvasDrawing final : public Drawing, public ToolHost {
+class CanvasDrawing final : public PaintedDrawing, public ToolHost {
 public:
     explicit CanvasDrawing(int width = 50, int height = 50);
 
+    // With the two switches below.
     void ReDraw() override;
     void ReDrawAll() override;
-    void setCaption(const QString& text) override { caption = text; }
-    void drawFrame(const CellRect& cells) override { canvas.drawFrame(cells); }
-    void frameAll() override { canvas.frameAll(GridWidth, GridHeight); }
-    void xorBand(QPoint fromCell, QPoint toCell) override { canvas.xorBand(fromCell, toCell); }
-    void reopenAs(int width, int height) override {
-        resetTo(width, height);
-        canvas.reset(GridWidth, GridHeight);
-    }
+
     void showStatus(const QString& text) override { status = text; }
     void openEditBox(QPoint cell) override { editBoxes << cell; }
     void openTextBanner(QPoint cell) override { banners << cell; }
-    void paintText(int col, int row, CharCell cell) override;
+    void paintText(int col, int row, CharCell cell) override { PaintedDrawing::paintText(col, row, cell); }
     void showCursor(CursorSlot slot) override { cursor = slot; }
     void runSprayTimer(bool on) override { spraying = on; }
     void brushTaken(const QString& text) override { brushesTaken << text; }
@@ -45,9 +38,8 @@ public:
     // Hover over the first cell, press, drag through the others, release on the last.
     void stroke(ToolId tool, std::initializer_list<QPoint> cells);
 
-    Canvas canvas;
     ToolController tools{*this, *this};
-    QString caption, status;
+    QString status;
     QList<QPoint> editBoxes;         // the cells the edit box was opened over
     QList<QPoint> banners;           // the cells the text banner was opened for
     CursorSlot cursor = ArrowCursor; // the cursor the tools asked for

@@ -81,7 +81,7 @@ void TestBanner::init() {
 }
 
 void TestBanner::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -114,13 +114,13 @@ void TestBanner::banner(QPoint cell, const std::function<void(TTextForm&)>& insi
 }
 
 void TestBanner::textFromThePressedCell() {
-    setGridText(m_child->CurGrid,
+    setGridText(m_child->drawing().CurGrid,
                 QStringLiteral("xx").repeated(50) + QLatin1Char('\n') + QStringLiteral("xx").repeated(50));
     for (int y = 2; y < 50; ++y)
-        setGridText(m_child->CurGrid,
+        setGridText(m_child->drawing().CurGrid,
                     QString(QLatin1Char('\n')).repeated(y) + QStringLiteral("xx").repeated(50));
-    m_child->ReDrawAll();
-    const int changes = m_child->ChangeCount;
+    m_child->drawing().ReDrawAll();
+    const int changes = m_child->drawing().ChangeCount;
     QRect ink;
     banner({10, 5}, [&](TTextForm& f) {
         QCOMPARE(f.windowTitle(), QStringLiteral("文字"));
@@ -136,23 +136,23 @@ void TestBanner::textFromThePressedCell() {
             for (int x = 0; x < 100; ++x)
                 QVERIFY(p.pixel(x, y) == qRgb(0, 0, 0) || p.pixel(x, y) == qRgb(255, 255, 255));
     });
-    QCOMPARE(m_child->selection.SelRect,
+    QCOMPARE(m_child->drawing().selection.SelRect,
              (CellRect{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}));
-    QCOMPARE(m_child->selection.PasteActive, true);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
-    QCOMPARE(m_child->ChangeCount, changes + 1);
+    QCOMPARE(m_child->drawing().selection.PasteActive, true);
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("文字"));
+    QCOMPARE(m_child->drawing().ChangeCount, changes + 1);
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
-    QCOMPARE(m_child->selection.PasteLines.size(), ink.height());
+    QCOMPARE(m_child->drawing().selection.PasteLines.size(), ink.height());
     // Ink cells take the drawing's brush, the rest of the box two spaces, shown over the drawing.
     int brushCells = 0;
-    for (const QByteArray& line : m_child->selection.PasteLines) {
+    for (const QByteArray& line : m_child->drawing().selection.PasteLines) {
         QCOMPARE(line.size(), 2 * ink.width());
         brushCells += line.count("\xBB\xAD");
         QCOMPARE(line.count("\xBB\xAD") * 2 + line.count(' '), line.size());
     }
     QVERIFY(brushCells > 4);
-    QVERIFY(m_child->CurGrid.at(ink.left(), ink.top()) == CharCell::of('x', 'x'));
+    QVERIFY(m_child->drawing().CurGrid.at(ink.left(), ink.top()) == CharCell::of('x', 'x'));
     // Committed without Alt: the box's blank cells overwrite the drawing.
     QTest::mouseClick(m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton14")), Qt::LeftButton);
     QWidget* canvas = m_child->Image1;
@@ -162,9 +162,10 @@ void TestBanner::textFromThePressedCell() {
     QApplication::sendEvent(canvas, &press);
     int blanks = 0;
     for (int y = ink.top(); y <= ink.bottom(); ++y)
-        for (int x = ink.left(); x <= ink.right(); ++x) blanks += m_child->CurGrid.at(x, y).isBlank();
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            blanks += m_child->drawing().CurGrid.at(x, y).isBlank();
     QCOMPARE(blanks, ink.width() * ink.height() - brushCells);
-    QVERIFY(m_child->CurGrid.at(ink.left() - 1, ink.top()) == CharCell::of('x', 'x'));
+    QVERIFY(m_child->drawing().CurGrid.at(ink.left() - 1, ink.top()) == CharCell::of('x', 'x'));
 }
 
 void TestBanner::nothingToPlace() {
@@ -179,7 +180,7 @@ void TestBanner::nothingToPlace() {
             QVERIFY(f.Edit1->hasFocus() || !f.isActiveWindow());
         },
         false);
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::Nothing);
     // Spaces only, or text drawn wholly outside the drawing: asked again, with the undo point taken.
     m_platform.messages.clear();
     banner(
@@ -195,14 +196,14 @@ void TestBanner::nothingToPlace() {
             QCOMPARE(m_platform.messages.size(), 2);
         },
         false);
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("文字"));
-    QCOMPARE(m_child->selection.PasteActive, false);
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("文字"));
+    QCOMPARE(m_child->drawing().selection.PasteActive, false);
 }
 
 void TestBanner::invertThenOk() {
-    m_child->GridWidth = m_child->GridHeight = 20;
-    m_child->ReDrawAll();
+    m_child->drawing().GridWidth = m_child->drawing().GridHeight = 20;
+    m_child->drawing().ReDrawAll();
     banner({2, 2}, [&](TTextForm& f) {
         QTest::keyClicks(f.Edit1, QStringLiteral("O"));
         click(f.SpeedButton4);
@@ -212,9 +213,9 @@ void TestBanner::invertThenOk() {
         QCOMPARE(f.picture().pixel(20, 20), qRgb(255, 255, 255)); // outside the drawing: untouched
     });
     // The block covers the whole drawing, the letter left blank.
-    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 20, 20}));
+    QCOMPARE(m_child->drawing().selection.SelRect, (CellRect{0, 0, 20, 20}));
     int blanks = 0;
-    for (const QByteArray& line : m_child->selection.PasteLines) blanks += line.count(' ') / 2;
+    for (const QByteArray& line : m_child->drawing().selection.PasteLines) blanks += line.count(' ') / 2;
     QVERIFY(blanks > 3 && blanks < 100);
 }
 
@@ -261,9 +262,9 @@ void TestBanner::sizeBoxChecks() {
 }
 
 void TestBanner::smallDrawingPreviewAndArticle() {
-    m_child->GridWidth = 30;
-    m_child->GridHeight = 20;
-    m_child->ReDrawAll();
+    m_child->drawing().GridWidth = 30;
+    m_child->drawing().GridHeight = 20;
+    m_child->drawing().ReDrawAll();
     banner({0, 0}, [&](TTextForm& f) {
         QCOMPARE(f.Image1->pixmap().size(),
                  QSize(60, 40)); // only the drawing's 30 x 20 pixels, shown twice the size
@@ -288,7 +289,7 @@ void TestBanner::smallDrawingPreviewAndArticle() {
         QVERIFY2(first.contains(QStringLiteral("12")), qPrintable(first));
         QVERIFY(!first.contains(QStringLiteral("画")));
     });
-    QCOMPARE(m_child->selection.PasteLines.first().left(2), QByteArray("12"));
+    QCOMPARE(m_child->drawing().selection.PasteLines.first().left(2), QByteArray("12"));
 }
 
 QTEST_MAIN(TestBanner)

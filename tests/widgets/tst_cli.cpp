@@ -119,7 +119,7 @@ void TestCli::init() {
 }
 
 void TestCli::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -138,7 +138,7 @@ QList<QByteArray> TestCli::importLines(const QString& path,
         return d.result();
     };
     m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
-    return m_main->activeChild()->selection.PasteLines;
+    return m_main->activeChild()->drawing().selection.PasteLines;
 }
 
 void TestCli::convertMatchesTheImportDialog_data() {
@@ -230,15 +230,15 @@ void TestCli::outputFilesOpenInTheEditor() {
     // Opened in the editor: the same cells, without a word about anything left out.
     m_main->openFiles({drawing});
     TChildForm* c = m_main->activeChild();
-    QCOMPARE(c->FileName, drawing);
-    QCOMPARE(c->GridWidth, 100);
-    QCOMPARE(c->GridHeight, 66);
+    QCOMPARE(c->drawing().FileName, drawing);
+    QCOMPARE(c->drawing().GridWidth, 100);
+    QCOMPARE(c->drawing().GridHeight, 66);
     QVERIFY(m_platform.messages.isEmpty());
     QList<QByteArray> cells;
-    for (int y = 0; y < c->GridHeight; ++y) {
+    for (int y = 0; y < c->drawing().GridHeight; ++y) {
         QByteArray line;
-        for (int x = 0; x < c->GridWidth; ++x)
-            line += char(c->CurGrid.at(x, y).b0), line += char(c->CurGrid.at(x, y).b1);
+        for (int x = 0; x < c->drawing().GridWidth; ++x)
+            line += char(c->drawing().CurGrid.at(x, y).b0), line += char(c->drawing().CurGrid.at(x, y).b1);
         cells << line;
     }
     QCOMPARE(cells, lines);
@@ -279,7 +279,7 @@ void TestCli::bannerMatchesTheTextBanner() {
                       t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &e);
     }
-    expected = m_main->activeChild()->selection.PasteLines;
+    expected = m_main->activeChild()->drawing().selection.PasteLines;
     QVERIFY(!expected.isEmpty());
     const Run r = runeboard({QStringLiteral("banner"), QStringLiteral("Hi中"), QStringLiteral("--font"),
                              QStringLiteral("Unifont"), QStringLiteral("--size"), QStringLiteral("12"),

@@ -71,9 +71,9 @@ private:
     // The File menu as it opens: enabling and captions brought up to date.
     void openFileMenu() { Q_EMIT m_main->findChild<QMenu*>(QStringLiteral("N1"))->aboutToShow(); }
     void edit(TChildForm* child, const QString& text) {
-        child->takeUndoSnapshot(QStringLiteral("铅笔"));
-        setGridText(child->CurGrid, text);
-        child->ReDraw();
+        child->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
+        setGridText(child->drawing().CurGrid, text);
+        child->drawing().ReDraw();
     }
 
     FakePlatform m_platform;
@@ -98,7 +98,7 @@ void TestDesktop::init() {
 }
 
 void TestDesktop::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -108,9 +108,9 @@ void TestDesktop::utf8FilesOpenAndSaveAsUtf8() {
     writeFile(path("utf8.txt"), QStringLiteral("中文ab\r\n画　cd\r\n").toUtf8());
     m_main->openFiles({path("utf8.txt")});
     TChildForm* c = active();
-    QCOMPARE(c->GridWidth, 3);
-    QCOMPARE(c->GridHeight, 2);
-    QCOMPARE(gridText(c->CurGrid, 3, 2), QStringLiteral("中文ab\n画  cd"));
+    QCOMPARE(c->drawing().GridWidth, 3);
+    QCOMPARE(c->drawing().GridHeight, 2);
+    QCOMPARE(gridText(c->drawing().CurGrid, 3, 2), QStringLiteral("中文ab\n画  cd"));
     // The window and the status bar say how the file was read.
     QCOMPARE(c->windowTitle(), path("utf8.txt") + QStringLiteral("  [UTF-8]"));
     QCOMPARE(encodingShown(), QStringLiteral("UTF-8"));
@@ -127,19 +127,19 @@ void TestDesktop::utf8FilesOpenAndSaveAsUtf8() {
     QCOMPARE(readFile(path("bom.txt")), "\xEF\xBB\xBF" + QStringLiteral("cd画\r\n").toUtf8());
 
     // Half a character in a cell has no UTF-8: saving asks, and No leaves the file as it was.
-    active()->takeUndoSnapshot(QStringLiteral("铅笔"));
-    active()->CurGrid.at(0, 0) = CharCell::of(0xD6, ' ');
-    active()->ReDraw();
+    active()->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
+    active()->drawing().CurGrid.at(0, 0) = CharCell::of(0xD6, ' ');
+    active()->drawing().ReDraw();
     m_platform.answers << MessageAnswer::No;
     action("S1")->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("半个汉字")));
     QCOMPARE(readFile(path("bom.txt")), "\xEF\xBB\xBF" + QStringLiteral("cd画\r\n").toUtf8());
-    QVERIFY(active()->SavedCount < active()->ChangeCount);
+    QVERIFY(active()->drawing().SavedCount < active()->drawing().ChangeCount);
     m_platform.answers << MessageAnswer::Yes;
     action("S1")->trigger();
     QCOMPARE(readFile(path("bom.txt")), "\xEF\xBB\xBF" + QStringLiteral("? 画\r\n").toUtf8());
-    QCOMPARE(active()->SavedCount, active()->ChangeCount);
+    QCOMPARE(active()->drawing().SavedCount, active()->drawing().ChangeCount);
 }
 
 void TestDesktop::reopeningInTheOtherEncoding() {
@@ -148,7 +148,8 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     m_main->openFiles({path("short.txt")});
     TChildForm* c = active();
     QCOMPARE(encodingShown(), QStringLiteral("UTF-8"));
-    QCOMPARE(gridText(c->CurGrid, c->GridWidth, c->GridHeight), QStringLiteral("??"));
+    QCOMPARE(gridText(c->drawing().CurGrid, c->drawing().GridWidth, c->drawing().GridHeight),
+             QStringLiteral("??"));
     // Told at open, with the way out.
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY2(m_platform.messages[0].text.contains(QStringLiteral("“文件 → 以 GBK 重新打开”")),
@@ -163,12 +164,12 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     // The same window, now 2 x 1 cells of the GBK text.
     QCOMPARE(m_main->children().size(), windows);
     QCOMPARE(active(), c);
-    QCOMPARE(c->GridWidth, 2);
-    QCOMPARE(c->GridHeight, 1);
-    QCOMPARE(gridText(c->CurGrid, 2, 1), QStringLiteral("图片"));
+    QCOMPARE(c->drawing().GridWidth, 2);
+    QCOMPARE(c->drawing().GridHeight, 1);
+    QCOMPARE(gridText(c->drawing().CurGrid, 2, 1), QStringLiteral("图片"));
     QCOMPARE(c->windowTitle(), path("short.txt"));
     QCOMPARE(encodingShown(), QStringLiteral("GBK"));
-    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::Nothing);
     openFileMenu();
     QCOMPARE(reopen->text(), QStringLiteral("以 UTF-8 重新打开(&R)"));
 
@@ -177,7 +178,7 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     m_main->openFiles({path("one.txt")});
     QVERIFY(m_platform.messages.isEmpty());
     QCOMPARE(encodingShown(), QStringLiteral("GBK"));
-    QCOMPARE(active()->CurGrid.at(0, 0), CharCell::of(0xDB, 0x9A));
+    QCOMPARE(active()->drawing().CurGrid.at(0, 0), CharCell::of(0xDB, 0x9A));
     active()->close();
     m_main->mdiArea()->setActiveSubWindow(c);
 
@@ -186,10 +187,10 @@ void TestDesktop::reopeningInTheOtherEncoding() {
     m_platform.answers << MessageAnswer::No;
     reopen->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
-    QCOMPARE(gridText(c->CurGrid, 2, 1), QStringLiteral("xy片"));
+    QCOMPARE(gridText(c->drawing().CurGrid, 2, 1), QStringLiteral("xy片"));
     QCOMPARE(encodingShown(), QStringLiteral("GBK"));
     // A drawing without a file has nothing to reopen.
-    c->SavedCount = c->ChangeCount;
+    c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main->createDrawing(5, 5);
     openFileMenu();
     QVERIFY(!reopen->isEnabled());
@@ -219,11 +220,11 @@ void TestDesktop::saveAsOffersTheEncoding() {
     // A character that stands across two cells (as a GBK file may hold it) cannot keep its cells in
     // UTF-8, which is read back character by character: asked first, and No writes nothing.
     TChildForm* d = m_main->createChild();
-    d->GridWidth = 2;
-    d->GridHeight = 1;
-    d->CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
-    d->CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
-    d->ReDrawAll();
+    d->drawing().GridWidth = 2;
+    d->drawing().GridHeight = 1;
+    d->drawing().CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
+    d->drawing().CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
+    d->drawing().ReDrawAll();
     m_platform.messages.clear();
     m_platform.saveNames << path("split.txt");
     m_platform.saveFilterChoices << kUtf8Filter;
@@ -237,7 +238,7 @@ void TestDesktop::saveAsOffersTheEncoding() {
     m_platform.answers << MessageAnswer::Yes;
     action("S1")->trigger();
     QCOMPARE(readFile(path("split.txt")), QStringLiteral("a中b\r\n").toUtf8());
-    d->SavedCount = d->ChangeCount;
+    d->drawing().SavedCount = d->drawing().ChangeCount;
 }
 
 void TestDesktop::recentFiles() {
@@ -261,7 +262,7 @@ void TestDesktop::recentFiles() {
                           QStringLiteral("&3 ") + path("b.txt"), QStringLiteral("清除列表(&C)")}));
     // Kept between runs; a file gone since shows greyed, with its path as the hint.
     QVERIFY(QFile::remove(path("b.txt")));
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_main = createMainWindow(m_platform);
     m_main->show();
@@ -272,7 +273,7 @@ void TestDesktop::recentFiles() {
     const int windows = m_main->children().size();
     action("RecentFile2")->trigger();
     QCOMPARE(m_main->children().size(), windows + 1);
-    QCOMPARE(active()->FileName, path("new.txt"));
+    QCOMPARE(active()->drawing().FileName, path("new.txt"));
     QCOMPARE(items().first(), QStringLiteral("&1 ") + path("new.txt"));
     // At most eight.
     for (int i = 0; i < 10; ++i) {
@@ -308,7 +309,7 @@ QStringList pixels(const QImage& image, const QRect& area) {
 void TestDesktop::exportShowsTheCanvasWithoutGridLines() {
     TChildForm* c = active();
     edit(c, QStringLiteral("画ab\n  中文"));
-    c->FileName = path("art.txt");
+    c->drawing().FileName = path("art.txt");
     // The dialog: 2 x, white on black.
     QString sizeShown;
     m_platform.onDialog = [&](QDialog& dialog) {
@@ -406,7 +407,7 @@ void TestDesktop::droppedFiles() {
     const int windows = m_main->children().size();
     QVERIFY(drop(files({path("one.txt"), path("two.TXT")})));
     QCOMPARE(m_main->children().size(), windows + 2);
-    QCOMPARE(active()->FileName, path("two.TXT"));
+    QCOMPARE(active()->drawing().FileName, path("two.TXT"));
     QVERIFY(m_platform.messages.isEmpty());
 
     // A picture: the import dialog opens with it loaded.

@@ -51,13 +51,13 @@ void TestEditMenu::init() {
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_child = m_main->activeChild();
-    m_child->GridWidth = 6;
-    m_child->GridHeight = 4;
-    m_child->ReDrawAll();
+    m_child->drawing().GridWidth = 6;
+    m_child->drawing().GridHeight = 4;
+    m_child->drawing().ReDrawAll();
 }
 
 void TestEditMenu::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
 }
 
@@ -89,11 +89,11 @@ QString TestEditMenu::editMenu() {
 }
 
 void TestEditMenu::selectAndDragWithTheMouse() {
-    setGridText(m_child->CurGrid, QStringLiteral("AABB\nCCDD"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("AABB\nCCDD"));
+    m_child->drawing().ReDrawAll();
     const QImage before = m_child->canvas().picture();
     drag({0, 0}, {2, 2});
-    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 2, 2}));
+    QCOMPARE(m_child->drawing().selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
     // The frame is blue on the canvas and on screen; the band left nothing behind.
@@ -104,18 +104,21 @@ void TestEditMenu::selectAndDragWithTheMouse() {
 
     // Ctrl at the press leaves a copy; Alt at the release makes the block see-through.
     drag({1, 1}, {3, 2}, Qt::ControlModifier, Qt::AltModifier);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("区域拖动"));
-    QCOMPARE(m_child->selection.PasteActive, true);
-    QCOMPARE(m_child->selection.PasteTransparent, true);
-    QCOMPARE(m_child->selection.SelRect, (CellRect{2, 1, 4, 3}));
-    QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDD        \n            "));
-    QCOMPARE(gridText(m_child->ShownGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("区域拖动"));
+    QCOMPARE(m_child->drawing().selection.PasteActive, true);
+    QCOMPARE(m_child->drawing().selection.PasteTransparent, true);
+    QCOMPARE(m_child->drawing().selection.SelRect, (CellRect{2, 1, 4, 3}));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 6, 3),
+             QStringLiteral("AABB        \nCCDD        \n            "));
+    QCOMPARE(gridText(m_child->drawing().ShownGrid, 6, 3),
+             QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
     // A press outside with the select tool commits it and starts a new band.
     drag({5, 0}, {5, 0});
-    QCOMPARE(m_child->selection.PasteActive, false);
-    QCOMPARE(m_child->selection.SelRect, CellRect{});
-    QCOMPARE(gridText(m_child->CurGrid, 6, 3), QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
-    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 6, 4));
+    QCOMPARE(m_child->drawing().selection.PasteActive, false);
+    QCOMPARE(m_child->drawing().selection.SelRect, CellRect{});
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 6, 3),
+             QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
+    QVERIFY(m_child->drawing().ShownGrid.sameArea(m_child->drawing().CurGrid, 6, 4));
 }
 
 void TestEditMenu::editMenuEnablingAndCaptions() {
@@ -124,7 +127,7 @@ void TestEditMenu::editMenuEnablingAndCaptions() {
     m_platform.clipboard = QStringLiteral("xy");
     QCOMPARE(editMenu(), QStringLiteral("- - - - 粘贴(&P) - 全选(&A) - 清空(&L)"));
     action("A1")->trigger();
-    QCOMPARE(m_child->selection.SelRect, (CellRect{0, 0, 6, 4}));
+    QCOMPARE(m_child->drawing().selection.SelRect, (CellRect{0, 0, 6, 4}));
     QCOMPARE(editMenu(),
              QStringLiteral("- - 剪切(&T) 复制(&C) 粘贴(&P) 删除(&D) 全选(&A) 不选(&N) 清空(&L)"));
     action("C1")->trigger();
@@ -140,9 +143,9 @@ void TestEditMenu::editMenuEnablingAndCaptions() {
     QCOMPARE(editMenu(),
              QStringLiteral("撤消粘贴(&U) - 剪切(&T) 复制(&C) 粘贴(&P) 删除(&D) 全选(&A) 不选(&N) 清空(&L)"));
     action("N27")->trigger();
-    QCOMPARE(gridText(m_child->CurGrid, 1, 1), QStringLiteral("xy"));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 1, 1), QStringLiteral("xy"));
     // No drawing at all: everything disabled, the plain captions.
-    m_child->SavedCount = m_child->ChangeCount;
+    m_child->drawing().SavedCount = m_child->drawing().ChangeCount;
     m_main->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(editMenu(), QStringLiteral("- - - - - - - - -"));
@@ -155,35 +158,35 @@ void TestEditMenu::toolbarAndShortcuts() {
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     QWidget* canvas = m_child->Image1;
     canvas->setFocus();
-    setGridText(m_child->CurGrid, QStringLiteral("ab中"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中"));
+    m_child->drawing().ReDrawAll();
     // The toolbar's Cut with nothing selected still takes its snapshot; the menu's shortcut does nothing.
     QTest::keyClick(canvas, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::Nothing);
     button("SpeedButton9")->click();
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("剪切"));
-    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("ab中"));
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("剪切"));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 2, 1), QStringLiteral("ab中"));
     // Ctrl+A, Ctrl+C, then Del; Ctrl+V brings the cells back as a block.
     QTest::keyClick(canvas, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(canvas, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(m_platform.clipboard.startsWith(QStringLiteral("ab中　　")));
     QCOMPARE(m_platform.clipboard.count(QStringLiteral("\r\n")), 4);
     QTest::keyClick(canvas, Qt::Key_Delete);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("删除"));
-    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("删除"));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 2, 1), QStringLiteral("    "));
     QTest::keyClick(canvas, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("粘贴"));
-    QCOMPARE(gridText(m_child->ShownGrid, 2, 1), QStringLiteral("ab中"));
-    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("    "));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("粘贴"));
+    QCOMPARE(gridText(m_child->drawing().ShownGrid, 2, 1), QStringLiteral("ab中"));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 2, 1), QStringLiteral("    "));
     // The toolbar's Copy and Paste call the same commands.
     m_platform.clipboard.clear();
     button("SpeedButton8")->click();
     QVERIFY(m_platform.clipboard.startsWith(QStringLiteral("ab中")));
     button("SpeedButton7")->click(); // the select tool is current: the old block is written
-    QCOMPARE(gridText(m_child->CurGrid, 2, 1), QStringLiteral("ab中"));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 2, 1), QStringLiteral("ab中"));
     // With no drawing, the toolbar buttons do nothing.
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_platform.clipboard = QStringLiteral("keep");

@@ -35,16 +35,16 @@ private:
     // The active drawing, changed as a pencil stroke would change it.
     TChildForm* edited(const QString& text) {
         TChildForm* c = m_main->activeChild();
-        c->takeUndoSnapshot(QStringLiteral("铅笔"));
-        setGridText(c->CurGrid, text);
-        c->ReDraw();
+        c->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
+        setGridText(c->drawing().CurGrid, text);
+        c->drawing().ReDraw();
         return c;
     }
     // The drawing is as it was and still counts as unsaved.
     void stillUnsaved(TChildForm* c, const QString& text) {
         QVERIFY(m_main->children().contains(c));
-        QCOMPARE(gridText(c->CurGrid, 2, 1), text);
-        QVERIFY(c->SavedCount < c->ChangeCount);
+        QCOMPARE(gridText(c->drawing().CurGrid, 2, 1), text);
+        QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
     }
 
     FakePlatform m_platform;
@@ -65,7 +65,7 @@ void TestFailures::init() {
 }
 
 void TestFailures::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -132,13 +132,13 @@ void TestFailures::savingAfterTheFolderVanished() {
     m_platform.saveNames << folder + QStringLiteral("/art.txt");
     action("S1")->trigger();
     QVERIFY(m_platform.messages.isEmpty());
-    QCOMPARE(c->SavedCount, c->ChangeCount);
+    QCOMPARE(c->drawing().SavedCount, c->drawing().ChangeCount);
     QVERIFY(QDir(folder).removeRecursively());
     c = edited(QStringLiteral("wxyz"));
     action("S1")->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("无法保存")));
-    QCOMPARE(c->FileName, folder + QStringLiteral("/art.txt"));
+    QCOMPARE(c->drawing().FileName, folder + QStringLiteral("/art.txt"));
     stillUnsaved(c, QStringLiteral("wxyz"));
     QVERIFY(!QFileInfo::exists(folder)); // nothing made on the way
 }
@@ -170,24 +170,24 @@ void TestFailures::aHugeClipboardPastesWhatFits() {
     QToolButton* paste = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"));
     paste->click();
     TChildForm* c = m_main->activeChild();
-    QCOMPARE(c->selection.PasteActive, true);
-    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 40, 50}));
-    QCOMPARE(c->selection.PasteLines.size(), 100'000);
-    QCOMPARE(c->selection.PasteLines.first().size(), 80);
+    QCOMPARE(c->drawing().selection.PasteActive, true);
+    QCOMPARE(c->drawing().selection.SelRect, (CellRect{0, 0, 40, 50}));
+    QCOMPARE(c->drawing().selection.PasteLines.size(), 100'000);
+    QCOMPARE(c->drawing().selection.PasteLines.first().size(), 80);
     // One line of megabytes: a flowed line fills the drawing and stops there.
     m_platform.clipboard = QStringLiteral("ab").repeated(3'000'000) + QStringLiteral("\nx");
     paste->click();
-    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 50, 50}));
+    QCOMPARE(c->drawing().selection.SelRect, (CellRect{0, 0, 50, 50}));
     // Beyond what is taken in: a word, and the drawing and its block as they were.
-    const int changes = c->ChangeCount;
+    const int changes = c->drawing().ChangeCount;
     m_platform.clipboard = QString(16'000'001, QLatin1Char('y'));
     paste->click();
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].text,
              QStringLiteral("剪贴板中的文字太长（超过 1600 万个字符），无法粘贴。"));
-    QCOMPARE(c->ChangeCount, changes);
-    QCOMPARE(c->selection.SelRect, (CellRect{0, 0, 50, 50}));
-    QCOMPARE(c->selection.PasteLines.first(), QByteArray("ab").repeated(50));
+    QCOMPARE(c->drawing().ChangeCount, changes);
+    QCOMPARE(c->drawing().selection.SelRect, (CellRect{0, 0, 50, 50}));
+    QCOMPARE(c->drawing().selection.PasteLines.first(), QByteArray("ab").repeated(50));
 }
 
 QTEST_MAIN(TestFailures)

@@ -72,9 +72,9 @@ private:
     QString path(const char* name) { return m_dir->filePath(QLatin1String(name)); }
     // Marks the drawing changed as an editing operation would.
     void edit(TChildForm* child, const QString& text) {
-        child->takeUndoSnapshot(QStringLiteral("铅笔"));
-        setGridText(child->CurGrid, text);
-        child->ReDraw();
+        child->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
+        setGridText(child->drawing().CurGrid, text);
+        child->drawing().ReDraw();
     }
 
     FakePlatform m_platform;
@@ -96,7 +96,7 @@ void TestFiles::init() {
 
 void TestFiles::cleanup() {
     // Nothing may ask any more questions on the way out.
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -110,18 +110,18 @@ void TestFiles::openCreatesADrawing() {
     QCOMPARE(m_platform.openDialogs, 1);
     QCOMPARE(m_main->children().size(), 2);
     TChildForm* c = active();
-    QCOMPARE(c->FileName, path("rect.txt"));
+    QCOMPARE(c->drawing().FileName, path("rect.txt"));
     QCOMPARE(c->windowTitle(), path("rect.txt"));
     QCOMPARE(m_main->NewDocWidth, 3);
     QCOMPARE(m_main->NewDocHeight, 2);
-    QCOMPARE(c->GridWidth, 3);
-    QCOMPARE(c->GridHeight, 2);
-    QCOMPARE(gridText(c->CurGrid, 3, 2), QStringLiteral("画  ab\nxyz  c"));
-    QVERIFY(c->ShownGrid.sameArea(c->CurGrid, 3, 2)); // painted
+    QCOMPARE(c->drawing().GridWidth, 3);
+    QCOMPARE(c->drawing().GridHeight, 2);
+    QCOMPARE(gridText(c->drawing().CurGrid, 3, 2), QStringLiteral("画  ab\nxyz  c"));
+    QVERIFY(c->drawing().ShownGrid.sameArea(c->drawing().CurGrid, 3, 2)); // painted
     QCOMPARE(c->Image1->size(), QSize(54, 36));
-    QCOMPARE(c->ChangeCount, 0);
-    QCOMPARE(c->SavedCount, 0);
-    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(c->drawing().ChangeCount, 0);
+    QCOMPARE(c->drawing().SavedCount, 0);
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::Nothing);
 
     // Cancelling the dialog opens nothing.
     action("O1")->trigger();
@@ -149,7 +149,7 @@ void TestFiles::openingAnOpenFileShowsItsWindow() {
         QCOMPARE(m_main->children().size(), windows);
         QCOMPARE(active(), one);
         QVERIFY(!one->isMinimized());
-        QCOMPARE(gridText(one->CurGrid, 2, 1), QStringLiteral("zzcd"));
+        QCOMPARE(gridText(one->drawing().CurGrid, 2, 1), QStringLiteral("zzcd"));
     }
     QVERIFY(m_platform.messages.isEmpty());
     // A name given by Save As counts too.
@@ -161,7 +161,7 @@ void TestFiles::openingAnOpenFileShowsItsWindow() {
     m_main->openFiles({path("three.txt")});
     QCOMPARE(active(), two);
     QCOMPARE(m_main->children().size(), windows);
-    one->SavedCount = one->ChangeCount;
+    one->drawing().SavedCount = one->drawing().ChangeCount;
 }
 
 void TestFiles::openFailuresOpenNothing() {
@@ -193,15 +193,15 @@ void TestFiles::commandLineFilesOpen() {
     QList<TChildForm*> all = startWith({path("a.txt"), path("b.txt")});
     QCOMPARE(all.size(), 2);
     QCOMPARE(all[0]->windowTitle(), path("a.txt"));
-    QCOMPARE(gridText(all[0]->CurGrid, all[0]->GridWidth, all[0]->GridHeight),
+    QCOMPARE(gridText(all[0]->drawing().CurGrid, all[0]->drawing().GridWidth, all[0]->drawing().GridHeight),
              QStringLiteral("AB  \nABCD\n    \nA   "));
-    QCOMPARE(all[1]->FileName, path("b.txt"));
+    QCOMPARE(all[1]->drawing().FileName, path("b.txt"));
     QCOMPARE(m_platform.openDialogs, 0);
 
     // One file that opens and one that does not: the one, and a message about the other.
     all = startWith({path("missing.txt"), path("b.txt")});
     QCOMPARE(all.size(), 1);
-    QCOMPARE(all[0]->FileName, path("b.txt"));
+    QCOMPARE(all[0]->drawing().FileName, path("b.txt"));
     QCOMPARE(m_platform.messages.size(), 1);
 
     // None that opens: the empty start-up drawing.
@@ -210,7 +210,7 @@ void TestFiles::commandLineFilesOpen() {
     QCOMPARE(all[0]->windowTitle(), QStringLiteral("新建"));
     all = startWith({});
     QCOMPARE(all.size(), 1);
-    QCOMPARE(all[0]->FileName, QString());
+    QCOMPARE(all[0]->drawing().FileName, QString());
     QVERIFY(m_platform.messages.isEmpty());
 
     // A relative name is taken from the working folder and kept in full.
@@ -219,7 +219,7 @@ void TestFiles::commandLineFilesOpen() {
     all = startWith({QStringLiteral("a.txt")});
     QDir::setCurrent(here);
     QCOMPARE(all.size(), 1);
-    QCOMPARE(all[0]->FileName, path("a.txt"));
+    QCOMPARE(all[0]->drawing().FileName, path("a.txt"));
     QCOMPARE(all[0]->windowTitle(), path("a.txt"));
 }
 
@@ -264,8 +264,8 @@ void TestFiles::commandLinePicturesOpenTheImportDialog() {
     all = startWith({path("q.JPG"), path("a.txt")});
     QCOMPARE(loaded, QStringList{QDir::toNativeSeparators(path("q.JPG"))});
     QCOMPARE(all.size(), 1);
-    QCOMPARE(all[0]->FileName, path("a.txt"));
-    QCOMPARE(gridText(all[0]->CurGrid, 1, 1), QStringLiteral("AB"));
+    QCOMPARE(all[0]->drawing().FileName, path("a.txt"));
+    QCOMPARE(gridText(all[0]->drawing().CurGrid, 1, 1), QStringLiteral("AB"));
     QVERIFY(m_platform.messages.isEmpty());
 
     // One picture at a time, as on a drop: the first is loaded, the others named.
@@ -300,8 +300,8 @@ void TestFiles::cutFileAsksBeforeReplacing() {
     m_platform.openNames << path("big.txt");
     action("O1")->trigger();
     TChildForm* c = active();
-    QCOMPARE(c->GridWidth, 100);
-    QCOMPARE(c->GridHeight, 100);
+    QCOMPARE(c->drawing().GridWidth, 100);
+    QCOMPARE(c->drawing().GridHeight, 100);
     QCOMPARE(m_platform.messages.size(), 1);
     const QString notice = m_platform.messages[0].text;
     QVERIFY2(notice.contains(QStringLiteral("第 100 行以后的 20 行")), qPrintable(notice));
@@ -325,7 +325,7 @@ void TestFiles::cutFileAsksBeforeReplacing() {
     m_platform.saveNames << path("part.txt");
     action("S1")->trigger();
     QCOMPARE(m_platform.saveDialogs, 1);
-    QCOMPARE(c->FileName, path("part.txt"));
+    QCOMPARE(c->drawing().FileName, path("part.txt"));
     QCOMPARE(readFile(path("part.txt")).size(), 100 * 202);
     QCOMPARE(readFile(path("big.txt")), big);
     m_platform.messages.clear();
@@ -373,7 +373,8 @@ void TestFiles::zeroByteAndFlowedOverflowAreReported() {
     m_platform.openNames << path("binary.txt");
     action("O1")->trigger();
     TChildForm* c = active();
-    QCOMPARE(gridText(c->CurGrid, c->GridWidth, c->GridHeight), QStringLiteral("abcd"));
+    QCOMPARE(gridText(c->drawing().CurGrid, c->drawing().GridWidth, c->drawing().GridHeight),
+             QStringLiteral("abcd"));
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY2(m_platform.messages[0].text.contains(QStringLiteral("零字节")),
              qPrintable(m_platform.messages[0].text));
@@ -389,7 +390,7 @@ void TestFiles::zeroByteAndFlowedOverflowAreReported() {
     m_platform.messages.clear();
     m_platform.openNames << path("flowed.txt");
     action("O1")->trigger();
-    QCOMPARE(active()->GridHeight, 100);
+    QCOMPARE(active()->drawing().GridHeight, 100);
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("排满 100 行以后的内容")));
 
@@ -402,8 +403,8 @@ void TestFiles::zeroByteAndFlowedOverflowAreReported() {
     m_platform.openNames << path("exact.txt") << path("odd.txt");
     action("O1")->trigger();
     QVERIFY(m_platform.messages.isEmpty());
-    QCOMPARE(active()->GridHeight, 100);
-    QCOMPARE(gridText(active()->CurGrid, 2, 100).right(4), QStringLiteral("abcd"));
+    QCOMPARE(active()->drawing().GridHeight, 100);
+    QCOMPARE(gridText(active()->drawing().CurGrid, 2, 100).right(4), QStringLiteral("abcd"));
     action("O1")->trigger();
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("每行末尾单出的一个字节")));
@@ -415,7 +416,7 @@ void TestFiles::charactersGbkLacksAreToldAndAskedAbout() {
     m_platform.openNames << path("emoji.txt");
     action("O1")->trigger();
     TChildForm* c = active();
-    QCOMPARE(gridText(c->CurGrid, 2, 3), QStringLiteral("ab??\ncd中\n??ef"));
+    QCOMPARE(gridText(c->drawing().CurGrid, 2, 3), QStringLiteral("ab??\ncd中\n??ef"));
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].text,
              QStringLiteral("文件“%1”中有 2 个字符无法用 GBK 表示，画板中显示为“?”：\n\n"
@@ -438,7 +439,7 @@ void TestFiles::charactersGbkLacksAreToldAndAskedAbout() {
     m_platform.answers << MessageAnswer::No;
     m_platform.saveNames << path("other.txt");
     action("S1")->trigger();
-    QCOMPARE(c->FileName, path("other.txt"));
+    QCOMPARE(c->drawing().FileName, path("other.txt"));
     QCOMPARE(readFile(path("other.txt")), QStringLiteral("ab??\r\ncd中\r\n??ef\r\n").toUtf8());
     QCOMPARE(readFile(path("emoji.txt")), original);
     // Written over: the question once, then saves as usual.
@@ -476,23 +477,23 @@ void TestFiles::charactersGbkLacksAreToldAndAskedAbout() {
 
 void TestFiles::saveUntitledAndCancel() {
     TChildForm* c = active();
-    c->GridWidth = 3; // a small drawing: 3 x 2
-    c->GridHeight = 2;
+    c->drawing().GridWidth = 3; // a small drawing: 3 x 2
+    c->drawing().GridHeight = 2;
     edit(c, QStringLiteral("a  b  \n画画画"));
-    const int changes = c->ChangeCount;
+    const int changes = c->drawing().ChangeCount;
 
     action("S1")->trigger(); // the dialog is cancelled
     QCOMPARE(m_platform.saveDialogs, 1);
     QCOMPARE(c->windowTitle(), QStringLiteral("新建"));
-    QCOMPARE(c->FileName, QString());
-    QCOMPARE(c->SavedCount, 0);
-    QCOMPARE(c->ChangeCount, changes);
+    QCOMPARE(c->drawing().FileName, QString());
+    QCOMPARE(c->drawing().SavedCount, 0);
+    QCOMPARE(c->drawing().ChangeCount, changes);
 
     m_platform.saveNames << path("art.txt");
     action("S1")->trigger();
-    QCOMPARE(c->FileName, path("art.txt"));
+    QCOMPARE(c->drawing().FileName, path("art.txt"));
     QCOMPARE(c->windowTitle(), path("art.txt"));
-    QCOMPARE(c->SavedCount, changes);
+    QCOMPARE(c->drawing().SavedCount, changes);
     QCOMPARE(readFile(path("art.txt")), QByteArray("a\xA1\xA1"
                                                    "b\xA1\xA1\r\n\xBB\xAD\xBB\xAD\xBB\xAD\r\n"));
 
@@ -502,7 +503,7 @@ void TestFiles::saveUntitledAndCancel() {
     QCOMPARE(m_platform.saveDialogs, 2);
     QVERIFY(m_platform.messages.isEmpty());
     QVERIFY(readFile(path("art.txt")).startsWith("zz b\xA1\xA1"));
-    QCOMPARE(c->SavedCount, c->ChangeCount);
+    QCOMPARE(c->drawing().SavedCount, c->drawing().ChangeCount);
 }
 
 void TestFiles::saveAsAndOverwrite() {
@@ -518,15 +519,15 @@ void TestFiles::saveAsAndOverwrite() {
     QCOMPARE(m_platform.messages[0].caption, QStringLiteral("请确认"));
     QCOMPARE(m_platform.messages[0].buttons, MessageButtons::YesNo);
     QCOMPARE(readFile(path("taken.txt")), QByteArray("keep me"));
-    QCOMPARE(c->FileName, QString());
-    QVERIFY(c->SavedCount < c->ChangeCount);
+    QCOMPARE(c->drawing().FileName, QString());
+    QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
 
     m_platform.saveNames << path("taken.txt");
     m_platform.answers << MessageAnswer::Yes;
     action("N4")->trigger();
-    QCOMPARE(c->FileName, path("taken.txt"));
+    QCOMPARE(c->drawing().FileName, path("taken.txt"));
     QCOMPARE(readFile(path("taken.txt")).size(), 50 * 102);
-    QCOMPARE(c->SavedCount, c->ChangeCount);
+    QCOMPARE(c->drawing().SavedCount, c->drawing().ChangeCount);
 
     // Save As always asks for a name, even for a drawing that has one.
     m_platform.saveNames << path("other.txt");
@@ -545,23 +546,24 @@ void TestFiles::failedSaveKeepsTheDrawingModified() {
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("无法保存")));
-    QCOMPARE(c->FileName, bad); // the name chosen stays set
-    QVERIFY(c->SavedCount < c->ChangeCount);
+    QCOMPARE(c->drawing().FileName, bad); // the name chosen stays set
+    QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
 }
 
 void TestFiles::chineseTextSurvivesSaveAndOpen() {
     TChildForm* c = active();
-    c->GridWidth = 4;
-    c->GridHeight = 1;
+    c->drawing().GridWidth = 4;
+    c->drawing().GridHeight = 1;
     edit(c, QStringLiteral("啊。啊  "));
     m_platform.saveNames << path("ah.txt");
     action("S1")->trigger();
     QCOMPARE(readFile(path("ah.txt")), QByteArray("\xB0\xA1\xA1\xA3\xB0\xA1\xA1\xA1\r\n"));
     m_platform.openNames << path("ah.txt");
     action("O1")->trigger();
-    QCOMPARE(gridText(active()->CurGrid, active()->GridWidth, active()->GridHeight),
-             QStringLiteral("啊。啊  "));
-    QCOMPARE(active()->GridWidth, 4);
+    QCOMPARE(
+        gridText(active()->drawing().CurGrid, active()->drawing().GridWidth, active()->drawing().GridHeight),
+        QStringLiteral("啊。啊  "));
+    QCOMPARE(active()->drawing().GridWidth, 4);
 }
 
 void TestFiles::closePrompt_data() {
@@ -589,8 +591,8 @@ void TestFiles::closePrompt() {
     QFETCH(bool, written);
     TChildForm* c = active();
     if (modified) edit(c, QStringLiteral("画"));
-    const int changes = c->ChangeCount;
-    const UndoStep::State undo = c->undo.UndoState;
+    const int changes = c->drawing().ChangeCount;
+    const UndoStep::State undo = c->drawing().undo.UndoState;
     if (answer >= 0) m_platform.answers << MessageAnswer(answer);
     if (saveTo == QStringLiteral("ok")) m_platform.saveNames << path("closing.txt");
     if (saveTo == QStringLiteral("bad")) m_platform.saveNames << path("no/folder/closing.txt");
@@ -609,10 +611,10 @@ void TestFiles::closePrompt() {
     }
     if (!closes) {
         // Kept open with its drawing, counters and undo state untouched.
-        QCOMPARE(c->ChangeCount, changes);
-        QCOMPARE(c->undo.UndoState, undo);
-        QCOMPARE(gridText(c->CurGrid, 1, 1), QStringLiteral("画"));
-        QVERIFY(c->SavedCount < c->ChangeCount);
+        QCOMPARE(c->drawing().ChangeCount, changes);
+        QCOMPARE(c->drawing().undo.UndoState, undo);
+        QCOMPARE(gridText(c->drawing().CurGrid, 1, 1), QStringLiteral("画"));
+        QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
     }
 }
 
@@ -671,13 +673,13 @@ void TestFiles::newFromClipboard() {
     action("N3")->trigger();
     QCOMPARE(proposed, QStringLiteral("1 1 5 3"));
     TChildForm* c = active();
-    QCOMPARE(c->GridWidth, 5);
-    QCOMPARE(c->GridHeight, 3);
+    QCOMPARE(c->drawing().GridWidth, 5);
+    QCOMPARE(c->drawing().GridHeight, 3);
     QCOMPARE(c->windowTitle(), QStringLiteral("新建"));
-    QCOMPARE(gridText(c->CurGrid, 5, 3), QStringLiteral("画画画画画\nabcdefghij\n    xyzuvw"));
-    QVERIFY(c->ShownGrid.sameArea(c->CurGrid, 5, 3));
-    QCOMPARE(c->ChangeCount, 0);
-    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(gridText(c->drawing().CurGrid, 5, 3), QStringLiteral("画画画画画\nabcdefghij\n    xyzuvw"));
+    QVERIFY(c->drawing().ShownGrid.sameArea(c->drawing().CurGrid, 5, 3));
+    QCOMPARE(c->drawing().ChangeCount, 0);
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::Nothing);
 
     // The user narrows it to 2 and adds rows: only the first 4 bytes of each line, rows below stay empty.
     m_platform.onDialog = [&](QDialog&) {
@@ -688,7 +690,7 @@ void TestFiles::newFromClipboard() {
         return f->result();
     };
     action("N3")->trigger();
-    QCOMPARE(gridText(active()->CurGrid, 2, 4), QStringLiteral("画画\nabcd\n    \n    "));
+    QCOMPARE(gridText(active()->drawing().CurGrid, 2, 4), QStringLiteral("画画\nabcd\n    \n    "));
 
     // Lines of different lengths, the clipboard choice left on: flowed at 4 x 2, the rest dropped.
     m_platform.clipboard = QStringLiteral("abcdefghijk\nxy\nlonger line\n");
@@ -703,7 +705,7 @@ void TestFiles::newFromClipboard() {
     };
     action("N3")->trigger();
     QCOMPARE(proposed, QStringLiteral("1 1"));
-    QCOMPARE(gridText(active()->CurGrid, 4, 2), QStringLiteral("abcdefgh\nijk     "));
+    QCOMPARE(gridText(active()->drawing().CurGrid, 4, 2), QStringLiteral("abcdefgh\nijk     "));
 
     // Equally long lines whose pairing into cells would cut characters: no block is proposed,
     // and the text flows whole characters into the cells.
@@ -717,7 +719,7 @@ void TestFiles::newFromClipboard() {
     };
     action("N3")->trigger();
     QCOMPARE(proposed, QStringLiteral("4 2"));
-    QCOMPARE(gridText(active()->CurGrid, 4, 3), QStringLiteral("a 你好  \nb 世界  \nc 再见  "));
+    QCOMPARE(gridText(active()->drawing().CurGrid, 4, 3), QStringLiteral("a 你好  \nb 世界  \nc 再见  "));
 
     // Two lines only: the clipboard choice is disabled and the drawing starts empty.
     m_platform.clipboard = QStringLiteral("ab\ncd\n");
@@ -730,7 +732,7 @@ void TestFiles::newFromClipboard() {
     };
     action("N3")->trigger();
     QCOMPARE(proposed, QStringLiteral("1 0"));
-    QCOMPARE(gridText(active()->CurGrid, 2, 1), QStringLiteral("    "));
+    QCOMPARE(gridText(active()->drawing().CurGrid, 2, 1), QStringLiteral("    "));
 
     // Cancel creates nothing.
     const qsizetype count = m_main->children().size();
@@ -786,8 +788,8 @@ void TestFiles::newValidation() {
     action("N3")->trigger();
     if (message.isEmpty()) {
         QCOMPARE(accepted, 1);
-        QCOMPARE(active()->GridWidth, 100);
-        QCOMPARE(active()->GridHeight, 1);
+        QCOMPARE(active()->drawing().GridWidth, 100);
+        QCOMPARE(active()->drawing().GridHeight, 1);
         QVERIFY(m_platform.messages.isEmpty());
     } else {
         QCOMPARE(accepted, 0);
@@ -805,21 +807,21 @@ void TestFiles::undoRepeatFromTheMenu() {
     QVERIFY(!action("U1")->isEnabled());
     QVERIFY(!action("N26")->isEnabled());
 
-    setGridText(c->CurGrid, QStringLiteral("画画"));
-    c->ReDrawAll();
-    c->takeUndoSnapshot(QStringLiteral("清空"));
-    c->CurGrid.fillArea(c->GridWidth, c->GridHeight, CharCell::blank());
-    c->ReDrawAll();
+    setGridText(c->drawing().CurGrid, QStringLiteral("画画"));
+    c->drawing().ReDrawAll();
+    c->drawing().takeUndoSnapshot(QStringLiteral("清空"));
+    c->drawing().CurGrid.fillArea(c->drawing().GridWidth, c->drawing().GridHeight, CharCell::blank());
+    c->drawing().ReDrawAll();
     m_platform.saveNames << path("u.txt");
     action("S1")->trigger();
-    QCOMPARE(c->SavedCount, c->ChangeCount);
+    QCOMPARE(c->drawing().SavedCount, c->drawing().ChangeCount);
 
     Q_EMIT edit->aboutToShow();
     QCOMPARE(action("U1")->text(), QStringLiteral("撤消清空(&U)"));
     QVERIFY(action("U1")->isEnabled());
     Q_EMIT edit->aboutToHide();
     action("U1")->trigger();
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("画画"));
     Q_EMIT edit->aboutToShow();
     QCOMPARE(action("U1")->text(), QStringLiteral("撤消(&U)"));
     QVERIFY(!action("U1")->isEnabled());
@@ -827,13 +829,13 @@ void TestFiles::undoRepeatFromTheMenu() {
     QVERIFY(action("N26")->isEnabled());
     Q_EMIT edit->aboutToHide();
     // Undo after a save counts as a change: closing now asks rather than losing the undone state.
-    QVERIFY(c->SavedCount < c->ChangeCount);
+    QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
 
     action("U1")->trigger(); // nothing to undo now: Ctrl+Z does nothing
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("画画"));
     action("N26")->trigger();
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("    "));
-    QCOMPARE(c->undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("    "));
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::CanUndo);
 }
 
 void TestFiles::shortcutsAskTheCommandsFirst() {
@@ -844,23 +846,23 @@ void TestFiles::shortcutsAskTheCommandsFirst() {
     canvas->setFocus();
     // Nothing to undo, and no menu opened since: Ctrl+Z does nothing.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(c->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::Nothing);
     // An edit made since the menu was last seen: the shortcut finds Undo enabled.
-    setGridText(c->CurGrid, QStringLiteral("ab"));
-    c->ReDrawAll();
+    setGridText(c->drawing().CurGrid, QStringLiteral("ab"));
+    c->drawing().ReDrawAll();
     edit(c, QStringLiteral("画画"));
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(c->undo.UndoState, UndoStep::State::CanRepeat);
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::CanRepeat);
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("ab  "));
     // Undone: Ctrl+Z again does nothing, F4 repeats.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("ab  "));
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("ab  "));
     QTest::keyClick(canvas, Qt::Key_F4);
-    QCOMPARE(gridText(c->ShownGrid, 2, 1), QStringLiteral("画画"));
-    QCOMPARE(c->undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(gridText(c->drawing().ShownGrid, 2, 1), QStringLiteral("画画"));
+    QCOMPARE(c->drawing().undo.UndoState, UndoStep::State::CanUndo);
 
     // With no drawing open, Ctrl+S and Ctrl+P do nothing.
-    c->SavedCount = c->ChangeCount;
+    c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main->mdiArea()->closeAllSubWindows();
     QVERIFY(m_main->children().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -874,8 +876,8 @@ void TestFiles::shortcutsAskTheCommandsFirst() {
 
 void TestFiles::printToPdf() {
     TChildForm* c = active();
-    c->GridWidth = 6;
-    c->GridHeight = 3;
+    c->drawing().GridWidth = 6;
+    c->drawing().GridHeight = 3;
     edit(c, QStringLiteral("RUNE画\n  板板  \nxyz "));
 
     action("P2")->trigger(); // print dialog cancelled

@@ -86,7 +86,7 @@ void TestImport::init() {
 }
 
 void TestImport::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
 }
@@ -265,30 +265,31 @@ void TestImport::convertClickAndAutomaticThreshold() {
 
 void TestImport::intoAnOpenDrawing() {
     TChildForm* d = m_main->activeChild();
-    setGridText(d->CurGrid, QStringLiteral("ab"));
-    d->ReDrawAll();
+    setGridText(d->drawing().CurGrid, QStringLiteral("ab"));
+    d->drawing().ReDrawAll();
     // A floating block already there, dropped see-through.
     m_platform.clipboard = QStringLiteral("XX\r\n");
     m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
-    d->selection.PasteTransparent = true;
-    const int changes = d->ChangeCount;
+    d->drawing().selection.PasteTransparent = true;
+    const int changes = d->drawing().ChangeCount;
     import([&](TPictureForm& f) {
         load(f, filled(100, 80, Qt::white));
     click(f.Button3);
 });
-QCOMPARE(d->selection.SelRect, (CellRect{0, 0, 50, 50}));
-QCOMPARE(d->selection.PasteActive, true);
-QCOMPARE(d->selection.PasteTransparent, true); // carried over to the new block
-QCOMPARE(d->selection.PasteLines.size(), 80);
-for (const QByteArray& line : d->selection.PasteLines) QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
-QCOMPARE(d->undo.UndoName, QStringLiteral("导入图象"));
-QCOMPARE(d->ChangeCount, changes + 1); // an import is a change: closing asks
+QCOMPARE(d->drawing().selection.SelRect, (CellRect{0, 0, 50, 50}));
+QCOMPARE(d->drawing().selection.PasteActive, true);
+QCOMPARE(d->drawing().selection.PasteTransparent, true); // carried over to the new block
+QCOMPARE(d->drawing().selection.PasteLines.size(), 80);
+for (const QByteArray& line : d->drawing().selection.PasteLines)
+    QCOMPARE(line, QByteArray("\xBB\xAD").repeated(100));
+QCOMPARE(d->drawing().undo.UndoName, QStringLiteral("导入图象"));
+QCOMPARE(d->drawing().ChangeCount, changes + 1); // an import is a change: closing asks
 QCOMPARE(m_main->statusText(),
          QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
 // The block shows over the drawing; the old one was written where it floated, before the undo step.
-QCOMPARE(gridText(d->ShownGrid, 2, 1), QStringLiteral("画画"));
-QCOMPARE(gridText(d->CurGrid, 2, 1), QStringLiteral("XX  "));
-QCOMPARE(gridText(d->undo.UndoGrid, 2, 1), QStringLiteral("XX  "));
+QCOMPARE(gridText(d->drawing().ShownGrid, 2, 1), QStringLiteral("画画"));
+QCOMPARE(gridText(d->drawing().CurGrid, 2, 1), QStringLiteral("XX  "));
+QCOMPARE(gridText(d->drawing().undo.UndoGrid, 2, 1), QStringLiteral("XX  "));
 }
 
 void TestImport::intoANewDrawing() {
@@ -302,12 +303,12 @@ void TestImport::intoANewDrawing() {
 });
 QCOMPARE(m_main->children().size(), 1);
 TChildForm* d = m_main->activeChild();
-QCOMPARE(d->GridWidth, 3);
-QCOMPARE(d->GridHeight, 2);
-QCOMPARE(gridText(d->CurGrid, 3, 2), QStringLiteral("  画  \n      "));
-QCOMPARE(d->undo.UndoState, UndoStep::State::Nothing);
-QCOMPARE(d->ChangeCount, 0);
-QCOMPARE(d->FileName, QString());
+QCOMPARE(d->drawing().GridWidth, 3);
+QCOMPARE(d->drawing().GridHeight, 2);
+QCOMPARE(gridText(d->drawing().CurGrid, 3, 2), QStringLiteral("  画  \n      "));
+QCOMPARE(d->drawing().undo.UndoState, UndoStep::State::Nothing);
+QCOMPARE(d->drawing().ChangeCount, 0);
+QCOMPARE(d->drawing().FileName, QString());
 }
 
 void TestImport::okWithoutAConversion() {
@@ -321,7 +322,7 @@ void TestImport::okWithoutAConversion() {
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(f.isVisible());
 });
-QCOMPARE(m_main->activeChild()->selection.PasteActive, false);
+QCOMPARE(m_main->activeChild()->drawing().selection.PasteActive, false);
 // A 4 x 3 conversion, then a new showing with OK at once: the cleared effect picture, all blank.
     import([&](TPictureForm& f) {
         f.Edit4->setText(QStringLiteral("4"));
@@ -330,8 +331,8 @@ QCOMPARE(m_main->activeChild()->selection.PasteActive, false);
     }, false);
     import([&](TPictureForm&){});
     TChildForm* d = m_main->activeChild();
-    QCOMPARE(d->selection.SelRect, (CellRect{0, 0, 4, 3}));
-    QCOMPARE(d->selection.PasteLines, (QList<QByteArray>{"        ", "        ", "        "}));
+    QCOMPARE(d->drawing().selection.SelRect, (CellRect{0, 0, 4, 3}));
+    QCOMPARE(d->drawing().selection.PasteLines, (QList<QByteArray>{"        ", "        ", "        "}));
     }
 
     void TestImport::fillSettingsAndPreview() {
@@ -375,7 +376,7 @@ QCOMPARE(m_main->activeChild()->selection.PasteActive, false);
     QVERIFY(m_previewShown.isEmpty());
     });
     // OK takes the article too.
-    QCOMPARE(m_main->activeChild()->selection.PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
+    QCOMPARE(m_main->activeChild()->drawing().selection.PasteLines, QList<QByteArray>{"ab\xD6\xD0\x63  a"});
     }
 
     void TestImport::previewNeverGoesThroughALink() {

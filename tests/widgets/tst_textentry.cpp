@@ -56,7 +56,7 @@ private:
     QLineEdit* box() const { return m_child->Edit1; }
     QPoint boxCell() const { return m_child->editBox().cell; }
     QString row(int y) const {
-        return gridText(m_child->CurGrid, m_child->GridWidth, y + 1).section('\n', y);
+        return gridText(m_child->drawing().CurGrid, m_child->drawing().GridWidth, y + 1).section('\n', y);
     }
 
     FakePlatform m_platform;
@@ -81,15 +81,15 @@ void TestTextEntry::startWith(FakePlatform& platform) {
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     m_child = m_main->activeChild();
-    m_child->GridWidth = 4;
-    m_child->GridHeight = 3;
-    setGridText(m_child->CurGrid, QStringLiteral("ab中xy\ncdABCDEF\n画  gh"));
-    m_child->ReDrawAll();
+    m_child->drawing().GridWidth = 4;
+    m_child->drawing().GridHeight = 3;
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中xy\ncdABCDEF\n画  gh"));
+    m_child->drawing().ReDrawAll();
     m_tool = ToolId::Select;
 }
 
 void TestTextEntry::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
 }
 
@@ -124,7 +124,7 @@ void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
     QCOMPARE(box()->selectedText(), QStringLiteral("中"));
     QVERIFY(box()->hasFocus());
     QCOMPARE(box()->palette().color(QPalette::Text), QColor(Qt::red));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("修改文字"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("修改文字"));
     QCOMPARE(boxCell(), QPoint(1, 0));
     // Left moves at once; Right first goes to the end of the text, then on.
     key(Qt::Key_Left);
@@ -166,7 +166,7 @@ void TestTextEntry::arrowsMoveAndWrap() {
     QCOMPARE(boxCell(), QPoint(3, 2));
     key(Qt::Key_Down);
     QCOMPARE(boxCell(), QPoint(3, 2));
-    QCOMPARE(gridText(m_child->CurGrid, 4, 3), QStringLiteral("ab中xy  \ncdABCDEF\n画  gh  "));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 3), QStringLiteral("ab中xy  \ncdABCDEF\n画  gh  "));
 }
 
 void TestTextEntry::enterAndPressesWriteTheCell() {
@@ -176,7 +176,7 @@ void TestTextEntry::enterAndPressesWriteTheCell() {
     key(Qt::Key_Return);
     QVERIFY(!box()->isVisible());
     QCOMPARE(row(0), QStringLiteral("ab中a   "));
-    QCOMPARE(m_child->ShownGrid.at(2, 0), CharCell::of('a', ' '));
+    QCOMPARE(m_child->drawing().ShownGrid.at(2, 0), CharCell::of('a', ' '));
     // An emptied box stores two spaces.
     click({0, 1});
     key(Qt::Key_Backspace);
@@ -190,7 +190,7 @@ void TestTextEntry::enterAndPressesWriteTheCell() {
     click({3, 2});
     QVERIFY(!box()->isVisible());
     QCOMPARE(row(2), QStringLiteral("画Q gh画"));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("铅笔"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("铅笔"));
 }
 
 void TestTextEntry::twoBytesAtMost() {
@@ -236,7 +236,7 @@ void TestTextEntry::inputMethodCommitsOnly() {
 }
 
 void TestTextEntry::undoCoversOneOpening() {
-    const QString before = gridText(m_child->CurGrid, 4, 3);
+    const QString before = gridText(m_child->drawing().CurGrid, 4, 3);
     choose(ToolId::ModifyText);
     click({0, 0});
     QTest::keyClicks(box(), QStringLiteral("11"));
@@ -245,21 +245,21 @@ void TestTextEntry::undoCoversOneOpening() {
     key(Qt::Key_Down);
     QTest::keyClicks(box(), QStringLiteral("33"));
     key(Qt::Key_Return);
-    QCOMPARE(gridText(m_child->CurGrid, 4, 3), QStringLiteral("1122xy  \ncd33CDEF\n画  gh  "));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 3), QStringLiteral("1122xy  \ncd33CDEF\n画  gh  "));
     m_main->U1Click();
-    QCOMPARE(gridText(m_child->CurGrid, 4, 3), before);
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 3), before);
 }
 
 void TestTextEntry::untouchedCellsKeepTheirBytes() {
     // Half a character (after a block paste of "a中", say) shows as something else in the box;
     // passing through without typing must not write that back.
-    m_child->CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
-    m_child->CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
+    m_child->drawing().CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
+    m_child->drawing().ReDrawAll();
     choose(ToolId::ModifyText);
     click({0, 0});
     key(Qt::Key_Return);
-    QCOMPARE(m_child->CurGrid.at(0, 0), CharCell::of('a', 0xD6));
+    QCOMPARE(m_child->drawing().CurGrid.at(0, 0), CharCell::of('a', 0xD6));
     click({0, 0});
     key(Qt::Key_Right, 2);
     QCOMPARE(boxCell(), QPoint(1, 0));
@@ -267,15 +267,15 @@ void TestTextEntry::untouchedCellsKeepTheirBytes() {
     key(Qt::Key_Up);
     choose(ToolId::Pencil);
     click({3, 2}); // the press writes the open box back
-    QCOMPARE(m_child->CurGrid.at(0, 0), CharCell::of('a', 0xD6));
-    QCOMPARE(m_child->CurGrid.at(1, 0), CharCell::of(0xD0, 'b'));
+    QCOMPARE(m_child->drawing().CurGrid.at(0, 0), CharCell::of('a', 0xD6));
+    QCOMPARE(m_child->drawing().CurGrid.at(1, 0), CharCell::of(0xD0, 'b'));
     QCOMPARE(row(1), QStringLiteral("cdABCDEF"));
     // What is typed is written, also over half a character.
     choose(ToolId::ModifyText);
     click({1, 0});
     QTest::keyClicks(box(), QStringLiteral("z"));
     key(Qt::Key_Return);
-    QCOMPARE(m_child->CurGrid.at(1, 0), CharCell::of('z', ' '));
+    QCOMPARE(m_child->drawing().CurGrid.at(1, 0), CharCell::of('z', ' '));
 }
 
 void TestTextEntry::boxTakesTheKeyboardBack() {
@@ -304,7 +304,7 @@ void TestTextEntry::boxTakesTheKeyboardBack() {
     QCOMPARE(box()->text(), QStringLiteral("qe"));
     key(Qt::Key_Return);
     QCOMPARE(row(1), QStringLiteral("cdqeCDEF"));
-    second->SavedCount = second->ChangeCount;
+    second->drawing().SavedCount = second->drawing().ChangeCount;
 }
 
 void TestTextEntry::chooserPicksAndApplies() {
@@ -340,32 +340,32 @@ void TestTextEntry::chooserPicksAndApplies() {
     QCOMPARE(shownAtOpen, QStringLiteral("画"));
     QCOMPARE(form->Edit1->text(), QStringLiteral("①")); // the first character of the selection
     QCOMPARE(b17->text(), QStringLiteral("画"));
-    QCOMPARE(m_child->BrushText, QStringLiteral("画"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("画"));
     // Picked and confirmed: the palette and the active drawing take it.
     chooseBrush(0, 1, 1, QString(), true);
     QCOMPARE(b17->text(), QStringLiteral("↗"));
-    QCOMPARE(m_child->BrushText, QStringLiteral("↗"));
-    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("\xA8\x4A"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("↗"));
+    QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("\xA8\x4A"));
     // One single-byte character: the missing byte is a space, so cells stay pairs.
     chooseBrush(0, 0, 0, QStringLiteral("a"), true);
-    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("a "));
+    QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("a "));
     choose(ToolId::Pencil);
     click({0, 2});
-    QCOMPARE(m_child->CurGrid.at(0, 2), CharCell::of('a', ' '));
+    QCOMPARE(m_child->drawing().CurGrid.at(0, 2), CharCell::of('a', ' '));
     // Two drawings keep their own brushes: only the active one takes the new brush.
     TChildForm* second = m_main->createChild();
-    QCOMPARE(second->BrushText, QStringLiteral("a"));
+    QCOMPARE(second->drawing().BrushText, QStringLiteral("a"));
     m_main->mdiArea()->setActiveSubWindow(m_child);
     chooseBrush(0, 0, 0, QStringLiteral("中"), true);
-    QCOMPARE(m_child->BrushText, QStringLiteral("中"));
-    QCOMPARE(second->BrushText, QStringLiteral("a"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("中"));
+    QCOMPARE(second->drawing().BrushText, QStringLiteral("a"));
     // With no drawing open, the palette keeps the brush for the next new drawing.
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     chooseBrush(0, 0, 0, QStringLiteral("画"), true);
     QCOMPARE(b17->text(), QStringLiteral("画"));
-    QCOMPARE(m_main->createChild()->BrushText, QStringLiteral("画"));
+    QCOMPARE(m_main->createChild()->drawing().BrushText, QStringLiteral("画"));
 }
 
 void TestTextEntry::chooserTakesTypingAtOnce() {
@@ -389,13 +389,13 @@ void TestTextEntry::chooserTakesTypingAtOnce() {
     // The full box takes typing at once (its text selected), and Enter is OK.
     open("xy");
     QCOMPARE(b17->text(), QStringLiteral("xy"));
-    QCOMPARE(m_child->BrushText, QStringLiteral("xy"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("xy"));
     // After Cancel was clicked, the box has the keys again and Enter is still OK.
     open({}, form->Button1);
     QCOMPARE(b17->text(), QStringLiteral("xy"));
     open("#");
     QCOMPARE(b17->text(), QStringLiteral("#"));
-    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("# "));
+    QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("# "));
     // And after OK was clicked.
     open({}, form->Button2);
     open("ab");

@@ -55,8 +55,8 @@ private:
     void click(QPoint cell) { press(cell), release(cell); }
     void doubleClick(QPoint cell);
     void stroke(std::initializer_list<QPoint> cells); // hover, press, drag through, release
-    QString drawn(int w, int h) const { return gridText(m_child->CurGrid, w, h); }
-    QString shown(int w, int h) const { return gridText(m_child->ShownGrid, w, h); }
+    QString drawn(int w, int h) const { return gridText(m_child->drawing().CurGrid, w, h); }
+    QString shown(int w, int h) const { return gridText(m_child->drawing().ShownGrid, w, h); }
 
     FakePlatform m_platform;
     std::unique_ptr<TMainForm> m_main;
@@ -79,7 +79,7 @@ void TestTools::init() {
 }
 
 void TestTools::cleanup() {
-    for (TChildForm* c : m_main->children()) c->SavedCount = c->ChangeCount;
+    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
 }
 
@@ -173,7 +173,7 @@ void TestTools::lineAndShapesPreviewThenCommit() {
              art({"..........", "..........", "..........", "..........", "..........", ".........."}));
     release({8, 5});
     QCOMPARE(drawn(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("直线"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("直线"));
 
     // Dragging back to the pressed cell removes the preview; the release commits nothing.
     const QString before = drawn(10, 10);
@@ -181,8 +181,8 @@ void TestTools::lineAndShapesPreviewThenCommit() {
     QCOMPARE(drawn(10, 10), before);
 
     // Rectangles: 10 cells for (1,1)-(5,4), 12 filled; the brush text in every cell.
-    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->drawing().ReDrawAll();
     choose(ToolId::Rectangle);
     stroke({{1, 1}, {3, 3}, {5, 4}});
     QCOMPARE(drawn(7, 6), art({".......", ".####..", ".#..#..", ".####..", ".......", "......."}));
@@ -191,11 +191,12 @@ void TestTools::lineAndShapesPreviewThenCommit() {
     QCOMPARE(drawn(7, 7), art({".......", ".####..", ".#..#..", ".#####.", "..####.", "..####.", "......."}));
 
     // A filled ellipse overwrites what it covers and nothing else.
-    setGridText(m_child->CurGrid, QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid,
+                QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    m_child->drawing().ReDrawAll();
     choose(ToolId::FilledEllipse);
     stroke({{20, 0}, {24, 2}, {26, 3}});
-    QCOMPARE(gridText(m_child->CurGrid, 26, 1),
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 26, 1),
              QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOP画画画画YZ"));
 }
 
@@ -221,15 +222,15 @@ void TestTools::shapesNeverPaintTheLastColumnOrRow() {
     send(QEvent::MouseButtonRelease, {5000, 5000}, Qt::LeftButton, Qt::NoButton);
     int painted = 0;
     for (int i = 0; i < 50; ++i) {
-        QCOMPARE(m_child->CurGrid.at(49, i), CharCell::blank());
-        QCOMPARE(m_child->CurGrid.at(i, 49), CharCell::blank());
-        for (int j = 0; j < 50; ++j) painted += !m_child->CurGrid.at(i, j).isBlank();
+        QCOMPARE(m_child->drawing().CurGrid.at(49, i), CharCell::blank());
+        QCOMPARE(m_child->drawing().CurGrid.at(i, 49), CharCell::blank());
+        for (int j = 0; j < 50; ++j) painted += !m_child->drawing().CurGrid.at(i, j).isBlank();
     }
     QVERIFY(painted > 0);
     // The far corner of the shape sits in the last column and row: a filled shape reaches column and row 48,
     // and only a filled one covers the inside.
-    if (filled) QVERIFY(!m_child->CurGrid.at(48, 39).isBlank());
-    QCOMPARE(!m_child->CurGrid.at(40, 39).isBlank(), filled);
+    if (filled) QVERIFY(!m_child->drawing().CurGrid.at(48, 39).isBlank());
+    QCOMPARE(!m_child->drawing().CurGrid.at(40, 39).isBlank(), filled);
 }
 
 void TestTools::pencilFillsGapsAndFollowsTheEdge() {
@@ -239,30 +240,30 @@ void TestTools::pencilFillsGapsAndFollowsTheEdge() {
     // just it.
     QCOMPARE(drawn(9, 6),
              art({".........", ".........", "..###....", ".....##..", ".......#.", "........."}));
-    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("铅笔"));
+    QVERIFY(m_child->drawing().ShownGrid.sameArea(m_child->drawing().CurGrid, 50, 50));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("铅笔"));
 
     // Dragged far outside, the stroke runs along the nearest edge.
-    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->drawing().ReDrawAll();
     hover({45, 10});
     press({45, 10});
     send(QEvent::MouseMove, pixelFor({45, 10}, ToolId::Pencil) + QPoint(3000, 0), Qt::NoButton,
          Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {3000, 10}, Qt::LeftButton, Qt::NoButton);
-    for (int x = 45; x < 50; ++x) QVERIFY(!m_child->CurGrid.at(x, 10).isBlank());
+    for (int x = 45; x < 50; ++x) QVERIFY(!m_child->drawing().CurGrid.at(x, 10).isBlank());
 }
 
 void TestTools::eraserLeavesGaps() {
-    m_child->CurGrid.fillArea(50, 50, CharCell::of('x', 'x'));
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.fillArea(50, 50, CharCell::of('x', 'x'));
+    m_child->drawing().ReDrawAll();
     choose(ToolId::Eraser);
     stroke({{2, 2}, {8, 2}, {8, 3}});
-    QCOMPARE(gridText(m_child->CurGrid, 10, 3).split(QLatin1Char('\n')).last(),
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 10, 3).split(QLatin1Char('\n')).last(),
              QStringLiteral("xxxx  xxxxxxxxxx  xx"));
-    QVERIFY(m_child->CurGrid.at(8, 3).isBlank());
-    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("橡皮擦"));
+    QVERIFY(m_child->drawing().CurGrid.at(8, 3).isBlank());
+    QVERIFY(m_child->drawing().ShownGrid.sameArea(m_child->drawing().CurGrid, 50, 50));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("橡皮擦"));
 }
 
 void TestTools::sprayAnglesAndBounds() {
@@ -270,18 +271,18 @@ void TestTools::sprayAnglesAndBounds() {
     hover({10, 10});
     press({10, 10});
     QVERIFY(m_child->Timer1->isActive());
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("喷枪"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("喷枪"));
     // Radius first, then the angle: 4 and 0, 90, 180, 270 degrees, then the centre itself (radius 0).
     QList<quint32> numbers{4, 0, 4, 90, 4, 180, 4, 270, 0, 77};
     m_child->tools().sprayTick([&] { return numbers.isEmpty() ? 5u * 999 : numbers.takeFirst(); });
     QStringList hit;
     for (int x = 0; x < 50; ++x)
         for (int y = 0; y < 50; ++y)
-            if (!m_child->CurGrid.at(x, y).isBlank()) hit << QStringLiteral("%1,%2").arg(x).arg(y);
+            if (!m_child->drawing().CurGrid.at(x, y).isBlank()) hit << QStringLiteral("%1,%2").arg(x).arg(y);
     hit.sort();
     QCOMPARE(hit, (QStringList{QStringLiteral("10,10"), QStringLiteral("10,6"), QStringLiteral("14,10"),
                                QStringLiteral("6,9"), QStringLiteral("9,13")}));
-    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+    QVERIFY(m_child->drawing().ShownGrid.sameArea(m_child->drawing().CurGrid, 50, 50));
 
     // Held still with real random numbers: never farther than 4 cells; at a corner, points outside are
     // dropped.
@@ -292,57 +293,58 @@ void TestTools::sprayAnglesAndBounds() {
     QVERIFY(!m_child->Timer1->isActive());
     for (int x = 0; x < 50; ++x)
         for (int y = 0; y < 50; ++y) {
-            if (m_child->CurGrid.at(x, y).isBlank()) continue;
+            if (m_child->drawing().CurGrid.at(x, y).isBlank()) continue;
             const bool nearCentre = std::abs(x - 10) <= 4 && std::abs(y - 10) <= 4;
             const bool nearCorner = x <= 4 && y <= 4;
             QVERIFY2(nearCentre || nearCorner, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
-    QVERIFY(!m_child->CurGrid.at(0, 0).isBlank() || !m_child->CurGrid.at(1, 0).isBlank());
+    QVERIFY(!m_child->drawing().CurGrid.at(0, 0).isBlank() || !m_child->drawing().CurGrid.at(1, 0).isBlank());
 
     // The timer drives the same tick.
-    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->drawing().ReDrawAll();
     hover({25, 25});
     press({25, 25});
-    QTRY_VERIFY(!m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
+    QTRY_VERIFY(!m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
     release({25, 25});
 }
 
 void TestTools::eyedropper() {
-    setGridText(m_child->CurGrid, QStringLiteral("ab中"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中"));
+    m_child->drawing().ReDrawAll();
     choose(ToolId::Eyedropper);
-    const int changes = m_child->ChangeCount;
+    const int changes = m_child->drawing().ChangeCount;
     hover({0, 0});
     click({0, 0});
-    QCOMPARE(m_child->BrushText, QStringLiteral("ab"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("ab"));
     QCOMPARE(m_main->brushCaption(), QStringLiteral("ab"));
     click({1, 0});
-    QCOMPARE(m_child->BrushText, QStringLiteral("中"));
-    QCOMPARE(QByteArray(m_child->BrushBytes.data()), QByteArray("\xD6\xD0"));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("中"));
+    QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("\xD6\xD0"));
     click({5, 5}); // an empty cell: the brush becomes two spaces, and the pencil then erases
-    QCOMPARE(m_child->BrushText, QStringLiteral("  "));
-    QCOMPARE(m_child->ChangeCount, changes);
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::Nothing);
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("  "));
+    QCOMPARE(m_child->drawing().ChangeCount, changes);
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::Nothing);
 
     choose(ToolId::Pencil);
     stroke({{0, 0}, {1, 0}});
-    QCOMPARE(gridText(m_child->CurGrid, 3, 1), QStringLiteral("      "));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 3, 1), QStringLiteral("      "));
 
     // Other drawings keep their own brush; a new one starts with the palette's.
     TChildForm* other = m_main->createChild();
-    QCOMPARE(other->BrushText, QStringLiteral("  "));
-    QCOMPARE(m_child->BrushText, QStringLiteral("  "));
+    QCOMPARE(other->drawing().BrushText, QStringLiteral("  "));
+    QCOMPARE(m_child->drawing().BrushText, QStringLiteral("  "));
 }
 
 void TestTools::oneByteBrushIsPadded() {
-    m_child->BrushBytes = {'z', 0};
-    m_child->BrushText = QStringLiteral("z");
+    m_child->drawing().BrushBytes = {'z', 0};
+    m_child->drawing().BrushText = QStringLiteral("z");
     choose(ToolId::Pencil);
     stroke({{0, 0}, {3, 0}});
     choose(ToolId::Rectangle);
     stroke({{0, 2}, {3, 4}});
-    QCOMPARE(gridText(m_child->CurGrid, 4, 4), QStringLiteral("z z z z \n        \nz z z   \nz z z   "));
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 4),
+             QStringLiteral("z z z z \n        \nz z z   \nz z z   "));
 }
 
 void TestTools::polygonClosesOnTheFirstVertex() {
@@ -354,17 +356,18 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     click({2, 2});
     click({10, 2});
     hover({8, 5}); // the rubber band follows the pointer without a button, but only on the canvas
-    QVERIFY(!m_child->ShownGrid.at(9, 3).isBlank() || !m_child->ShownGrid.at(8, 4).isBlank());
-    QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
+    QVERIFY(!m_child->drawing().ShownGrid.at(9, 3).isBlank() ||
+            !m_child->drawing().ShownGrid.at(8, 4).isBlank());
+    QVERIFY(m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
     click({6, 8});
     QCOMPARE(m_child->tools().polygon().count(), 3);
     click({2, 2});
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(drawn(12, 10), triangle);
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("多边形"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("多边形"));
 
-    m_child->CurGrid.fillArea(50, 50, CharCell::blank());
-    m_child->ReDrawAll();
+    m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
+    m_child->drawing().ReDrawAll();
     choose(ToolId::FilledPolygon);
     for (QPoint p : {QPoint(2, 2), QPoint(10, 2), QPoint(6, 8), QPoint(2, 2)}) {
         hover(p);
@@ -373,7 +376,7 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     QCOMPARE(drawn(12, 10),
              art({"............", "............", "..#########.", "...#######..", "...#######..",
                   "....#####...", ".....###....", ".....###....", "......#.....", "............"}));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("实心多边形"));
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("实心多边形"));
 
     // Clicking the first vertex as the second or third vertex just adds it.
     choose(ToolId::Polygon);
@@ -385,15 +388,15 @@ void TestTools::polygonClosesOnTheFirstVertex() {
 
 void TestTools::polygonOfTwentyVertices() {
     choose(ToolId::Polygon);
-    const int changes = m_child->ChangeCount;
+    const int changes = m_child->drawing().ChangeCount;
     for (int i = 0; i < 19; ++i) click({2 + 2 * i, i % 2 ? 10 : 2});
     QCOMPARE(m_child->tools().polygon().count(), 19);
-    QVERIFY(m_child->CurGrid.sameArea(m_child->undo.UndoGrid, 50, 50));
+    QVERIFY(m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
     click({40, 40}); // the twentieth closes it
     QCOMPARE(m_child->tools().polygon().count(), 0);
-    QCOMPARE(m_child->ChangeCount, changes + 1); // one snapshot for the whole polygon
-    QVERIFY(!m_child->CurGrid.at(40, 40).isBlank());
-    QVERIFY(!m_child->CurGrid.at(2, 2).isBlank());
+    QCOMPARE(m_child->drawing().ChangeCount, changes + 1); // one snapshot for the whole polygon
+    QVERIFY(!m_child->drawing().CurGrid.at(40, 40).isBlank());
+    QVERIFY(!m_child->drawing().CurGrid.at(2, 2).isBlank());
 }
 
 void TestTools::polygonDoubleClick() {
@@ -402,24 +405,24 @@ void TestTools::polygonDoubleClick() {
     click({10, 2});
     doubleClick({6, 8}); // the double-click's first click is the third vertex
     QCOMPARE(m_child->tools().polygon().count(), 0);
-    QVERIFY(!m_child->CurGrid.at(6, 8).isBlank());
-    QVERIFY(!m_child->CurGrid.at(4, 5).isBlank());
+    QVERIFY(!m_child->drawing().CurGrid.at(6, 8).isBlank());
+    QVERIFY(!m_child->drawing().CurGrid.at(4, 5).isBlank());
 
     // On vertex 0 the first click closes; the double-click then finds no polygon and its second click
     // starts a new one, with a snapshot of its own.
     click({20, 20});
     click({30, 20});
     click({25, 28});
-    const int changes = m_child->ChangeCount;
+    const int changes = m_child->drawing().ChangeCount;
     doubleClick({20, 20});
     QCOMPARE(m_child->tools().polygon().count(), 1);
     QCOMPARE(m_child->tools().polygon().vertex(0), QPoint(20, 20));
-    QCOMPARE(m_child->ChangeCount, changes + 1);
+    QCOMPARE(m_child->drawing().ChangeCount, changes + 1);
 }
 
 void TestTools::polygonCancelled() {
-    setGridText(m_child->CurGrid, QStringLiteral("ab"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("ab"));
+    m_child->drawing().ReDrawAll();
     const QString before = drawn(20, 20);
     choose(ToolId::Polygon);
     click({2, 2});
@@ -450,7 +453,7 @@ void TestTools::curveStagesAndCancels() {
     stroke({{0, 6}, {6, 6}, {12, 6}});
     QCOMPARE(m_child->tools().curve().stage(), 1);
     QCOMPARE(m_child->tools().curve().point(3), QPoint(12, 6));
-    QVERIFY(!m_child->ShownGrid.at(6, 6).isBlank());
+    QVERIFY(!m_child->drawing().ShownGrid.at(6, 6).isBlank());
     QCOMPARE(drawn(14, 10), blank);
     // Stage 2 bends it by P1, stage 3 by P2, and the last release commits.
     stroke({{0, 0}, {0, 1}, {0, 0}});
@@ -460,8 +463,8 @@ void TestTools::curveStagesAndCancels() {
     QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..",
                                 ".#.........#.", "#...........#", "#............"}));
-    QCOMPARE(m_child->undo.UndoName, QStringLiteral("曲线"));
-    QCOMPARE(gridText(m_child->undo.UndoGrid, 14, 10),
+    QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("曲线"));
+    QCOMPARE(gridText(m_child->drawing().undo.UndoGrid, 14, 10),
              blank); // every press took a snapshot of the drawing before
 
     // Second and third presses released without moving: the drawing stays as it was.
@@ -511,37 +514,37 @@ void TestTools::snapshotsPerTool_data() {
 void TestTools::snapshotsPerTool() {
     QFETCH(int, tool);
     QFETCH(QString, name);
-    setGridText(m_child->CurGrid, QStringLiteral("before"));
-    m_child->ReDrawAll();
+    setGridText(m_child->drawing().CurGrid, QStringLiteral("before"));
+    m_child->drawing().ReDrawAll();
     choose(ToolId(tool));
-    const int changes = m_child->ChangeCount;
+    const int changes = m_child->drawing().ChangeCount;
     // A single press that may change no cell still counts.
     hover({20, 20});
     press({20, 20});
     release({20, 20});
-    QCOMPARE(m_child->ChangeCount, changes + 1);
-    QCOMPARE(m_child->undo.UndoState, UndoStep::State::CanUndo);
-    QCOMPARE(m_child->undo.UndoName, name);
-    QCOMPARE(gridText(m_child->undo.UndoGrid, 3, 1), QStringLiteral("before"));
+    QCOMPARE(m_child->drawing().ChangeCount, changes + 1);
+    QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::CanUndo);
+    QCOMPARE(m_child->drawing().undo.UndoName, name);
+    QCOMPARE(gridText(m_child->drawing().undo.UndoGrid, 3, 1), QStringLiteral("before"));
 }
 
 void TestTools::pressCommitsAFloatingBlock() {
-    m_child->selection.PasteActive = true;
-    m_child->selection.PasteLines = {QByteArray("XXYY")};
-    m_child->selection.SelRect = {1, 1, 3, 2};
+    m_child->drawing().selection.PasteActive = true;
+    m_child->drawing().selection.PasteLines = {QByteArray("XXYY")};
+    m_child->drawing().selection.SelRect = {1, 1, 3, 2};
     choose(ToolId::Pencil);
     hover({10, 10});
     click({10, 10});
-    QCOMPARE(m_child->selection.PasteActive, false);
-    QCOMPARE(m_child->selection.SelRect, CellRect{});
-    QCOMPARE(gridText(m_child->CurGrid, 3, 2), QStringLiteral("      \n  XXYY"));
-    QVERIFY(m_child->ShownGrid.sameArea(m_child->CurGrid, 50, 50));
+    QCOMPARE(m_child->drawing().selection.PasteActive, false);
+    QCOMPARE(m_child->drawing().selection.SelRect, CellRect{});
+    QCOMPARE(gridText(m_child->drawing().CurGrid, 3, 2), QStringLiteral("      \n  XXYY"));
+    QVERIFY(m_child->drawing().ShownGrid.sameArea(m_child->drawing().CurGrid, 50, 50));
 }
 
 void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
-    m_child->GridWidth = 6;
-    m_child->GridHeight = 3;
-    m_child->ReDrawAll();
+    m_child->drawing().GridWidth = 6;
+    m_child->drawing().GridHeight = 3;
+    m_child->drawing().ReDrawAll();
     QTemporaryDir dir;
     // A polygon of two vertices with its rubber band to the pointer: not in the drawing, but on the canvas.
     choose(ToolId::Polygon);

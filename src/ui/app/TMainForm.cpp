@@ -512,13 +512,14 @@ void TMainForm::placeChild(TChildForm* child) {
 }
 
 Drawing* TMainForm::activeDrawing() const {
-    return activeChild();
+    TChildForm* child = activeChild();
+    return child ? &child->drawing() : nullptr;
 }
 
 Drawing& TMainForm::createDrawing(int width, int height) {
     NewDocWidth = width;
     NewDocHeight = height;
-    return *createChild();
+    return createChild()->drawing();
 }
 
 Drawing* TMainForm::showDrawingOf(const QString& path) {
@@ -526,14 +527,14 @@ Drawing* TMainForm::showDrawingOf(const QString& path) {
     const QFileInfo wanted(path);
     const QString canonical = wanted.canonicalFilePath();
     for (TChildForm* child : children()) {
-        if (child->FileName.isEmpty()) continue;
-        const QFileInfo held(child->FileName);
+        if (child->drawing().FileName.isEmpty()) continue;
+        const QFileInfo held(child->drawing().FileName);
         const bool same = canonical.isEmpty() ? held.absoluteFilePath() == wanted.absoluteFilePath()
                                               : held.canonicalFilePath() == canonical;
         if (!same) continue;
         if (child->isMinimized()) child->showNormal();
         m_mdi->setActiveSubWindow(child);
-        return child;
+        return &child->drawing();
     }
     return nullptr;
 }
@@ -595,7 +596,7 @@ void TMainForm::updateEncodingLabel() {
 
 QString TMainForm::encodingText() const {
     const TChildForm* child = activeChild();
-    return child ? encodingName(child->Encoding) : QString();
+    return child ? encodingName(child->drawing().Encoding) : QString();
 }
 
 void TMainForm::fileOpened(const QString& path) {
@@ -797,7 +798,7 @@ void TMainForm::setTextForm(TTextForm* form) {
 }
 
 void TMainForm::openTextBanner(TChildForm& child, QPoint cell) {
-    if (m_textForm) m_textForm->openFor(child, &child, cell);
+    if (m_textForm) m_textForm->openFor(child.drawing(), &child, cell);
 }
 
 void TMainForm::importPicture() {
@@ -805,7 +806,7 @@ void TMainForm::importPicture() {
     TPictureForm& form = *m_pictureForm;
     form.PictureBrushText = brushCaption();
     TChildForm* target = activeChild();
-    form.TargetDrawing = target;
+    form.TargetDrawing = target ? &target->drawing() : nullptr;
     form.TargetWindow = target;
     m_platform.execDialog(form);
 }
@@ -826,7 +827,7 @@ void TMainForm::SpeedButton17Click() {
     if (form.Confirmed != 1) return;
     setBrushCaption(form.Edit1->text());
     // Only the active drawing takes it; others keep their own, new ones start with the caption.
-    if (TChildForm* child = activeChild()) setBrushText(*child, brushCaption());
+    if (TChildForm* child = activeChild()) setBrushText(child->drawing(), brushCaption());
 }
 
 void TMainForm::setStartupFiles(const QStringList& paths) {
@@ -850,7 +851,7 @@ void TMainForm::showHelp() {
 }
 
 bool TMainForm::saveDrawing(TChildForm& child) {
-    return m_files.save(child);
+    return m_files.save(child.drawing());
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

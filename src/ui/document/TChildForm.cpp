@@ -20,15 +20,15 @@
 TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
                        QWidget* parent)
     : QMdiSubWindow(parent), m_host(host) {
-    setBrushText(*this, brushText);
+    PaintedDrawing& d = m_drawing;
+    setBrushText(d, brushText);
     setObjectName(QStringLiteral("ChildForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("新建"));
-    m_canvas.setFont(canvasFont(FontName, FontSize));
 
     // The create event takes the size the main window prepared for this drawing.
-    GridWidth = std::clamp(newDocWidth, 1, kGridMax);
-    GridHeight = std::clamp(newDocHeight, 1, kGridMax);
+    d.GridWidth = std::clamp(newDocWidth, 1, kGridMax);
+    d.GridHeight = std::clamp(newDocHeight, 1, kGridMax);
 
     m_scroll = new QScrollArea;
     m_scroll->setObjectName(QStringLiteral("ScrollBox"));
@@ -36,7 +36,7 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setBackgroundRole(QPalette::Window);
-    Image1 = new CanvasWidget(m_canvas);
+    Image1 = new CanvasWidget(d.canvas());
     Image1->setObjectName(QStringLiteral("Image1"));
     m_scroll->setWidget(Image1);
     setWidget(m_scroll);
@@ -57,13 +57,14 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setContentsMargins(0, 0, 0, 0);
     Edit1->setFixedSize(kCellSize - 1, kCellSize - 1);
-    Edit1->setFont(canvasFont(FontName, FontSize));
+    Edit1->setFont(canvasFont(d.FontName, d.FontSize));
     QPalette red = Edit1->palette();
     red.setColor(QPalette::Text, Qt::red);
     Edit1->setPalette(red);
     Edit1->setValidator(new GbkByteLimit(2, Edit1));
     Edit1->installEventFilter(this);
     Edit1->hide();
+    d.setView(this);
 }
 
 QScrollBar* TChildForm::verticalScrollBar() const {
@@ -75,7 +76,7 @@ QScrollBar* TChildForm::horizontalScrollBar() const {
 }
 
 QSize TChildForm::preferredSize() const {
-    const QSize canvasSize(kCellSize * GridWidth, kCellSize * GridHeight);
+    const QSize canvasSize(kCellSize * m_drawing.GridWidth, kCellSize * m_drawing.GridHeight);
     const int frameW = width() - m_scroll->viewport()->width();
     const int frameH = height() - m_scroll->viewport()->height();
     return canvasSize + QSize(std::max(frameW, 0), std::max(frameH, 0));
@@ -94,7 +95,7 @@ void TChildForm::showEvent(QShowEvent* event) {
 }
 
 void TChildForm::closeEvent(QCloseEvent* event) {
-    if (SavedCount < ChangeCount) {
+    if (m_drawing.SavedCount < m_drawing.ChangeCount) {
         // The user sees which drawing the question is about.
         if (isMinimized()) showNormal();
         if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
@@ -119,50 +120,30 @@ void TChildForm::closeEvent(QCloseEvent* event) {
 }
 
 void TChildForm::FormShow() {
-    resetForShow();
-    m_canvas.setFont(canvasFont(FontName, FontSize));
+    m_drawing.resetForShow();
     // A fresh picture with the grid lines only: every cell is still two spaces.
-    m_canvas.reset(GridWidth, GridHeight);
-    Image1->syncSize();
+    m_drawing.resetCanvas();
 }
 
-void TChildForm::ReDraw() {
-    const QRect dirty = m_canvas.reDraw(CurGrid, ShownGrid, GridWidth, GridHeight);
-    if (!dirty.isEmpty()) Image1->update(dirty);
+void TChildForm::pictureChanged(const QRect& pixels) {
+    Image1->update(pixels);
 }
 
-void TChildForm::ReDrawAll() {
-    m_canvas.reDrawAll(CurGrid, ShownGrid, GridWidth, GridHeight);
+void TChildForm::pictureReplaced() {
     Image1->syncSize();
     Image1->update();
 }
 
-void TChildForm::reopenAs(int width, int height) {
+void TChildForm::reopened() {
     Edit1->hide();
     m_box = EditBox();
     m_tools.reset();
-    resetTo(width, height);
-    m_canvas.reset(GridWidth, GridHeight);
-    Image1->syncSize();
     // The window fits the new size as it fitted the old, within the frame.
     if (!isMaximized() && !isMinimized())
         if (const QMdiArea* area = mdiArea()) {
             const QSize room = area->viewport()->size() - QSize(x(), y());
             resize(preferredSize().expandedTo(QSize(240, 120)).boundedTo(room.expandedTo(QSize(240, 120))));
         }
-    Image1->update();
-}
-
-void TChildForm::drawFrame(const CellRect& cells) {
-    Image1->update(m_canvas.drawFrame(cells));
-}
-
-void TChildForm::frameAll() {
-    Image1->update(m_canvas.frameAll(GridWidth, GridHeight));
-}
-
-void TChildForm::xorBand(QPoint fromCell, QPoint toCell) {
-    Image1->update(m_canvas.xorBand(fromCell, toCell));
 }
 
 void TChildForm::showStatus(const QString& text) {
@@ -201,8 +182,7 @@ void TChildForm::brushTaken(const QString& text) {
 }
 
 void TChildForm::paintText(int col, int row, CharCell cell) {
-    m_canvas.cellPainter().paintText(m_canvas.picture(), col, row, cell);
-    Image1->update(Canvas::cellRect(col, row));
+    m_drawing.paintText(col, row, cell);
 }
 
 quint32 TChildForm::clockSeed() {
@@ -211,9 +191,9 @@ quint32 TChildForm::clockSeed() {
 
 void TChildForm::openEditBox(QPoint cell) {
     m_box.cell = cell;
-    m_box.original = CurGrid.at(cell.x(), cell.y());
+    m_box.original = m_drawing.CurGrid.at(cell.x(), cell.y());
     Edit1->move(cell.x() * kCellSize + 1, cell.y() * kCellSize + 1);
-    Edit1->setText(gbkToUnicode(CurGrid.at(cell.x(), cell.y()).text()));
+    Edit1->setText(gbkToUnicode(m_box.original.text()));
     Edit1->show();
     Edit1->setFocus();
     Edit1->selectAll();
@@ -226,7 +206,7 @@ void TChildForm::openTextBanner(QPoint cell) {
 }
 
 void TChildForm::writeEditBox() {
-    CurGrid.at(m_box.cell.x(), m_box.cell.y()) =
+    m_drawing.CurGrid.at(m_box.cell.x(), m_box.cell.y()) =
         m_box.written(unicodeToGbk(Edit1->text()).left(2), Edit1->isModified());
 }
 
@@ -281,9 +261,9 @@ void TChildForm::Edit1KeyDown(QKeyEvent* event) {
         return;
     }
     writeEditBox();
-    ReDraw();
+    m_drawing.ReDraw();
     const QPoint from = m_box.cell;
-    const QPoint to = editCellAfter(from, move, GridWidth, GridHeight);
+    const QPoint to = editCellAfter(from, move, m_drawing.GridWidth, m_drawing.GridHeight);
     if (to == from) return; // at the edge: the box stays where it is
     openEditBox(to);
     m_box.reselectPending = true;
@@ -293,7 +273,7 @@ void TChildForm::Edit1KeyDown(QKeyEvent* event) {
 void TChildForm::Edit1KeyPress() {
     writeEditBox();
     Edit1->hide();
-    ReDraw();
+    m_drawing.ReDraw();
 }
 
 void TChildForm::Edit1KeyUp() {

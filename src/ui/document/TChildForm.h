@@ -2,8 +2,7 @@
 // canvas in a scrolling area.
 #pragma once
 
-#include "core/model/Drawing.h"
-#include "core/render/Canvas.h"
+#include "core/render/PaintedDrawing.h"
 #include "core/tools/ToolController.h"
 
 #include <QMdiSubWindow>
@@ -16,7 +15,7 @@ class QScrollArea;
 class QScrollBar;
 class QTimer;
 
-class TChildForm : public QMdiSubWindow, public Drawing, private ToolHost {
+class TChildForm : public QMdiSubWindow, private DrawingView, private ToolHost {
     Q_OBJECT
 public:
     // brushText is the palette's brush caption; width and height the main
@@ -24,16 +23,10 @@ public:
     TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
                QWidget* parent = nullptr);
 
-    // Drawing
-    void ReDraw() override;
-    void ReDrawAll() override;
-    void setCaption(const QString& caption) override { setWindowTitle(caption); }
-    void drawFrame(const CellRect& cells) override;
-    void frameAll() override;
-    void xorBand(QPoint fromCell, QPoint toCell) override;
-    void reopenAs(int width, int height) override;
-
-    Canvas& canvas() { return m_canvas; }
+    // The drawing the window shows.
+    PaintedDrawing& drawing() { return m_drawing; }
+    const PaintedDrawing& drawing() const { return m_drawing; }
+    Canvas& canvas() { return m_drawing.canvas(); }
     ToolController& tools() { return m_tools; }
     const EditBox& editBox() const { return m_box; }
     QScrollArea* scrollArea() const { return m_scroll; }
@@ -66,6 +59,12 @@ protected:
 private:
     void FormShow();
 
+    // DrawingView
+    void pictureChanged(const QRect& pixels) override;
+    void pictureReplaced() override;
+    void captionChanged(const QString& caption) override { setWindowTitle(caption); }
+    void reopened() override;
+
     // ToolHost
     void paintText(int col, int row, CharCell cell) override;
     void showCursor(CursorSlot slot) override;
@@ -80,8 +79,8 @@ private:
     void showStatus(const QString& text) override;
 
     ChildHost& m_host;
-    Canvas m_canvas;
-    ToolController m_tools{*this, *this};
+    PaintedDrawing m_drawing;
+    ToolController m_tools{m_drawing, *this};
     EditBox m_box;
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;
