@@ -4,7 +4,7 @@
 # Usage: fuzz/make-seeds.sh DIR
 set -euo pipefail
 out="${1:?usage: make-seeds.sh DIR}"
-for t in textfile paste gbk article picture cli; do mkdir -p "$out/$t"; done
+for t in textfile paste session gbk article picture cli; do mkdir -p "$out/$t"; done
 
 # GBK text: 中文 is D6 D0 CE C4, the ideographic space A1 A1.
 zhong=$'\xD6\xD0'; wen=$'\xCE\xC4'; isp=$'\xA1\xA1'
@@ -30,6 +30,16 @@ for t in "${texts[@]}"; do
     i=$((i + 1))
 done
 printf '\x02\x61\x00\xD8\x62\x00\x3D\xD8\x00\xDE' >"$out/gbk/surrogates.bin"
+
+# Sessions: width, height, painting, the cells, then steps (a byte picks each, and its own
+# bytes follow): a line drawn and undone, a block lifted and dropped, a paste, right clicks.
+sessions=(
+    '\x05\x04\x00\x00\x01\x02\x03\x00\x01\x02\x03\x00\x01\x02\x03\x00\x01\x02\x03\x01\x00\x02\x01\x0a\x01\x01\x00\x00\x03\x02\x00\x04\x01\x00\x00\x01\x08'
+    '\x07\x05\x30\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x10\x01\x01\x04\x03\x05\x02\x00\x02\x01\x02\x01\x03\x00'
+    '\x03\x03\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x01\x07\x0cab\r\ncd\xe4\xb8\xad\r\n\x01\x06\x00\x01\x08\x01\x09'
+)
+i=0
+for s in "${sessions[@]}"; do printf "$s" >"$out/session/$i.bin"; i=$((i + 1)); done
 
 # Command lines: the first byte picks convert (odd) or banner (even); zero bytes separate arguments.
 args=(

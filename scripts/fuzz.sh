@@ -18,7 +18,7 @@ export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1"
 failed=()
 summary=()
-for target in textfile paste gbk article picture cli; do
+for target in textfile paste session gbk article picture cli; do
     mkdir -p "$FUZZ/corpus/$target"
     log="$FUZZ/artifacts/$target.log"
     echo "fuzz_$target: ${seconds} s"
