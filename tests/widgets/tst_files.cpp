@@ -112,8 +112,8 @@ void TestFiles::openCreatesADrawing() {
     TChildForm* c = active();
     QCOMPARE(c->drawing().FileName, path("rect.txt"));
     QCOMPARE(c->windowTitle(), path("rect.txt"));
-    QCOMPARE(m_main->NewDocWidth, 3);
-    QCOMPARE(m_main->NewDocHeight, 2);
+    QCOMPARE(m_main->newDocSize().width(), 3);
+    QCOMPARE(m_main->newDocSize().height(), 2);
     QCOMPARE(c->drawing().GridWidth, 3);
     QCOMPARE(c->drawing().GridHeight, 2);
     QCOMPARE(gridText(c->drawing().CurGrid, 3, 2), QStringLiteral("画  ab\nxyz  c"));
@@ -641,19 +641,18 @@ void TestFiles::closingTheMainWindowAsksForEachDrawing() {
 }
 
 void TestFiles::fileMenuEnabling() {
-    m_main->N1Click();
+    QMenu* file = m_main->findChild<QMenu*>(QStringLiteral("N1"));
+    Q_EMIT file->aboutToShow();
     for (const char* name : {"S1", "N4", "P2", "N3", "O1", "E2", "Q1"})
         QVERIFY2(action(name)->isEnabled(), name);
     m_main->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_main->N1Click();
+    Q_EMIT file->aboutToShow();
     for (const char* name : {"S1", "N4", "P2"}) QVERIFY2(!action(name)->isEnabled(), name);
     for (const char* name : {"N3", "O1", "E2", "Q1"}) QVERIFY2(action(name)->isEnabled(), name);
     // The commands do nothing without a drawing, however they are reached.
-    m_main->S1Click();
-    m_main->N4Click();
-    m_main->P2Click();
-    m_main->U1Click();
+    for (CommandId id : {CommandId::Save, CommandId::SaveAs, CommandId::Print, CommandId::Undo})
+        m_main->run(id);
     QCOMPARE(m_platform.saveDialogs + m_platform.printDialogs, 0);
 }
 
@@ -803,7 +802,7 @@ void TestFiles::newValidation() {
 void TestFiles::undoRepeatFromTheMenu() {
     TChildForm* c = active();
     QMenu* edit = m_main->findChild<QMenu*>(QStringLiteral("E1"));
-    m_main->E1Click();
+    Q_EMIT edit->aboutToShow();
     QVERIFY(!action("U1")->isEnabled());
     QVERIFY(!action("N26")->isEnabled());
 

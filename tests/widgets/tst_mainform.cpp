@@ -86,9 +86,8 @@ void TestMainForm::startState() {
     QCOMPARE(m_main->windowTitle(), QStringLiteral("Runeboard(符阵画板) V2.0 "));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Runeboard"));
     QCOMPARE(m_main->size(), QSize(624, 450));
-    QCOMPARE(m_main->CurrentTool, 0);
-    QCOMPARE(m_main->NewDocWidth, 50);
-    QCOMPARE(m_main->NewDocHeight, 50);
+    QCOMPARE(m_main->currentTool(), ToolId::Select);
+    QCOMPARE(m_main->newDocSize(), QSize(50, 50));
     QVERIFY(button("SpeedButton13")->isChecked());
     QCOMPARE(m_main->statusText(), QString());
     QCOMPARE(button("SpeedButton17")->text(), QStringLiteral("画"));
@@ -239,7 +238,7 @@ void TestMainForm::paletteButtons() {
     QVERIFY(b);
     QCOMPARE(b->toolTip(), hint);
     QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(m_main->CurrentTool, tool);
+    QCOMPARE(int(m_main->currentTool()), tool);
     QCOMPARE(m_main->statusText(), help);
     // Exactly one palette button is down: this one.
     int down = 0;
@@ -259,7 +258,7 @@ void TestMainForm::paletteButtons() {
 void TestMainForm::lineThenCurve() {
     QTest::mouseClick(button("SpeedButton15"), Qt::LeftButton);
     QTest::mouseClick(button("SpeedButton31"), Qt::LeftButton);
-    QCOMPARE(m_main->CurrentTool, 16);
+    QCOMPARE(m_main->currentTool(), ToolId::Curve);
     QCOMPARE(m_main->statusText(),
              QStringLiteral("先作一条直线，单击一个弧所在的位置拖动调整曲线形状。第二个弧线操作相同"));
     QVERIFY(!button("SpeedButton15")->isChecked());
@@ -310,8 +309,7 @@ void TestMainForm::windowMenuFollowsTheDrawings() {
 }
 
 void TestMainForm::tiling() {
-    m_main->NewDocWidth = 10;
-    m_main->NewDocHeight = 8;
+    m_main->setNewDocSize(QSize(10, 8));
     TChildForm* second = m_main->createChild();
     QCOMPARE(second->drawing().GridWidth, 10);
     QCOMPARE(second->drawing().GridHeight, 8);
@@ -474,8 +472,7 @@ void TestMainForm::drawingWindowsStayInsideTheFrame() {
     const QRect area = m_main->mdiArea()->viewport()->rect();
     QList<QPoint> corners;
     for (int i = 0; i < 12; ++i) {
-        m_main->NewDocWidth = i % 4 == 3 ? 100 : 12;
-        m_main->NewDocHeight = i % 4 == 3 ? 100 : 6;
+        m_main->setNewDocSize(i % 4 == 3 ? QSize(100, 100) : QSize(12, 6));
         TChildForm* c = m_main->createChild();
         QCoreApplication::processEvents();
         QCOMPARE(m_main->size(), frame); // the frame never grows for a drawing
@@ -499,7 +496,7 @@ void TestMainForm::maximisedDrawingsStayMaximised() {
     QCoreApplication::processEvents();
     QCOMPARE(first->geometry(), m_main->mdiArea()->viewport()->rect());
     QCOMPARE(first->Image1->pos(), QPoint(0, 0)); // the canvas at the top left of the filled frame
-    m_main->NewDocWidth = m_main->NewDocHeight = 5;
+    m_main->setNewDocSize(QSize(5, 5));
     TChildForm* second = m_main->createChild();
     QCoreApplication::processEvents();
     QVERIFY(second->isMaximized());
@@ -512,7 +509,7 @@ void TestMainForm::maximisedDrawingsStayMaximised() {
 
 void TestMainForm::windowMenuListsTheDrawings() {
     TChildForm* first = m_main->activeChild();
-    m_main->NewDocWidth = m_main->NewDocHeight = 4;
+    m_main->setNewDocSize(QSize(4, 4));
     TChildForm* second = m_main->createChild();
     second->setWindowTitle(QStringLiteral("/tmp/二.txt"));
     auto* menu = m_main->findChild<QMenu*>(QStringLiteral("N8"));

@@ -246,7 +246,7 @@ void TestTextEntry::undoCoversOneOpening() {
     QTest::keyClicks(box(), QStringLiteral("33"));
     key(Qt::Key_Return);
     QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 3), QStringLiteral("1122xy  \ncd33CDEF\n画  gh  "));
-    m_main->U1Click();
+    m_main->run(CommandId::Undo);
     QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 3), before);
 }
 

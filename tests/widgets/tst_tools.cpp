@@ -85,7 +85,7 @@ void TestTools::cleanup() {
 
 void TestTools::choose(ToolId tool) {
     QTest::mouseClick(m_main->findChild<QToolButton*>(QLatin1String(toolRow(tool).button)), Qt::LeftButton);
-    QCOMPARE(m_main->CurrentTool, int(tool));
+    QCOMPARE(m_main->currentTool(), tool);
     m_tool = tool;
 }
 

@@ -4,44 +4,37 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 CommandBinder::CommandBinder(QObject* parent) : QObject(parent) {
     // A shortcut is offered to the focused widget as ShortcutOverride before the
-    // action's shortcut fires: the moment to bring the enabling up to date.
+    // action's shortcut fires: the moment to bring that command's enabling up to date.
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-Command& CommandBinder::bind(QAction* action, std::unique_ptr<Command> command) {
-    m_byName.insert(action->objectName(), m_bindings.size());
-    m_bindings.push_back({action, std::move(command), action->text()});
-    Binding& b = m_bindings.back();
-    const QString name = action->objectName();
-    connect(action, &QAction::triggered, this, [this, name] { run(name); });
+void CommandBinder::bind(CommandId id, QAction* action, std::unique_ptr<Command> command) {
+    Binding& b = m_bindings[size_t(id)];
+    b = {action, std::move(command), action->text()};
+    connect(action, &QAction::triggered, this, [this, id] { run(id); });
     refresh(b);
-    return *b.command;
 }
 
-void CommandBinder::bindButton(QAbstractButton* button, const QString& name) {
-    // A toolbar button runs the command's handler as it is, whatever the menu item's enabling; the
-    // handler itself does nothing without a drawing.
-    connect(button, &QAbstractButton::clicked, this, [this, name] {
-        if (Command* c = command(name)) c->run();
+void CommandBinder::bindButton(QAbstractButton* button, CommandId id) {
+    // The button runs the command's handler as it is, whatever its menu item's enabling (Cut with
+    // nothing selected still takes its undo step); without a drawing the handler does nothing.
+    connect(button, &QAbstractButton::clicked, this, [this, id] {
+        if (Command* c = m_bindings[size_t(id)].command.get()) c->run();
     });
 }
 
-Command* CommandBinder::command(const QString& name) const {
-    const auto it = m_byName.constFind(name);
-    return it == m_byName.cend() ? nullptr : m_bindings[*it].command.get();
-}
-
-void CommandBinder::run(const QString& name) {
-    Command* c = command(name);
+void CommandBinder::run(CommandId id) {
+    Command* c = m_bindings[size_t(id)].command.get();
     if (c && c->enabled()) c->run();
 }
 
 void CommandBinder::refresh(Binding& b) {
+    if (!b.action || !b.command) return;
     b.action->setEnabled(b.command->enabled());
     const QString caption = b.command->caption();
     b.action->setText(caption.isEmpty() ? b.caption : caption);
@@ -52,13 +45,17 @@ void CommandBinder::refresh() {
 }
 
 void CommandBinder::refresh(QMenu* menu) {
-    for (QAction* a : menu->actions()) {
-        const auto it = m_byName.constFind(a->objectName());
-        if (it != m_byName.cend() && m_bindings[*it].action == a) refresh(m_bindings[*it]);
-    }
+    for (QAction* a : menu->actions())
+        for (Binding& b : m_bindings)
+            if (b.action == a) refresh(b);
 }
 
 bool CommandBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) refresh();
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (Binding& b : m_bindings)
+            if (b.action && !b.action->shortcut().isEmpty() && b.action->shortcut() == pressed) refresh(b);
+    }
     return QObject::eventFilter(watched, event);
 }

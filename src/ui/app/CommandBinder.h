@@ -1,18 +1,18 @@
-// Wires menu items and toolbar buttons to command objects. A menu's items take
-// their enabling and captions from their commands each time the menu opens, and
-// every item does so again before a shortcut acts, so a disabled command's
-// shortcut does nothing. Toolbar buttons are never disabled; they run the same
-// command when it can run, and do nothing otherwise.
+// Wires menu items and toolbar buttons to command objects, one for each CommandId.
+// A menu's items take their enabling and captions from their commands each time the
+// menu opens, and a command does so again just before its shortcut acts, so a disabled
+// command's shortcut does nothing. Toolbar buttons are never disabled; they run the
+// same command when it can run, and do nothing otherwise.
 #pragma once
 
+#include "CommandTable.h"
 #include "core/commands/Command.h"
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <memory>
-#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -23,13 +23,14 @@ class CommandBinder : public QObject {
 public:
     explicit CommandBinder(QObject* parent = nullptr);
 
-    // Binds the action to the command, which the binder keeps; the action's objectName names it.
-    Command& bind(QAction* action, std::unique_ptr<Command> command);
-    // A button that runs the handler of the command bound to the action named.
-    void bindButton(QAbstractButton* button, const QString& name);
+    // Binds the action to the command, which the binder keeps.
+    void bind(CommandId id, QAction* action, std::unique_ptr<Command> command);
+    // A button that runs the command's handler, whatever its menu item shows.
+    void bindButton(QAbstractButton* button, CommandId id);
 
-    // Runs the named command if it can run now.
-    void run(const QString& name);
+    // Runs the command if it can run now.
+    void run(CommandId id);
+    QAction* action(CommandId id) const { return m_bindings[size_t(id)].action; }
 
     // Enabling and captions of every bound action, or of a menu's actions.
     void refresh();
@@ -40,13 +41,11 @@ protected:
 
 private:
     struct Binding {
-        QAction* action;
+        QAction* action = nullptr;
         std::unique_ptr<Command> command;
         QString caption; // the item's own caption, shown when the command has none
     };
     void refresh(Binding& b);
-    Command* command(const QString& name) const;
 
-    std::vector<Binding> m_bindings;
-    QHash<QString, size_t> m_byName;
+    std::array<Binding, kCommandCount> m_bindings;
 };
