@@ -20,13 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
     }
     const TextScan scan = scanTextBytes(QByteArrayView(in.data, qsizetype(in.size)), asked);
-    FUZZ_CHECK(scan.error.isEmpty());
+    FUZZ_CHECK(!scan.error);
     FUZZ_CHECK(scan.lines.size() <= TextScan::kMaxLines);
     FUZZ_CHECK(scan.lines.size() <= scan.lineCount);
     if (asked) FUZZ_CHECK(isUtf8(scan.encoding) == isUtf8(*asked));
     for (const QByteArray& line : scan.lines) FUZZ_CHECK(line.size() <= TextScan::kKeepBytes);
     const OpenedText opened = layoutText(scan);
-    if (!opened.error.isEmpty()) return 0;
+    if (opened.failure != OpenFailure::None) return 0;
     FUZZ_CHECK(opened.width >= 1 && opened.width <= kGridMax);
     FUZZ_CHECK(opened.height >= 1 && opened.height <= kGridMax);
     FUZZ_CHECK(opened.encoding == scan.encoding);
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray saved = drawingFileBytes(opened.grid, opened.width, opened.height);
     FUZZ_CHECK(saved.size() == qsizetype(opened.height) * (2 * opened.width + 2));
     const OpenedText again = layoutText(scanTextBytes(saved, TextEncoding::Gbk));
-    FUZZ_CHECK(again.error.isEmpty());
+    FUZZ_CHECK(again.failure == OpenFailure::None);
     FUZZ_CHECK(again.width == opened.width && again.height == opened.height);
     FUZZ_CHECK(again.leftOut.isEmpty());
     FUZZ_CHECK(drawingFileBytes(again.grid, again.width, again.height) == saved);
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray utf8 = inEncoding(saved, TextEncoding::Utf8, &clean);
     if (clean && !pairingSplitsCharacter(unpairedLines(splitLines(saved)))) {
         const OpenedText back = layoutText(scanTextBytes(utf8, TextEncoding::Utf8));
-        FUZZ_CHECK(back.error.isEmpty());
+        FUZZ_CHECK(back.failure == OpenFailure::None);
         FUZZ_CHECK(back.width == opened.width && back.height == opened.height);
         FUZZ_CHECK(drawingFileBytes(back.grid, back.width, back.height) == saved);
     }

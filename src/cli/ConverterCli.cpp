@@ -211,6 +211,7 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
                 reason = localized(QStringLiteral("a link left by another user, not written through"),
                                    QStringLiteral("这是别人建立的链接，不会通过它写入"));
                 break;
+            case FileError::Kind::NoFolder: // the converter makes no folder
             case FileError::Kind::System:
                 reason = systemReason(problem->code, problem->reason);
                 break;

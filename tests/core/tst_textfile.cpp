@@ -197,7 +197,7 @@ void TestTextFile::opening() {
     QFETCH(int, height);
     QFETCH(QString, text);
     const OpenedText t = open(file);
-    QCOMPARE(t.error, QString());
+    QCOMPARE(t.failure, OpenFailure::None);
     QCOMPARE(t.width, width);
     QCOMPARE(t.height, height);
     QCOMPARE(cells(t), text);
@@ -223,9 +223,9 @@ void TestTextFile::hugeTextsKeepTheirShape() {
     QCOMPARE(t.grid.at(0, 99), CharCell::of('A' + 99 % 26, 'a' + 99 % 26));
 
     // Nothing to put in a cell: no drawing, and a reason.
-    QVERIFY(!open(QByteArray()).error.isEmpty());
-    QVERIFY(!open(QByteArray("\r\n\r\n")).error.isEmpty());
-    QVERIFY(!open(QByteArray("a\r\n\r\nb")).error.isEmpty()); // flowed, longest line one byte
+    QCOMPARE(open(QByteArray()).failure, OpenFailure::Empty);
+    QCOMPARE(open(QByteArray("\r\n\r\n")).failure, OpenFailure::NoCells);
+    QCOMPARE(open(QByteArray("a\r\n\r\nb")).failure, OpenFailure::NoCells); // flowed, longest line one byte
 
     // A flowed line of 300 kB runs on to the row limit and stops there.
     QByteArray longLine(300000, 'x');
@@ -293,7 +293,7 @@ void TestTextFile::utf8FilesOpenAsTheirGbkCells() {
 
     // What GBK cannot hold becomes one '?' a column, so a block keeps its rows and columns.
     const OpenedText art = open(QStringLiteral("😀好\r\nab好\r\n中文\r\n").toUtf8());
-    QCOMPARE(art.error, QString());
+    QCOMPARE(art.failure, OpenFailure::None);
     QCOMPARE(art.width, 2);
     QCOMPARE(art.height, 3);
     QCOMPARE(gridText(art.grid, 2, 3), QStringLiteral("??好\nab好\n中文"));
@@ -567,12 +567,12 @@ void TestTextFile::candidateFilePlaces() {
     // before.
     QCOMPARE(candidates::writePath(program, false, user), mine);
     QCOMPARE(candidates::readPath(program, false, user), beside);
-    QCOMPARE(candidates::write(mine, {QStringLiteral("中"), QString(), QStringLiteral("x")}), QString());
+    QVERIFY(!candidates::write(mine, {QStringLiteral("中"), QString(), QStringLiteral("x")}));
     QCOMPARE(candidates::readPath(program, false, user), mine);
-    QString error;
+    std::optional<FileError> error;
     QCOMPARE(candidates::read(mine, &error),
              (QStringList{QStringLiteral("中"), QString(), QStringLiteral("x")}));
-    QVERIFY(error.isEmpty());
+    QVERIFY(!error);
     // Any line end is taken when read.
     QFile f(beside);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -581,7 +581,7 @@ void TestTextFile::candidateFilePlaces() {
     QCOMPARE(candidates::read(beside, &error), (QStringList{QStringLiteral("a"), QStringLiteral("b"),
                                                             QStringLiteral("c"), QStringLiteral("中")}));
     QVERIFY(candidates::read(dir.filePath(QStringLiteral("none.txt")), &error).isEmpty());
-    QVERIFY(!error.isEmpty());
+    QVERIFY(error);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -17,14 +17,14 @@ QString FakePlatform::openFileName(const QString&, const QString&) {
     return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 
-QString FakePlatform::saveFileName(const QString& filter, const QString&, const QString&,
-                                   QString* selectedFilter) {
+QString FakePlatform::saveFileName(const QStringList& filters, const QString&, const QString&,
+                                   int* selectedFilter) {
     ++saveDialogs;
-    saveFilterOffered = filter;
-    saveFilterShown = selectedFilter ? *selectedFilter : QString();
+    saveFilterOffered = filters.join(QStringLiteral(";;"));
+    saveFilterShown = selectedFilter ? filters.value(*selectedFilter) : QString();
     const QString name = saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     if (selectedFilter && !name.isEmpty() && !saveFilterChoices.isEmpty())
-        *selectedFilter = saveFilterChoices.takeFirst();
+        *selectedFilter = int(filters.indexOf(saveFilterChoices.takeFirst()));
     return name;
 }
 

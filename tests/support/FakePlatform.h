@@ -47,8 +47,8 @@ public:
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                              MessageKind kind) override;
     QString openFileName(const QString&, const QString&) override;
-    QString saveFileName(const QString& filter, const QString&, const QString&,
-                         QString* selectedFilter = nullptr) override;
+    QString saveFileName(const QStringList& filters, const QString&, const QString&,
+                         int* selectedFilter = nullptr) override;
     int execDialog(QDialog& dialog) override;
     QString clipboardText() override { return clipboard; }
     bool clipboardHasText() override { return !clipboard.isEmpty(); }

@@ -13,7 +13,7 @@ public:
         return MessageAnswer::Cancel;
     }
     QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&, QString* = nullptr) override {
+    QString saveFileName(const QStringList&, const QString&, const QString&, int* = nullptr) override {
         return {};
     }
     QString clipboardText() override { return clipboard; }

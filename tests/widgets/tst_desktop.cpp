@@ -508,7 +508,7 @@ void TestDesktop::fileDialogsStartInTheFolderLastUsed() {
         QCOMPARE(run.openFileName(QStringLiteral("*.txt"), QString()), texts + QStringLiteral("/a.txt"));
         // Save starts where Open ended; the picture dialog where Save ended; a cancel changes nothing.
         answer(pictures + QStringLiteral("/new.txt"));
-        QCOMPARE(run.saveFileName(QStringLiteral("*.txt"), QStringLiteral("txt"), QString()),
+        QCOMPARE(run.saveFileName({QStringLiteral("*.txt")}, QStringLiteral("txt"), QString()),
                  pictures + QStringLiteral("/new.txt"));
         QCOMPARE(startedIn, texts);
         answer(QString());
@@ -522,7 +522,7 @@ void TestDesktop::fileDialogsStartInTheFolderLastUsed() {
     QCOMPARE(startedIn, pictures);
     // A name proposed with its folder (the drawing's own file) starts in that folder instead.
     answer(QString());
-    next.saveFileName(QStringLiteral("*.txt"), QStringLiteral("txt"), texts + QStringLiteral("/a.txt"));
+    next.saveFileName({QStringLiteral("*.txt")}, QStringLiteral("txt"), texts + QStringLiteral("/a.txt"));
     QCOMPARE(startedIn, texts);
 }
 

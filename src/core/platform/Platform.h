@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -23,11 +24,12 @@ public:
                                      MessageKind kind) = 0;
 
     // File dialogs return an empty string when cancelled. The save dialog asks
-    // no overwrite question of its own: the program asks it. Filters are separated by ";;";
-    // *selectedFilter, when given, is the one shown first and receives the one chosen.
+    // no overwrite question of its own: the program asks it. It offers the file types of
+    // `filters`; *selectedFilter, when given, is the index of the one shown first and receives
+    // the index of the one chosen.
     virtual QString openFileName(const QString& filter, const QString& initialName) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
-                                 const QString& initialName, QString* selectedFilter = nullptr) = 0;
+    virtual QString saveFileName(const QStringList& filters, const QString& defaultSuffix,
+                                 const QString& initialName, int* selectedFilter = nullptr) = 0;
     // The open dialog for pictures.
     virtual QString pictureFileName(const QString& filter) = 0;
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace candidates {
 
 bool programDirWritable(const QString& dir) {
@@ -28,16 +30,17 @@ QString writePath(const QString& programDir, bool writable, const QString& userD
     return userDir + QLatin1Char('/') + kFileName;
 }
 
-QStringList read(const QString& path, QString* error) {
+QStringList read(const QString& path, std::optional<FileError>* error) {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = FileError{FileError::Kind::System, errno, file.errorString()};
         return {};
     }
     // A candidate file is a few lines; more than a megabyte is not one.
     const QByteArray bytes = file.read(1 << 20);
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
+        if (error) *error = FileError{FileError::Kind::System, errno, file.errorString()};
         return {};
     }
     QStringList lines;
@@ -45,13 +48,12 @@ QStringList read(const QString& path, QString* error) {
     return lines;
 }
 
-QString write(const QString& path, const QStringList& lines) {
+std::optional<FileError> write(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) bytes += unicodeToGbk(line) + "\r\n";
     if (const QString dir = QFileInfo(path).absolutePath(); !QDir().mkpath(dir))
-        return QStringLiteral("无法建立文件夹“%1”").arg(QDir::toNativeSeparators(dir));
-    if (const auto problem = writeFileAtomically(path, bytes)) return reasonText(*problem);
-    return {};
+        return FileError{FileError::Kind::NoFolder, 0, dir};
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace candidates

@@ -4,8 +4,12 @@
 // line end is accepted when read.
 #pragma once
 
+#include "FileError.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace candidates {
 
@@ -20,8 +24,9 @@ QString readPath(const QString& programDir, bool programDirWritable, const QStri
 QString writePath(const QString& programDir, bool programDirWritable, const QString& userDir);
 
 // The file's lines; on failure *error says why and the result is empty.
-QStringList read(const QString& path, QString* error);
-// Writes the lines, each followed by CR LF, replacing the file. Returns an error text, or "".
-QString write(const QString& path, const QStringList& lines);
+QStringList read(const QString& path, std::optional<FileError>* error);
+// Writes the lines, each followed by CR LF, replacing the file (and making its folder). Returns
+// why it failed, if it did.
+std::optional<FileError> write(const QString& path, const QStringList& lines);
 
 } // namespace candidates

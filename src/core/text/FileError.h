@@ -7,6 +7,7 @@
 struct FileError {
     enum class Kind {
         NotAFile,         // a pipe, a folder or a disk: nothing a drawing is written to
+        NoFolder,         // the folder to write in could not be made; `reason` is its path
         SomeoneElsesLink, // a link another user left at the name: never written through
         System,           // the system refused: `code` and `reason` say why
     };

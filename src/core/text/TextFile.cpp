@@ -1,6 +1,7 @@
 // Text file reading, layout and writing.
 #include "TextFile.h"
 
+#include "Encodings.h"
 #include "GbkText.h"
 #include "TextLines.h"
 
@@ -78,7 +79,7 @@ TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding) {
     for (bool first = true;; first = false) {
         const qint64 n = device.read(chunk.data(), chunk.size());
         if (n < 0) {
-            scan.error = device.errorString();
+            scan.error = FileError{FileError::Kind::System, 0, device.errorString()};
             return scan;
         }
         QByteArrayView piece(chunk.constData(), n);
@@ -133,9 +134,6 @@ Kind kindOf(const QString& path) {
     return Kind::Other;
 }
 
-const QString kNotAFile = QStringLiteral("这不是一个普通文件");
-const QString kSomeoneElsesLink = QStringLiteral("这是别人建立的链接，不会通过它写入");
-
 // Whoever can write a shared folder can leave a link at the name a file is about to be written
 // under; only a link of the user's own is written through.
 bool isSomeoneElsesLink(const QString& path) {
@@ -150,13 +148,14 @@ TextScan scanTextFile(const QString& path, std::optional<TextEncoding> encoding)
     // A pipe or a terminal would wait for input that may never come; a folder holds no text.
     if (const Kind k = kindOf(path); k != Kind::Regular && k != Kind::Missing) {
         TextScan scan;
-        scan.error = kNotAFile;
+        scan.error = FileError{FileError::Kind::NotAFile, 0, {}};
         return scan;
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         TextScan scan;
-        scan.error = file.errorString();
+        scan.error = FileError{FileError::Kind::System, errno, file.errorString()};
         return scan;
     }
     return scanText(file, encoding);
@@ -171,14 +170,15 @@ TextScan scanTextBytes(QByteArrayView bytes, std::optional<TextEncoding> encodin
 
 QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean) {
     if (clean) *clean = true;
-    if (!isUtf8(encoding)) return gbk;
+    const EncodingRow& row = encodingRow(encoding);
+    if (!row.unicode) return gbk;
     bool ok = true;
     QString text = gbkToUnicode(gbk, &ok);
     if (clean) *clean = ok;
     // GBK holds no U+FFFD of its own: each one stands for a byte that was no character.
     if (!ok) text.replace(QChar(0xFFFD), QLatin1Char('?'));
-    QByteArray out = encoding == TextEncoding::Utf8WithBom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    return out + text.toUtf8();
+    QStringEncoder encoder(*row.unicode);
+    return row.byteOrderMark + QByteArray(encoder.encode(text));
 }
 
 OpenedText layoutText(const TextScan& scan) {
@@ -187,7 +187,7 @@ OpenedText layoutText(const TextScan& scan) {
     out.lostCount = scan.lostCount;
     out.lost = scan.lost;
     if (scan.lineCount == 0) {
-        out.error = QStringLiteral("文件为空，无法打开");
+        out.failure = OpenFailure::Empty;
         return out;
     }
     const QList<QByteArray> lines = unpairedLines(scan.lines);
@@ -200,24 +200,23 @@ OpenedText layoutText(const TextScan& scan) {
         out.width = scan.maxLength / 2 > 99 ? kGridMax : int(scan.maxLength / 2);
     }
     if (out.width < 1) {
-        out.error = QStringLiteral("文件中没有可以放入字符格的内容（每行不足两个字节），无法打开");
+        out.failure = OpenFailure::NoCells;
         return out;
     }
     if (rectangular) {
         if (scan.lineCount > kGridMax)
-            out.leftOut
-                << QStringLiteral("第 %1 行以后的 %2 行").arg(kGridMax).arg(scan.lineCount - kGridMax);
+            out.leftOut << LeftOut{LeftOut::Kind::LinesAfter, kGridMax, scan.lineCount - kGridMax};
         if (scan.firstLength > 2 * kGridMax)
-            out.leftOut << QStringLiteral("每行第 %1 个字节以后的内容").arg(2 * kGridMax);
+            out.leftOut << LeftOut{LeftOut::Kind::BytesAfter, 2 * kGridMax};
         else if (scan.firstLength % 2 == 1)
-            out.leftOut << QStringLiteral("每行末尾单出的一个字节");
+            out.leftOut << LeftOut{LeftOut::Kind::OddByte};
     } else {
         bool complete = true;
         out.height = flowText(lines, out.width, kGridMax, nullptr, &complete);
         if (!complete || scan.lineCount > lines.size())
-            out.leftOut << QStringLiteral("排满 %1 行以后的内容").arg(kGridMax);
+            out.leftOut << LeftOut{LeftOut::Kind::RowsFull, kGridMax};
     }
-    if (scan.endedAtZero) out.leftOut << QStringLiteral("文件中零字节及其后的全部内容");
+    if (scan.endedAtZero) out.leftOut << LeftOut{LeftOut::Kind::AfterZeroByte};
     layOutLines(lines, rectangular, out.width, out.height,
                 [&](int col, int row, CharCell cell) { out.grid.at(col, row) = cell; });
     return out;
@@ -273,16 +272,4 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
     }
     if (!file.commit()) return failed(file);
     return std::nullopt;
-}
-
-QString reasonText(const FileError& error) {
-    switch (error.kind) {
-    case FileError::Kind::NotAFile:
-        return kNotAFile;
-    case FileError::Kind::SomeoneElsesLink:
-        return kSomeoneElsesLink;
-    case FileError::Kind::System:
-        break;
-    }
-    return error.reason;
 }

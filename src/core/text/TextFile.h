@@ -28,9 +28,9 @@ struct TextScan {
     qint64 lineCount = 0;
     qint64 firstLength = 0;
     qint64 maxLength = 0;
-    bool rectangular = true;  // every line as long as the first
-    bool endedAtZero = false; // a zero byte ended the text; whatever followed it was not read
-    QString error;            // set when reading failed
+    bool rectangular = true;        // every line as long as the first
+    bool endedAtZero = false;       // a zero byte ended the text; whatever followed it was not read
+    std::optional<FileError> error; // set when reading failed
     TextEncoding encoding = TextEncoding::Gbk; // what the bytes were read as; the lines are GBK
     // Characters that became "?" in the lines a drawing can hold: how many, and the first few.
     qint64 lostCount = 0;
@@ -50,11 +50,33 @@ TextScan scanText(QIODevice& device, std::optional<TextEncoding> encoding = std:
 TextScan scanTextFile(const QString& path, std::optional<TextEncoding> encoding = std::nullopt);
 TextScan scanTextBytes(QByteArrayView bytes, std::optional<TextEncoding> encoding = std::nullopt);
 
+// Why a text cannot become a drawing.
+enum class OpenFailure {
+    None,
+    Empty,   // no lines at all
+    NoCells, // no line of two bytes or more, so no column
+};
+
+// A part of a text that a drawing could not hold.
+struct LeftOut {
+    enum class Kind {
+        LinesAfter,    // `count` lines after line `at`
+        BytesAfter,    // every line's bytes after byte `at`
+        OddByte,       // the odd last byte of every line
+        RowsFull,      // whatever flows on after row `at` is full
+        AfterZeroByte, // a zero byte and everything after it
+    };
+    Kind kind;
+    qint64 at = 0;
+    qint64 count = 0;
+    friend bool operator==(const LeftOut&, const LeftOut&) = default;
+};
+
 struct OpenedText {
     int width = 0, height = 0;
     CharGrid grid{CharCell::blank()};
-    QString error;       // why the text cannot become a drawing
-    QStringList leftOut; // what of the text the drawing could not hold, one line each
+    OpenFailure failure = OpenFailure::None;
+    QList<LeftOut> leftOut; // what of the text the drawing could not hold
     TextEncoding encoding = TextEncoding::Gbk;
     qint64 lostCount = 0; // characters shown as "?" because GBK cannot hold them
     QList<LostCharacter> lost;
@@ -78,6 +100,3 @@ QByteArray inEncoding(const QByteArray& gbk, TextEncoding encoding, bool* clean 
 // failed write leaves the old file as it was. A link at path is written through only
 // when it is the user's own. Returns why it failed, if it did.
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);
-// A write failure as the editor's messages give it: the system's words, or that the path is
-// not a plain file.
-QString reasonText(const FileError& error);

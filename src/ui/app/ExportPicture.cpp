@@ -1,6 +1,7 @@
 // Picture export.
 #include "ExportPicture.h"
 
+#include "core/commands/Messages.h"
 #include "core/model/Drawing.h"
 #include "core/render/CanvasFont.h"
 #include "core/render/PictureExport.h"
@@ -35,7 +36,7 @@ bool ExportPicture::run(Drawing& d) {
                   .dir()
                   .filePath(QFileInfo(d.FileName).completeBaseName() + QStringLiteral(".png"));
     const QString path =
-        m_platform.saveFileName(QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"), suggested);
+        m_platform.saveFileName({QStringLiteral("PNG 图片 (*.png)")}, QStringLiteral("png"), suggested);
     if (path.isEmpty()) return false;
     if (QFileInfo::exists(path) &&
         m_platform.messageBox(QStringLiteral("此文件已经存在，是否覆盖?"), QStringLiteral("请确认"),
@@ -51,7 +52,7 @@ bool ExportPicture::run(Drawing& d) {
     if (bytes.isEmpty())
         problem = QStringLiteral("无法生成 PNG 图片");
     else if (const auto failure = writeFileAtomically(path, bytes))
-        problem = reasonText(*failure);
+        problem = messages::reason(*failure);
     if (!problem.isEmpty()) {
         m_platform.messageBox(QStringLiteral("无法导出图片“%1”：%2\n原来的文件保持不变。")
                                   .arg(QDir::toNativeSeparators(path), problem),

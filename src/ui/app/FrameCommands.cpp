@@ -9,6 +9,7 @@
 #include "TMainForm.h"
 #include "core/commands/EditCommands.h"
 #include "core/commands/FunctionCommand.h"
+#include "core/commands/Messages.h"
 #include "core/commands/UndoRepeat.h"
 #include "core/model/Drawing.h"
 #include "core/text/ClipboardText.h"
@@ -100,10 +101,8 @@ std::unique_ptr<Command> FrameCommands::make(CommandId id) {
         return onDrawing(
             [this](Drawing& d) {
                 if (edit::paste(d, m_platform) == edit::PasteResult::TooLarge)
-                    m_platform.messageBox(QStringLiteral("剪贴板中的文字太长（超过 %1 万个字符），无法粘贴。")
-                                              .arg(kClipboardMaxChars / 10000),
-                                          QStringLiteral("Runeboard"), MessageButtons::Ok,
-                                          MessageKind::Warning);
+                    m_platform.messageBox(messages::clipboardTooLarge(kClipboardMaxChars), messages::kCaption,
+                                          MessageButtons::Ok, MessageKind::Warning);
             },
             [this](const Drawing&) { return m_platform.clipboardHasText(); });
     case CommandId::Delete:

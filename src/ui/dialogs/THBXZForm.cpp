@@ -3,6 +3,7 @@
 
 #include "DialogParts.h"
 
+#include "core/commands/Messages.h"
 #include "core/platform/Platform.h"
 #include "core/text/CandidateFile.h"
 #include "core/text/GbkByteLimit.h"
@@ -65,12 +66,11 @@ void THBXZForm::FormCreate() {
     const QString dir = m_platform.programDir();
     const QString path =
         candidates::readPath(dir, candidates::programDirWritable(dir), m_platform.userConfigDir());
-    QString error;
+    std::optional<FileError> error;
     const QStringList lines = candidates::read(path, &error);
-    if (!error.isEmpty()) {
-        m_platform.messageBox(
-            QStringLiteral("无法读取画笔候选字符文件“%1”：%2").arg(QDir::toNativeSeparators(path), error),
-            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Warning);
+    if (error) {
+        m_platform.messageBox(messages::cannotReadCandidates(path, *error), messages::kCaption,
+                              MessageButtons::Ok, MessageKind::Warning);
         return;
     }
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
@@ -113,11 +113,9 @@ void THBXZForm::Button3Click() {
     const QString dir = m_platform.programDir();
     const QString path =
         candidates::writePath(dir, candidates::programDirWritable(dir), m_platform.userConfigDir());
-    const QString problem = candidates::write(path, memoLines());
-    if (!problem.isEmpty())
-        m_platform.messageBox(
-            QStringLiteral("无法保存画笔候选字符文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
-            QStringLiteral("Runeboard"), MessageButtons::Ok, MessageKind::Error);
+    if (const std::optional<FileError> problem = candidates::write(path, memoLines()))
+        m_platform.messageBox(messages::cannotSaveCandidates(path, *problem), messages::kCaption,
+                              MessageButtons::Ok, MessageKind::Error);
 }
 
 void THBXZForm::Button2Click() {

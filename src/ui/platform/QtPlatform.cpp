@@ -107,17 +107,21 @@ QString QtPlatform::openFileName(const QString& filter, const QString& initialNa
     return chosen(dialog);
 }
 
-QString QtPlatform::saveFileName(const QString& filter, const QString& defaultSuffix,
-                                 const QString& initialName, QString* selectedFilter) {
-    QFileDialog dialog(owner(), QStringLiteral("保存"), lastFolder(), filter);
+QString QtPlatform::saveFileName(const QStringList& filters, const QString& defaultSuffix,
+                                 const QString& initialName, int* selectedFilter) {
+    QFileDialog dialog(owner(), QStringLiteral("保存"), lastFolder());
+    dialog.setNameFilters(filters);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // the program asks its own question
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (selectedFilter && !selectedFilter->isEmpty()) dialog.selectNameFilter(*selectedFilter);
+    if (selectedFilter && *selectedFilter >= 0 && *selectedFilter < filters.size())
+        dialog.selectNameFilter(filters[*selectedFilter]);
     if (!initialName.isEmpty()) dialog.selectFile(initialName); // a name with its folder starts there
     const QString path = chosen(dialog);
-    if (!path.isEmpty() && selectedFilter) *selectedFilter = dialog.selectedNameFilter();
+    // The file types are told apart by their place in the list, never by their words.
+    if (!path.isEmpty() && selectedFilter)
+        *selectedFilter = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return path;
 }
 

@@ -11,8 +11,8 @@ public:
     MessageAnswer messageBox(const QString& text, const QString& caption, MessageButtons buttons,
                              MessageKind kind) override;
     QString openFileName(const QString& filter, const QString& initialName) override;
-    QString saveFileName(const QString& filter, const QString& defaultSuffix, const QString& initialName,
-                         QString* selectedFilter = nullptr) override;
+    QString saveFileName(const QStringList& filters, const QString& defaultSuffix, const QString& initialName,
+                         int* selectedFilter = nullptr) override;
     QString pictureFileName(const QString& filter) override;
     QString clipboardText() override;
     QImage clipboardImage() override;
