@@ -524,6 +524,27 @@ void TestDesktop::fileDialogsStartInTheFolderLastUsed() {
     answer(QString());
     next.saveFileName({QStringLiteral("*.txt")}, QStringLiteral("txt"), texts + QStringLiteral("/a.txt"));
     QCOMPARE(startedIn, texts);
+
+    // File types are told by their place: the one shown first, and the one the user chose.
+    const QStringList types{QStringLiteral("GBK 文本文件 (*.txt)"), QStringLiteral("UTF-8 文本文件 (*.txt)")};
+    QString shownFirst;
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [&, poll] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll->deleteLater();
+        shownFirst = dialog->selectedNameFilter();
+        dialog->selectNameFilter(types[0]);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("b.txt"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    poll->start(10);
+    int type = 1;
+    QCOMPARE(next.saveFileName(types, QStringLiteral("txt"), texts + QStringLiteral("/a.txt"), &type),
+             texts + QStringLiteral("/b.txt"));
+    QCOMPARE(shownFirst, types[1]);
+    QCOMPARE(type, 0);
 }
 
 QTEST_MAIN(TestDesktop)
