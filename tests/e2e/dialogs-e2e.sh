@@ -16,14 +16,16 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Runeboard' | he
 sleep 1
 # Where a window's inside is on the screen, as the X server has it, once the window manager has
 # finished placing and framing it.
+# The same place three reads running: a busy machine may take a while to frame and move it.
 place() {
-    local a b
+    local a b same=0
     b=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}')
-    for _ in $(seq 30); do
+    for _ in $(seq 50); do
         sleep 0.2
         a=$b
         b=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}')
-        [ "$a" = "$b" ] && break
+        if [ "$a" = "$b" ]; then same=$((same + 1)); else same=0; fi
+        [ "$same" -ge 2 ] && break
     done
     echo "$b"
 }
