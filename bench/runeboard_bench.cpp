@@ -2,6 +2,7 @@
 #include "MemoryPlatform.h"
 #include "core/commands/EditCommands.h"
 #include "core/convert/CellConversion.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/JpegSampler.h"
 #include "core/convert/Picture.h"
 #include "core/render/Canvas.h"
@@ -299,8 +300,8 @@ QList<QByteArray> commandLineConversion(const QByteArray& jpeg) {
     convert::jpeg::sampledJpeg(
         jpeg, [](QSize) { return QSize(100, 75); }, scaled, row, nullptr, &error, &fallback);
     convert::RgbRaster effect;
-    convert::twoColour(scaled, effect, 100, 75, convert::kDefaultThreshold);
-    return convert::cells(effect, 100, 75, convert::Mode::TwoColour, convert::Fill());
+    convert::twoColour(scaled.constPixels(), effect.pixels(), 100, 75, convert::kDefaultThreshold);
+    return convert::cells(effect.constPixels(), 100, 75, convert::Mode::TwoColour, convert::Fill());
 }
 
 void benchImport() {
@@ -320,8 +321,10 @@ void benchImport() {
             const convert::Picture picture = convert::Picture::load(path, &error);
             const QImage scaled = picture.scaled(100, 75);
             QImage effect = convert::blankPicture();
-            convert::twoColour(scaled, effect, 100, 75, convert::kDefaultThreshold);
-            (void)convert::cells(effect, 100, 75, convert::Mode::TwoColour, convert::Fill());
+            convert::twoColour(convert::constPixels(scaled), convert::pixels(effect), 100, 75,
+                               convert::kDefaultThreshold);
+            (void)convert::cells(convert::constPixels(effect), 100, 75, convert::Mode::TwoColour,
+                                 convert::Fill());
         });
     print("import_12mp_ms", import / 1e6, "ms");
     print("jpeg_decode_12mp_ms", decode / 1e6, "ms");

@@ -281,16 +281,16 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
     convert::RgbRaster effect;
     int threshold = o.threshold.value_or(convert::kDefaultThreshold);
     if (!o.autoMethod.isEmpty())
-        threshold = *convert::autoThreshold(scaled, w, h,
+        threshold = *convert::autoThreshold(scaled.constPixels(), w, h,
                                             o.autoMethod == QLatin1String("mode")
                                                 ? convert::ThresholdMethod::MostFrequent
                                                 : convert::ThresholdMethod::Mean);
     if (mode == convert::Mode::Gradient)
-        convert::gradient(scaled, effect, w, h);
+        convert::gradient(scaled.constPixels(), effect.pixels(), w, h);
     else
-        convert::twoColour(scaled, effect, w, h, threshold);
-    if (o.invert) convert::invert(effect, w, h, mode);
-    return emit(convert::cells(effect, w, h, mode, fillOf(o, article)), o);
+        convert::twoColour(scaled.constPixels(), effect.pixels(), w, h, threshold);
+    if (o.invert) convert::invert(effect.pixels(), w, h, mode);
+    return emit(convert::cells(effect.constPixels(), w, h, mode, fillOf(o, article)), o);
 }
 
 std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool* handOn) {
@@ -309,14 +309,15 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
                                "instead"),
                 QStringLiteral("runeboard banner：警告：没有安装字体“%1”，改用“%2”。"))
                 .arg(o.font, *standIn));
-    if (o.invert) convert::invert(*picture, w, h, convert::Mode::TwoColour);
-    const QRect ink = convert::inkBounds(*picture, w, h);
+    if (o.invert) convert::invert(picture->pixels(), w, h, convert::Mode::TwoColour);
+    const QRect ink = convert::inkBounds(picture->constPixels(), w, h);
     if (ink.isEmpty())
         return Failure{kFailed, localized(QStringLiteral("the text draws nothing in a %1 × %2 picture"),
                                           QStringLiteral("文字在 %1 × %2 的图片里什么也没画出来"))
                                     .arg(w)
                                     .arg(h)};
-    return emit(convert::cellsIn(*picture, ink, convert::Mode::TwoColour, fillOf(o, article)), o);
+    return emit(convert::cellsIn(picture->constPixels(), ink, convert::Mode::TwoColour, fillOf(o, article)),
+                o);
 }
 
 } // namespace

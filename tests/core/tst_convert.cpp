@@ -2,6 +2,7 @@
 // the brush and article fills, the automatic threshold, the stretch, and loading
 // real picture files made here, broken ones included.
 #include "core/convert/CellConversion.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 
 #include <QBuffer>
@@ -129,50 +130,54 @@ void TestConvert::greyValues() {
 
 void TestConvert::thresholdAndBrush() {
     QImage effect = blankPicture();
-    twoColour(greys({150, 149, 255, 0}), effect, 4, 1, kDefaultThreshold);
+    twoColour(constPixels(greys({150, 149, 255, 0})), pixels(effect), 4, 1, kDefaultThreshold);
     Fill brush;
     brush.brush = QByteArray("\xBB\xAD"); // 画
-    QCOMPARE(row(cells(effect, 4, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD  \xBB\xAD  "));
+    QCOMPARE(row(cells(constPixels(effect), 4, 1, Mode::TwoColour, brush)),
+             QByteArray("\xBB\xAD  \xBB\xAD  "));
     // A white picture is ink everywhere, a black one background everywhere.
     QImage white = blankPicture(), black = blankPicture();
     black.fill(Qt::black);
-    twoColour(white, effect, 3, 2, 150);
-    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush),
+    twoColour(constPixels(white), pixels(effect), 3, 2, 150);
+    QCOMPARE(cells(constPixels(effect), 3, 2, Mode::TwoColour, brush),
              (QList<QByteArray>{"\xBB\xAD\xBB\xAD\xBB\xAD", "\xBB\xAD\xBB\xAD\xBB\xAD"}));
-    twoColour(black, effect, 3, 2, 150);
-    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush), (QList<QByteArray>{"      ", "      "}));
+    twoColour(constPixels(black), pixels(effect), 3, 2, 150);
+    QCOMPARE(cells(constPixels(effect), 3, 2, Mode::TwoColour, brush),
+             (QList<QByteArray>{"      ", "      "}));
     // A threshold of 0 makes every pixel ink; of 255 only pure white.
-    twoColour(greys({0, 254, 255}), effect, 3, 1, 0);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD"));
-    twoColour(greys({0, 254, 255}), effect, 3, 1, 255);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("    \xBB\xAD"));
+    twoColour(constPixels(greys({0, 254, 255})), pixels(effect), 3, 1, 0);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, brush)),
+             QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD"));
+    twoColour(constPixels(greys({0, 254, 255})), pixels(effect), 3, 1, 255);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, brush)), QByteArray("    \xBB\xAD"));
     // A one-byte brush is completed with a space; its preview pairs spaces across cells.
-    twoColour(greys({255, 0}), effect, 2, 1, 150);
+    twoColour(constPixels(greys({255, 0})), pixels(effect), 2, 1, 150);
     brush.brush = "a";
-    const QList<QByteArray> lines = cells(effect, 2, 1, Mode::TwoColour, brush);
+    const QList<QByteArray> lines = cells(constPixels(effect), 2, 1, Mode::TwoColour, brush);
     QCOMPARE(lines, QList<QByteArray>{"a   "});
     QCOMPARE(previewBytes(lines), QByteArray("a\xA1\xA1 \r\n"));
 }
 
 void TestConvert::gradientSteps() {
     QImage effect = blankPicture();
-    gradient(greys({0, 25, 26, 233, 234, 255, 130}), effect, 7, 1);
-    QCOMPARE(row(cells(effect, 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
+    gradient(constPixels(greys({0, 25, 26, 233, 234, 255, 130})), pixels(effect), 7, 1);
+    QCOMPARE(row(cells(constPixels(effect), 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
 }
 
 void TestConvert::invertTwiceGivesItBack() {
     QImage effect = blankPicture();
-    twoColour(greys({200, 10, 200}), effect, 3, 1, 150);
+    twoColour(constPixels(greys({200, 10, 200})), pixels(effect), 3, 1, 150);
     const QImage before = effect;
-    invert(effect, 3, 1, Mode::TwoColour);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"xx", false, {}})), QByteArray("  xx  "));
-    invert(effect, 3, 1, Mode::TwoColour);
+    invert(pixels(effect), 3, 1, Mode::TwoColour);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, Fill{"xx", false, {}})),
+             QByteArray("  xx  "));
+    invert(pixels(effect), 3, 1, Mode::TwoColour);
     QCOMPARE(effect, before);
-    gradient(greys({0, 26, 130, 255}), effect, 4, 1);
+    gradient(constPixels(greys({0, 26, 130, 255})), pixels(effect), 4, 1);
     const QImage levels = effect;
-    invert(effect, 4, 1, Mode::Gradient);
-    QCOMPARE(row(cells(effect, 4, 1, Mode::Gradient, Fill())), QByteArray("  ..||@@"));
-    invert(effect, 4, 1, Mode::Gradient);
+    invert(pixels(effect), 4, 1, Mode::Gradient);
+    QCOMPARE(row(cells(constPixels(effect), 4, 1, Mode::Gradient, Fill())), QByteArray("  ..||@@"));
+    invert(pixels(effect), 4, 1, Mode::Gradient);
     QCOMPARE(effect, levels);
 }
 
@@ -196,9 +201,10 @@ void TestConvert::articleWalks() {
     QCOMPARE(walk("", 2), (QList<QByteArray>{"  ", "  "}));
     // Laid over the ink cells in reading order; background cells take nothing.
     QImage effect = blankPicture();
-    twoColour(greys({255, 0, 255}), effect, 3, 1, 150);
+    twoColour(constPixels(greys({255, 0, 255})), pixels(effect), 3, 1, 150);
     QImage second = effect;
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"  ", true, "abcd"})), QByteArray("ab  cd"));
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, Fill{"  ", true, "abcd"})),
+             QByteArray("ab  cd"));
 }
 
 void TestConvert::automaticThreshold() {
@@ -207,23 +213,24 @@ void TestConvert::automaticThreshold() {
     p.setPixel(0, 0, qRgb(0, 0, 0));
     p.setPixel(1, 0, qRgb(100, 100, 100));
     p.setPixel(2, 0, qRgb(200, 200, 200));
-    QCOMPARE(autoThreshold(p, 4, 1, ThresholdMethod::Mean), std::optional<int>(138));
+    QCOMPARE(autoThreshold(constPixels(p), 4, 1, ThresholdMethod::Mean), std::optional<int>(138));
     // Most frequent: white, in a picture mostly white; a tie goes to the lowest grey.
-    QCOMPARE(autoThreshold(blankPicture(), 10, 10, ThresholdMethod::MostFrequent), std::optional<int>(255));
-    QCOMPARE(autoThreshold(p, 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
-    QCOMPARE(autoThreshold(p, 0, 5, ThresholdMethod::Mean), std::nullopt);
+    QCOMPARE(autoThreshold(constPixels(blankPicture()), 10, 10, ThresholdMethod::MostFrequent),
+             std::optional<int>(255));
+    QCOMPARE(autoThreshold(constPixels(p), 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
+    QCOMPARE(autoThreshold(constPixels(p), 0, 5, ThresholdMethod::Mean), std::nullopt);
 }
 
 void TestConvert::inkBoundsCountOnlyBlack() {
     QImage p = blankPicture();
-    QCOMPARE(inkBounds(p, 100, 100), QRect());
+    QCOMPARE(inkBounds(constPixels(p), 100, 100), QRect());
     p.setPixel(12, 7, qRgb(0, 0, 0));
     p.setPixel(15, 9, qRgb(0, 0, 0));
     p.setPixel(3, 3, qRgb(1, 1, 1));   // nearly black is background
     p.setPixel(40, 40, qRgb(0, 0, 0)); // outside the area looked at
-    QCOMPARE(inkBounds(p, 30, 20), QRect(12, 7, 4, 3));
+    QCOMPARE(inkBounds(constPixels(p), 30, 20), QRect(12, 7, 4, 3));
     // The box's cells: the brush on black, two spaces elsewhere, as many lines as rows.
-    QCOMPARE(cellsIn(p, QRect(12, 7, 4, 3), Mode::TwoColour, Fill{"ab", false, {}}),
+    QCOMPARE(cellsIn(constPixels(p), QRect(12, 7, 4, 3), Mode::TwoColour, Fill{"ab", false, {}}),
              (QList<QByteArray>{"ab      ", "        ", "      ab"}));
 }
 

@@ -117,7 +117,7 @@ bool sampledJpeg(const QByteArray& bytes, const std::function<QSize(QSize)>& tar
             decoded = sy;
         }
         const auto* in = reinterpret_cast<const QRgb*>(row.constData());
-        auto* o = reinterpret_cast<QRgb*>(out.scanLine(ty));
+        QRgb* o = out.pixels().row(ty);
         for (int tx = 0; tx < cw; ++tx) o[tx] = in[sampleAt(tx, sw, size.width())];
     }
     // The rest is skipped, not decoded; it is still read, so a file that ends early is found as the full

@@ -2,6 +2,7 @@
 #include "Picture.h"
 
 #include "CellConversion.h"
+#include "ImagePixels.h"
 #include "JpegSampler.h"
 
 #include <QBuffer>
@@ -174,21 +175,14 @@ QImage viaQt(const QByteArray& bytes, PictureError* error, QByteArray* vector) {
 
 } // namespace
 
-QImage toImage(const RgbRaster& raster) {
-    QImage image(raster.width(), raster.height(), QImage::Format_RGB32);
-    for (int y = 0; y < raster.height(); ++y)
-        std::copy_n(reinterpret_cast<const QRgb*>(raster.constScanLine(y)), raster.width(),
-                    reinterpret_cast<QRgb*>(image.scanLine(y)));
-    return image;
-}
-
 QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size) {
     if (isJpeg(bytes)) {
         RgbRaster raster;
         QByteArray row;
         bool fallback = false;
-        if (sampledJpeg(bytes, target, raster, row, size, error, &fallback)) return toImage(raster);
+        if (sampledJpeg(bytes, target, raster, row, size, error, &fallback))
+            return toImage(raster.constPixels());
         if (!fallback) return {};
     }
     const Picture picture = Picture::fromBytes(bytes, error);
@@ -265,10 +259,12 @@ QImage Picture::scaled(int w, int h) const {
         return out;
     }
     const qint64 sw = m_image.width(), sh = m_image.height();
+    const ConstPixels from = constPixels(m_image);
+    const Pixels to = pixels(out);
     for (int ty = 0; ty < ch; ++ty) {
         // The source pixel under the centre of the target pixel.
-        const auto* in = reinterpret_cast<const QRgb*>(m_image.constScanLine(int(sampleAt(ty, sh, h))));
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(ty));
+        const QRgb* in = from.row(int(sampleAt(ty, sh, h)));
+        QRgb* row = to.row(ty);
         for (int tx = 0; tx < cw; ++tx) row[tx] = in[sampleAt(tx, sw, w)];
     }
     return out;

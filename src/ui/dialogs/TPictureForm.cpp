@@ -389,9 +389,9 @@ bool TPictureForm::convertNow() {
     m_effect = convert::blankPicture();
     const int cw = std::min(ScaledWidth, MaxWidth), ch = std::min(ScaledHeight, MaxHeight);
     if (mode() == convert::Mode::TwoColour)
-        convert::twoColour(m_scaled, m_effect, cw, ch, t);
+        convert::twoColour(convert::constPixels(m_scaled), convert::pixels(m_effect), cw, ch, t);
     else
-        convert::gradient(m_scaled, m_effect, cw, ch);
+        convert::gradient(convert::constPixels(m_scaled), convert::pixels(m_effect), cw, ch);
     showPictures();
     return true;
 }
@@ -407,7 +407,7 @@ void TPictureForm::Button5Click() {
     if (!convertNow()) return;
     const auto method = m_thresholdForm->RadioButton2->isChecked() ? convert::ThresholdMethod::MostFrequent
                                                                    : convert::ThresholdMethod::Mean;
-    const auto t = convert::autoThreshold(m_scaled, std::min(ScaledWidth, MaxWidth),
+    const auto t = convert::autoThreshold(convert::constPixels(m_scaled), std::min(ScaledWidth, MaxWidth),
                                           std::min(ScaledHeight, MaxHeight), method);
     if (!t) return; // nothing converted: nothing to count
     Edit2->setText(QString::number(*t));
@@ -415,7 +415,8 @@ void TPictureForm::Button5Click() {
 }
 
 void TPictureForm::SpeedButton1Click() {
-    convert::invert(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight), mode());
+    convert::invert(convert::pixels(m_effect), std::min(ScaledWidth, MaxWidth),
+                    std::min(ScaledHeight, MaxHeight), mode());
     showPictures();
 }
 
@@ -424,8 +425,8 @@ QList<QByteArray> TPictureForm::resultLines() const {
     fill.brush = unicodeToGbk(PictureBrushText);
     fill.useArticle = FillMode == 1;
     if (fill.useArticle && m_fillForm) fill.article = m_fillForm->article();
-    return convert::cells(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight),
-                          mode(), fill);
+    return convert::cells(convert::constPixels(m_effect), std::min(ScaledWidth, MaxWidth),
+                          std::min(ScaledHeight, MaxHeight), mode(), fill);
 }
 
 void TPictureForm::SpeedButton2Click() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/convert/CellConversion.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 
 #include <QDialog>

@@ -219,7 +219,7 @@ void TTextForm::Image1MouseDown(QPoint pixel) {
 
 void TTextForm::SpeedButton4Click() {
     const QSize v = visible();
-    convert::invert(m_picture, v.width(), v.height(), convert::Mode::TwoColour);
+    convert::invert(convert::pixels(m_picture), v.width(), v.height(), convert::Mode::TwoColour);
     showPicture();
 }
 
@@ -233,9 +233,9 @@ convert::Fill TTextForm::fill() const {
 
 void TTextForm::SpeedButton5Click() {
     const QSize v = visible();
-    TTextViewForm::preview(
-        m_platform, this, m_viewer,
-        convert::cellsIn(m_picture, QRect(QPoint(0, 0), v), convert::Mode::TwoColour, fill()));
+    TTextViewForm::preview(m_platform, this, m_viewer,
+                           convert::cellsIn(convert::constPixels(m_picture), QRect(QPoint(0, 0), v),
+                                            convert::Mode::TwoColour, fill()));
 }
 
 void TTextForm::SpeedButton6Click() {
@@ -256,12 +256,13 @@ void TTextForm::Button2Click() {
     // The banner counts as a change: closing the drawing asks about it.
     beginBlockStep(*d, QStringLiteral("文字"));
     const QSize v = visible();
-    const QRect ink = convert::inkBounds(m_picture, v.width(), v.height());
+    const QRect ink = convert::inkBounds(convert::constPixels(m_picture), v.width(), v.height());
     if (ink.isEmpty()) {
         noText();
         return;
     }
-    const QList<QByteArray> lines = convert::cellsIn(m_picture, ink, convert::Mode::TwoColour, fill());
+    const QList<QByteArray> lines =
+        convert::cellsIn(convert::constPixels(m_picture), ink, convert::Mode::TwoColour, fill());
     showNewBlock(*d, {ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}, lines);
     if (m_status) m_status(QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
     accept();

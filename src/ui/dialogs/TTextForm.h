@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/convert/CellConversion.h"
+#include "core/convert/ImagePixels.h"
 
 #include <QDialog>
 #include <QPointer>
