@@ -294,11 +294,10 @@ QByteArray photoJpeg(int w, int h) {
 // decoded, then two colours and cells from the brush.
 QList<QByteArray> commandLineConversion(const QByteArray& jpeg) {
     convert::RgbRaster scaled;
-    QByteArray row;
     convert::PictureError error;
     bool fallback = false;
     convert::jpeg::sampledJpeg(
-        jpeg, [](QSize) { return QSize(100, 75); }, scaled, row, nullptr, &error, &fallback);
+        jpeg, [](QSize) { return QSize(100, 75); }, scaled, nullptr, &error, &fallback);
     convert::RgbRaster effect;
     convert::twoColour(scaled.constPixels(), effect.pixels(), 100, 75, convert::kDefaultThreshold);
     return convert::cells(effect.constPixels(), 100, 75, convert::Mode::TwoColour, convert::Fill());

@@ -119,6 +119,7 @@ private Q_SLOTS:
     void headersClaimingMoreThanTheBytesHoldAreDamaged_data();
     void headersClaimingMoreThanTheBytesHoldAreDamaged();
     void sampledJpegMatchesTheFullDecode();
+    void cmykJpegGoesToTheFullDecoder();
 };
 
 void TestConvert::greyValues() {
@@ -452,6 +453,33 @@ void TestConvert::sampledJpegMatchesTheFullDecode() {
     QCOMPARE(proposedSize(QSize(101, 10)), std::optional<QSize>(QSize(50, 5)));
     QCOMPARE(proposedSize(QSize(100, 100)), std::optional<QSize>(QSize(100, 100)));
     QCOMPARE(proposedSize(QSize(200000, 1)), std::nullopt);
+}
+
+void TestConvert::cmykJpegGoesToTheFullDecoder() {
+    // 16 x 8, its left half black and its right half white, in CMYK (made by ImageMagick). libjpeg
+    // gives no colours for it: Qt's reader does, for the whole decode and the stretch alike.
+    const QByteArray cmyk = QByteArray::fromHex(
+        "ffd8ffee000e41646f626500640000000002ffdb0043000302020302020303030304030304050805050404050a070706"
+        "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb00430103040405"
+        "040509050509140d0b0d1414141414141414141414141414141414141414141414141414141414141414141414141414"
+        "141414141414141414141414ffc00014080008001004011100021101031101041100ffc4001600010101000000000000"
+        "0000000000000009000affc40014100100000000000000000000000000000000ffc40014010100000000000000000000"
+        "000000000000ffc40014110100000000000000000000000000000000ffda000e040100021103110400003f002a805520"
+        "6aa1ffd9");
+    PictureError error;
+    QVERIFY(decodeJpeg(cmyk, &error).isNull());
+    QCOMPARE(error.kind, PictureError::Kind::UnsupportedJpeg);
+    error = {};
+    const Picture whole = Picture::fromBytes(cmyk, &error);
+    QVERIFY2(!whole.isNull(), qPrintable(error.detail));
+    QCOMPARE(whole.size(), QSize(16, 8));
+    QVERIFY(grey(whole.image().pixel(2, 4)) < 30);
+    QVERIFY(grey(whole.image().pixel(13, 4)) > 225);
+    QSize chosen;
+    const QImage stretched = scaledPicture(
+        cmyk, [](QSize) { return QSize(4, 2); }, &error, &chosen);
+    QCOMPARE(chosen, QSize(4, 2));
+    QCOMPARE(stretched, whole.scaled(4, 2));
 }
 
 QTEST_MAIN(TestConvert)
