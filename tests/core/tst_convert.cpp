@@ -2,6 +2,7 @@
 // the brush and article fills, the automatic threshold, the stretch, and loading
 // real picture files made here, broken ones included.
 #include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
 #include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 
@@ -13,6 +14,8 @@
 
 using namespace convert;
 
+Q_DECLARE_METATYPE(ConversionSettings)
+
 namespace {
 
 // A 100 x 100 picture whose first `n` pixels of row 0 have these greys.
@@ -21,6 +24,28 @@ QImage greys(std::initializer_list<int> values) {
     int x = 0;
     for (int g : values) p.setPixel(x++, 0, qRgb(g, g, g));
     return p;
+}
+
+// A 100 x 100 picture, white but for these rows of greys at its top left.
+QImage picture(std::initializer_list<std::initializer_list<int>> rows) {
+    QImage p = blankPicture();
+    int y = 0;
+    for (const auto& row : rows) {
+        int x = 0;
+        for (int g : row) p.setPixel(x++, y, qRgb(g, g, g));
+        ++y;
+    }
+    return p;
+}
+
+// Shades for every rule: 149, 150 and 151 about the default threshold; 255 and 30 the most frequent.
+QImage shades() {
+    return picture({{0, 60, 120, 150, 200, 255}, {255, 255, 30, 30, 149, 151}});
+}
+
+// Ink as the text banner draws it: exactly black on white.
+QImage ink() {
+    return picture({{255, 255, 255, 255, 255}, {255, 0, 255, 255, 255}, {255, 0, 0, 255, 255}});
 }
 
 QByteArray row(const QList<QByteArray>& lines, int y = 0) {
@@ -120,6 +145,10 @@ private Q_SLOTS:
     void headersClaimingMoreThanTheBytesHoldAreDamaged();
     void sampledJpegMatchesTheFullDecode();
     void cmykJpegGoesToTheFullDecoder();
+    void pixelViewsFollowTheirRows();
+    void conversion_data();
+    void conversion();
+    void conversionShowsItsEffect();
 };
 
 void TestConvert::greyValues() {
@@ -480,6 +509,130 @@ void TestConvert::cmykJpegGoesToTheFullDecoder() {
         cmyk, [](QSize) { return QSize(4, 2); }, &error, &chosen);
     QCOMPARE(chosen, QSize(4, 2));
     QCOMPARE(stretched, whole.scaled(4, 2));
+}
+
+void TestConvert::pixelViewsFollowTheirRows() {
+    // Rows of 28 bytes: a view of the right four columns of a 7 x 3 picture starts each row at its column 3.
+    QImage p(7, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x) p.setPixel(x, y, qRgb(10 * y, x, 0));
+    const ConstPixels whole = constPixels(p);
+    QCOMPARE(whole.bytesPerLine(), qsizetype(28));
+    const ConstPixels right(whole.row(0) + 3, whole.bytesPerLine(), 4, 3);
+    QCOMPARE(right.row(2)[1], qRgb(20, 4, 0));
+    // Copied into a raster of 5 x 2: as much as both hold.
+    RgbRaster raster(5, 2);
+    copyPixels(right, raster.pixels());
+    QCOMPARE(raster.constPixels().row(1)[3], qRgb(10, 6, 0));
+    QCOMPARE(raster.constPixels().row(1)[4], qRgb(255, 255, 255));
+    // Written through a view, a picture detaches from its copies.
+    const QImage copy = p;
+    pixels(p).row(0)[0] = qRgb(1, 2, 3);
+    QCOMPARE(copy.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(p.pixel(0, 0), qRgb(1, 2, 3));
+}
+
+void TestConvert::conversion_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<ConversionSettings>("settings");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    const QByteArray hua("\xBB\xAD"), zhong("\xD6\xD0"); // 画, 中 in GBK
+    const Fill ab{"ab", false, {}};
+    using M = ThresholdMethod;
+    QTest::newRow("threshold") << shades() << ConversionSettings{.size = {6, 2}, .fill = ab}
+                               << QList<QByteArray>{"      ababab", "abab      ab"};
+    QTest::newRow("threshold 0: every pixel ink")
+        << shades() << ConversionSettings{.size = {6, 2}, .threshold = 0, .fill = ab}
+        << QList<QByteArray>{"abababababab", "abababababab"};
+    QTest::newRow("automatic, the mean: 137")
+        << shades() << ConversionSettings{.size = {6, 2}, .automatic = M::Mean, .fill = ab}
+        << QList<QByteArray>{"      ababab", "abab    abab"};
+    QTest::newRow("automatic, the most frequent: 255")
+        << shades() << ConversionSettings{.size = {6, 2}, .automatic = M::MostFrequent, .fill = ab}
+        << QList<QByteArray>{"          ab", "abab        "};
+    QTest::newRow("gradient") << shades() << ConversionSettings{.size = {6, 2}, .mode = Mode::Gradient}
+                              << QList<QByteArray>{"@@&&||!!,,  ", "    %%%%!!!!"};
+    QTest::newRow("gradient, inverted")
+        << shades() << ConversionSettings{.size = {6, 2}, .mode = Mode::Gradient, .invert = true}
+        << QList<QByteArray>{"  ,,!!||&&@@", "@@@@....||||"};
+    QTest::newRow("threshold, inverted")
+        << shades() << ConversionSettings{.size = {6, 2}, .invert = true, .fill = ab}
+        << QList<QByteArray>{"ababab      ", "    ababab  "};
+    QTest::newRow("a Chinese brush") << shades()
+                                     << ConversionSettings{.size = {6, 2}, .fill = {hua, false, {}}}
+                                     << QList<QByteArray>{"      " + hua + hua + hua,
+                                                          hua + hua + "      " + hua};
+    QTest::newRow("a one-byte brush, completed with a space")
+        << shades() << ConversionSettings{.size = {6, 2}, .fill = {"x", false, {}}}
+        << QList<QByteArray>{"      x x x ", "x x       x "};
+    QTest::newRow("an article, walked on from row to row")
+        << shades() << ConversionSettings{.size = {6, 2}, .fill = {"  ", true, "ab" + zhong + "c"}}
+        << QList<QByteArray>{"      ab" + zhong + "ca", "b " + zhong + "      ca"};
+    QTest::newRow("the top-left part")
+        << shades() << ConversionSettings{.size = {4, 1}, .fill = ab} << QList<QByteArray>{"      ab"};
+    QTest::newRow("no columns") << shades() << ConversionSettings{.size = {0, 2}, .fill = ab}
+                                << QList<QByteArray>{};
+    QTest::newRow("a banner's ink, cropped to it")
+        << ink()
+        << ConversionSettings{.size = {5, 3}, .source = Source::Effect, .fill = ab, .cropToInk = true}
+        << QList<QByteArray>{"ab  ", "abab"};
+    QTest::newRow("a banner's ink, inverted and cropped")
+        << ink()
+        << ConversionSettings{.size = {5, 3},
+                              .source = Source::Effect,
+                              .invert = true,
+                              .fill = ab,
+                              .cropToInk = true}
+        << QList<QByteArray>{"ababababab", "ab  ababab", "ab    abab"};
+    QTest::newRow("an effect picture read as a gradient")
+        << ink() << ConversionSettings{.size = {3, 3}, .mode = Mode::Gradient, .source = Source::Effect}
+        << QList<QByteArray>{"      ", "  @@  ", "  @@@@"};
+}
+
+void TestConvert::conversion() {
+    QFETCH(QImage, picture);
+    QFETCH(ConversionSettings, settings);
+    QFETCH(QList<QByteArray>, lines);
+    QCOMPARE(convertPicture(constPixels(picture), settings).lines, lines);
+    // The same from the command line's own pictures.
+    RgbRaster raster;
+    copyPixels(constPixels(picture), raster.pixels());
+    QCOMPARE(convertPicture(raster.constPixels(), settings).lines, lines);
+}
+
+void TestConvert::conversionShowsItsEffect() {
+    // Ink black, background white, and white beyond the size.
+    Conversion c =
+        convertPicture(constPixels(shades()), {.size = {5, 2}, .automatic = ThresholdMethod::Mean});
+    QCOMPARE(c.automaticThreshold, std::optional<int>(124)); // (530 + 719) div 10
+    QCOMPARE(c.area, QRect(0, 0, 5, 2));
+    const QImage effect = toImage(c.effect.constPixels());
+    QCOMPARE(effect.size(), QSize(100, 100));
+    QCOMPARE(effect.pixel(2, 0), qRgb(255, 255, 255));
+    QCOMPARE(effect.pixel(3, 0), qRgb(0, 0, 0));
+    QCOMPARE(effect.pixel(4, 1), qRgb(0, 0, 0));
+    QCOMPARE(effect.pixel(5, 0), qRgb(255, 255, 255)); // 255, beyond the size
+    // Grey levels for the gradient; nothing to count in an empty size.
+    c = convertPicture(constPixels(shades()),
+                       {.size = {6, 0}, .mode = Mode::Gradient, .automatic = ThresholdMethod::Mean});
+    QCOMPARE(c.automaticThreshold, std::nullopt);
+    c = convertPicture(constPixels(shades()), {.size = {6, 2}, .mode = Mode::Gradient});
+    QCOMPARE(c.automaticThreshold, std::nullopt);
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(1, 0), qRgb(52, 52, 52));
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(4, 1), qRgb(130, 130, 130));
+    // An effect picture given stays as it is beyond the size; the ink's bounds, or none.
+    QImage given = ink();
+    given.setPixel(50, 50, qRgb(0, 0, 0));
+    c = convertPicture(constPixels(given), {.size = {5, 3}, .source = Source::Effect, .invert = true});
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(50, 50), qRgb(0, 0, 0));
+    QCOMPARE(convertPicture(constPixels(given), {.size = {5, 3}, .source = Source::Effect, .cropToInk = true})
+                 .area,
+             QRect(1, 1, 2, 2));
+    c = convertPicture(constPixels(blankPicture()),
+                       {.size = {5, 3}, .source = Source::Effect, .cropToInk = true});
+    QCOMPARE(c.area, QRect());
+    QCOMPARE(c.lines, QList<QByteArray>{});
 }
 
 QTEST_MAIN(TestConvert)
