@@ -68,6 +68,22 @@ QImage photo(int w, int h) {
     return p;
 }
 
+// A picture of these rows of greys, each grey a square of `side` pixels.
+QImage greySquares(std::initializer_list<std::initializer_list<int>> rows, int side) {
+    QImage p(int(rows.begin()->size()) * side, int(rows.size()) * side, QImage::Format_Grayscale8);
+    int y = 0;
+    for (const auto& row : rows) {
+        int x = 0;
+        for (int g : row) {
+            for (int dy = 0; dy < side; ++dy)
+                for (int dx = 0; dx < side; ++dx) p.setPixel(x + dx, y + dy, qRgb(g, g, g));
+            x += side;
+        }
+        y += side;
+    }
+    return p;
+}
+
 QByteArray gbkLines(const QList<QByteArray>& lines) {
     QByteArray out;
     for (const QByteArray& l : lines) out += l + '\n';
@@ -84,6 +100,8 @@ private Q_SLOTS:
     void cleanup();
     void convertMatchesTheImportDialog_data();
     void convertMatchesTheImportDialog();
+    void optionsReachTheConversion_data();
+    void optionsReachTheConversion();
     void outputFilesOpenInTheEditor();
     void bannerMatchesTheTextBanner();
     void errorsAndExitCodes();
@@ -214,6 +232,71 @@ void TestCli::convertMatchesTheImportDialog() {
     QVERIFY2(utf8.exit == 0, utf8.err.constData());
     QCOMPARE(QString::fromUtf8(utf8.out), gbkToUnicode(gbkLines(expected)));
     QVERIFY(utf8.err.isEmpty());
+}
+
+void TestCli::optionsReachTheConversion_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("out");
+    const QStringList ab{"--brush", "ab"};
+    // shades.png: 6 x 2 pixels of greys 0, 60, 120, 150, 200, 255 and 255, 255, 30, 30, 149, 151.
+    QTest::newRow("threshold") << "shades.png" << ab << "      ababab\nabab      ab\n";
+    QTest::newRow("threshold 0") << "shades.png" << QStringList{"--threshold", "0"} + ab
+                                 << "abababababab\nabababababab\n";
+    QTest::newRow("automatic, the mean: 137")
+        << "shades.png" << QStringList{"--auto", "mean"} + ab << "      ababab\nabab    abab\n";
+    QTest::newRow("automatic, the most frequent: 255")
+        << "shades.png" << QStringList{"--auto", "mode"} + ab << "          ab\nabab        \n";
+    QTest::newRow("gradient") << "shades.png" << QStringList{"--gradient"} << "@@&&||!!,,  \n    %%%%!!!!\n";
+    QTest::newRow("gradient, inverted")
+        << "shades.png" << QStringList{"--gradient", "--invert"} << "  ,,!!||&&@@\n@@@@....||||\n";
+    QTest::newRow("inverted") << "shades.png" << QStringList{"--invert"} + ab
+                              << "ababab      \n    ababab  \n";
+    QTest::newRow("the default brush") << "shades.png" << QStringList{} << "      画画画\n画画      画\n";
+    QTest::newRow("an article") << "shades.png" << QStringList{"--article", "article.txt"}
+                                << "      ab中ca\nb 中      ca\n";
+    // Stretched to 4 x 1: columns 0, 2, 3 and 5 of the second row.
+    QTest::newRow("a size") << "shades.png" << QStringList{"--width", "4", "--height", "1"} + ab
+                            << "ab    ab\n";
+    // squares.jpg: the greys 0, 60, 120, 200, 230, 255 and 255, 255, 30, 30, 100, 220 in squares of 8
+    // pixels, read a row at a time without the GUI library.
+    const QStringList six{"--width", "6", "--height", "2"};
+    QTest::newRow("JPEG, threshold") << "squares.jpg" << six + ab << "      ababab\nabab      ab\n";
+    QTest::newRow("JPEG, gradient") << "squares.jpg" << six + QStringList{"--gradient"}
+                                    << "@@&&||,,..  \n    %%%%[[..\n";
+    // cmyk.jpg: 16 x 8, its left half black, its right half white; handed on to the full decoder.
+    QTest::newRow("CMYK JPEG") << "cmyk.jpg" << QStringList{"--width", "4", "--height", "2"} + ab
+                               << "    abab\n    abab\n";
+}
+
+void TestCli::optionsReachTheConversion() {
+    QFETCH(QString, picture);
+    QFETCH(QStringList, options);
+    QFETCH(QString, out);
+    QVERIFY(greySquares({{0, 60, 120, 150, 200, 255}, {255, 255, 30, 30, 149, 151}}, 1)
+                .save(m_dir->filePath(QStringLiteral("shades.png"))));
+    QVERIFY(greySquares({{0, 60, 120, 200, 230, 255}, {255, 255, 30, 30, 100, 220}}, 8)
+                .save(m_dir->filePath(QStringLiteral("squares.jpg")), "jpg", 100));
+    QFile cmyk(m_dir->filePath(QStringLiteral("cmyk.jpg")));
+    QVERIFY(cmyk.open(QIODevice::WriteOnly));
+    cmyk.write(QByteArray::fromHex(
+        "ffd8ffee000e41646f626500640000000002ffdb0043000302020302020303030304030304050805050404050a070706"
+        "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb00430103040405"
+        "040509050509140d0b0d1414141414141414141414141414141414141414141414141414141414141414141414141414"
+        "141414141414141414141414ffc00014080008001004011100021101031101041100ffc4001600010101000000000000"
+        "0000000000000009000affc40014100100000000000000000000000000000000ffc40014010100000000000000000000"
+        "000000000000ffc40014110100000000000000000000000000000000ffda000e040100021103110400003f002a805520"
+        "6aa1ffd9"));
+    cmyk.close();
+    QFile article(m_dir->filePath(QStringLiteral("article.txt")));
+    QVERIFY(article.open(QIODevice::WriteOnly));
+    article.write(QStringLiteral("ab中c\n").toUtf8());
+    article.close();
+    const Run r = runeboard(QStringList{QStringLiteral("convert"), picture} + options, {},
+                            {QStringLiteral("LANG=C.UTF-8")}, m_dir->path());
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(QString::fromUtf8(r.out), out);
+    QVERIFY(r.err.isEmpty());
 }
 
 void TestCli::outputFilesOpenInTheEditor() {
