@@ -16,7 +16,7 @@ namespace convert {
 enum class Source { Shades, Effect };
 
 struct ConversionSettings {
-    QSize size; // in cells, one a pixel; what lies beyond 100 x 100 is left out
+    QSize size = {}; // in cells, one a pixel; what lies beyond 100 x 100 is left out
     Mode mode = Mode::TwoColour;
     int threshold = kDefaultThreshold;             // the grey from which a pixel is ink
     std::optional<ThresholdMethod> automatic = {}; // the threshold from the picture's greys instead
