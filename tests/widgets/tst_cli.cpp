@@ -1,29 +1,22 @@
-// The command-line converter run as the real program, compared with what the
-// editor's dialogs make of the same picture or text, and its errors.
+// The command-line converter run as the real program: its options reaching the
+// conversion, its banner beside the text banner's, the drawings it writes, and its errors.
 #include "FakePlatform.h"
 #include "GridText.h"
 #include "ToolOffsets.h"
 #include "core/text/GbkText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
-#include "ui/dialogs/TKGZForm.h"
-#include "ui/dialogs/TPictureForm.h"
-#include "ui/dialogs/TPictureSetForm.h"
 #include "ui/dialogs/TTextForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -98,8 +91,6 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void convertMatchesTheImportDialog_data();
-    void convertMatchesTheImportDialog();
     void optionsReachTheConversion_data();
     void optionsReachTheConversion();
     void outputFilesOpenInTheEditor();
@@ -115,13 +106,9 @@ private Q_SLOTS:
     void messagesInOneLanguage();
 
 private:
-    // The import dialog's result lines for a picture and settings, placed into the open drawing.
-    QList<QByteArray> importLines(const QString& path, const std::function<void(TPictureForm&)>& settings);
-
     FakePlatform m_platform;
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::function<void(QDialog&)> m_small; // answers for the settings dialogs
 };
 
 void TestCli::initTestCase() {
@@ -140,98 +127,6 @@ void TestCli::cleanup() {
     for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
     m_main.reset();
     m_dir.reset();
-}
-
-QList<QByteArray> TestCli::importLines(const QString& path,
-                                       const std::function<void(TPictureForm&)>& settings) {
-    m_platform.onDialog = [&](QDialog& d) {
-        if (auto* f = qobject_cast<TPictureForm*>(&d)) {
-            m_platform.pictureNames << path;
-            QTest::mouseClick(f->Button4, Qt::LeftButton);
-            settings(*f);
-            QTest::mouseClick(f->Button2, Qt::LeftButton);
-        } else if (m_small) {
-            m_small(d);
-        }
-        return d.result();
-    };
-    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
-    return m_main->activeChild()->drawing().selection.PasteLines;
-}
-
-void TestCli::convertMatchesTheImportDialog_data() {
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QStringList>("options");
-    QTest::newRow("jpeg, proposed size") << "jpg" << QStringList{};
-    QTest::newRow("jpeg, threshold") << "jpg"
-                                     << QStringList{"--threshold", "90", "--width", "60", "--height", "40"};
-    QTest::newRow("jpeg, auto mean") << "jpg" << QStringList{"--auto", "mean"};
-    QTest::newRow("jpeg, auto mode") << "jpg" << QStringList{"--auto", "mode"};
-    QTest::newRow("jpeg, gradient, invert") << "jpg" << QStringList{"--gradient", "--invert"};
-    QTest::newRow("png, article") << "png"
-                                  << QStringList{"--article", "ARTICLE", "--width", "150", "--height", "30"};
-    QTest::newRow("bmp, invert, brush") << "bmp" << QStringList{"--invert", "--brush", "ab"};
-}
-
-void TestCli::convertMatchesTheImportDialog() {
-    QFETCH(QString, format);
-    QFETCH(QStringList, options);
-    const QString path = m_dir->filePath(QStringLiteral("photo.") + format);
-    QVERIFY(photo(640, 480).save(path, qPrintable(format), 85));
-    const QString articlePath = m_dir->filePath(QStringLiteral("article.txt"));
-    QFile article(articlePath);
-    QVERIFY(article.open(QIODevice::WriteOnly));
-    article.write(QStringLiteral("字符画，也叫 ASCII art。\n").repeated(10).toUtf8());
-    article.close();
-    options.replaceInStrings(QStringLiteral("ARTICLE"), articlePath);
-
-    const QList<QByteArray> expected = importLines(path, [&](TPictureForm& f) {
-        const int w = options.indexOf(QStringLiteral("--width")),
-                  h = options.indexOf(QStringLiteral("--height"));
-        if (w >= 0) f.Edit4->setText(options[w + 1]);
-        if (h >= 0) f.Edit3->setText(options[h + 1]);
-        const int t = options.indexOf(QStringLiteral("--threshold"));
-        if (t >= 0) f.Edit2->setText(options[t + 1]);
-        if (options.contains(QStringLiteral("--gradient"))) f.RadioButton2->click();
-        if (options.contains(QStringLiteral("--brush")))
-            f.PictureBrushText = options[options.indexOf(QStringLiteral("--brush")) + 1];
-        QTest::mouseClick(f.Button3, Qt::LeftButton);
-        const int a = options.indexOf(QStringLiteral("--auto"));
-        if (a >= 0) {
-            const bool mode = options[a + 1] == QLatin1String("mode");
-            m_small = [mode](QDialog& d) {
-                auto& k = static_cast<TKGZForm&>(d);
-                (mode ? k.RadioButton2 : k.RadioButton1)->setChecked(true);
-                QTest::mouseClick(k.Button2, Qt::LeftButton);
-            };
-            QTest::mouseClick(f.Button5, Qt::LeftButton);
-        }
-        if (options.contains(QStringLiteral("--article"))) {
-            m_small = [&](QDialog& d) {
-                auto& s = static_cast<TPictureSetForm&>(d);
-                s.RadioButton2->setChecked(true);
-                s.Memo1->setPlainText(QStringLiteral("字符画，也叫 ASCII art。\n").repeated(10).chopped(1));
-                QTest::mouseClick(s.Button2, Qt::LeftButton);
-            };
-            QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
-        }
-        if (options.contains(QStringLiteral("--invert"))) QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
-    });
-    QVERIFY(!expected.isEmpty());
-    // Printed in GBK, line by line: the dialog's result lines exactly.
-    const Run gbk = runeboard(
-        QStringList{QStringLiteral("convert"), path, QStringLiteral("--encoding"), QStringLiteral("gbk")} +
-        options);
-    QVERIFY2(gbk.exit == 0, gbk.err.constData());
-    QCOMPARE(gbk.out, gbkLines(expected));
-    // The same read from standard input, printed in UTF-8 by default.
-    QFile picture(path);
-    QVERIFY(picture.open(QIODevice::ReadOnly));
-    const Run utf8 =
-        runeboard(QStringList{QStringLiteral("convert"), QStringLiteral("-")} + options, picture.readAll());
-    QVERIFY2(utf8.exit == 0, utf8.err.constData());
-    QCOMPARE(QString::fromUtf8(utf8.out), gbkToUnicode(gbkLines(expected)));
-    QVERIFY(utf8.err.isEmpty());
 }
 
 void TestCli::optionsReachTheConversion_data() {
