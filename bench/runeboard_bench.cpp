@@ -1,7 +1,7 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
 #include "MemoryPlatform.h"
 #include "core/commands/EditCommands.h"
-#include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
 #include "core/convert/ImagePixels.h"
 #include "core/convert/JpegSampler.h"
 #include "core/convert/Picture.h"
@@ -298,9 +298,7 @@ QList<QByteArray> commandLineConversion(const QByteArray& jpeg) {
     bool fallback = false;
     convert::jpeg::sampledJpeg(
         jpeg, [](QSize) { return QSize(100, 75); }, scaled, nullptr, &error, &fallback);
-    convert::RgbRaster effect;
-    convert::twoColour(scaled.constPixels(), effect.pixels(), 100, 75, convert::kDefaultThreshold);
-    return convert::cells(effect.constPixels(), 100, 75, convert::Mode::TwoColour, convert::Fill());
+    return convert::convertPicture(scaled.constPixels(), {.size = {100, 75}}).lines;
 }
 
 void benchImport() {
@@ -319,11 +317,7 @@ void benchImport() {
         [&] {
             const convert::Picture picture = convert::Picture::load(path, &error);
             const QImage scaled = picture.scaled(100, 75);
-            QImage effect = convert::blankPicture();
-            convert::twoColour(convert::constPixels(scaled), convert::pixels(effect), 100, 75,
-                               convert::kDefaultThreshold);
-            (void)convert::cells(convert::constPixels(effect), 100, 75, convert::Mode::TwoColour,
-                                 convert::Fill());
+            (void)convert::convertPicture(convert::constPixels(scaled), {.size = {100, 75}});
         });
     print("import_12mp_ms", import / 1e6, "ms");
     print("jpeg_decode_12mp_ms", decode / 1e6, "ms");
