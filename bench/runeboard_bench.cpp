@@ -1,7 +1,9 @@
 // Speed and memory figures, one per line as "name value unit". Not a test: run it and read the numbers.
 #include "MemoryPlatform.h"
 #include "core/commands/EditCommands.h"
-#include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
+#include "core/convert/ImagePixels.h"
+#include "core/convert/JpegSampler.h"
 #include "core/convert/Picture.h"
 #include "core/render/Canvas.h"
 #include "core/render/PaintedDrawing.h"
@@ -9,6 +11,7 @@
 #include "core/text/TextFile.h"
 #include "core/tools/ToolController.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -273,22 +276,38 @@ void benchBlocks() {
     print("paste_flow_100x100_ms", paste / 1e6, "ms");
 }
 
+// A photo-like picture as a JPEG: smooth gradients with some detail.
+QByteArray photoJpeg(int w, int h) {
+    QImage photo(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = qRgb(x * 255 / (w - 1), y * 255 / (h - 1), ((x ^ y) >> 3) & 0xFF);
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "jpg", 90);
+    return buffer.data();
+}
+
+// As "runeboard convert" does with a JPEG: only the rows the stretch to 100 x 75 samples are
+// decoded, then two colours and cells from the brush.
+QList<QByteArray> commandLineConversion(const QByteArray& jpeg) {
+    convert::RgbRaster scaled;
+    convert::PictureError error;
+    bool fallback = false;
+    convert::jpeg::sampledJpeg(
+        jpeg, [](QSize) { return QSize(100, 75); }, scaled, nullptr, &error, &fallback);
+    return convert::convertPicture(scaled.constPixels(), {.size = {100, 75}}).lines;
+}
+
 void benchImport() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
-    {
-        // A 12-megapixel photo-like picture: smooth gradients with some detail.
-        QImage photo(4000, 3000, QImage::Format_RGB32);
-        for (int y = 0; y < 3000; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < 4000; ++x)
-                row[x] = qRgb(x * 255 / 3999, y * 255 / 2999, ((x ^ y) >> 3) & 0xFF);
-        }
-        if (!photo.save(path, "jpg", 90)) return;
-    }
+    const QByteArray bytes = photoJpeg(4000, 3000); // 12 megapixels
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = file.readAll();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return;
+    file.close();
     convert::PictureError error;
     const double decode = medianNs(
         7, [] {}, [&] { (void)convert::decodeJpeg(bytes, &error); });
@@ -298,13 +317,22 @@ void benchImport() {
         [&] {
             const convert::Picture picture = convert::Picture::load(path, &error);
             const QImage scaled = picture.scaled(100, 75);
-            QImage effect = convert::blankPicture();
-            convert::twoColour(scaled, effect, 100, 75, convert::kDefaultThreshold);
-            (void)convert::cells(effect, 100, 75, convert::Mode::TwoColour, convert::Fill());
+            (void)convert::convertPicture(convert::constPixels(scaled), {.size = {100, 75}});
         });
     print("import_12mp_ms", import / 1e6, "ms");
     print("jpeg_decode_12mp_ms", decode / 1e6, "ms");
     print("import_over_decode_ratio", import / decode, "x");
+    print("convert_12mp_ms",
+          medianNs(
+              21, [] {}, [&] { (void)commandLineConversion(bytes); }) /
+              1e6,
+          "ms");
+    const QByteArray small = photoJpeg(640, 480);
+    print("convert_640x480_ms",
+          medianNs(
+              101, [] {}, [&] { (void)commandLineConversion(small); }) /
+              1e6,
+          "ms");
 }
 
 } // namespace

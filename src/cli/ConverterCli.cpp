@@ -5,6 +5,7 @@
 #include "Options.h"
 
 #include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
 #include "core/convert/PictureLimits.h"
 #include "core/text/GbkText.h"
 #include "core/text/TextFile.h"
@@ -278,20 +279,16 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
                                           QStringLiteral("%1 × %2 的大小里没有一个格子"))
                                     .arg(size.width())
                                     .arg(size.height())};
-    const convert::Mode mode = o.gradient ? convert::Mode::Gradient : convert::Mode::TwoColour;
-    convert::RgbRaster effect;
-    int threshold = o.threshold.value_or(convert::kDefaultThreshold);
+    convert::ConversionSettings settings{.size = {w, h},
+                                         .mode =
+                                             o.gradient ? convert::Mode::Gradient : convert::Mode::TwoColour,
+                                         .threshold = o.threshold.value_or(convert::kDefaultThreshold),
+                                         .invert = o.invert,
+                                         .fill = fillOf(o, article)};
     if (!o.autoMethod.isEmpty())
-        threshold = *convert::autoThreshold(scaled, w, h,
-                                            o.autoMethod == QLatin1String("mode")
-                                                ? convert::ThresholdMethod::MostFrequent
-                                                : convert::ThresholdMethod::Mean);
-    if (mode == convert::Mode::Gradient)
-        convert::gradient(scaled, effect, w, h);
-    else
-        convert::twoColour(scaled, effect, w, h, threshold);
-    if (o.invert) convert::invert(effect, w, h, mode);
-    return emit(convert::cells(effect, w, h, mode, fillOf(o, article)), o);
+        settings.automatic = o.autoMethod == QLatin1String("mode") ? convert::ThresholdMethod::MostFrequent
+                                                                   : convert::ThresholdMethod::Mean;
+    return emit(convert::convertPicture(scaled.constPixels(), settings).lines, o);
 }
 
 std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool* handOn) {
@@ -300,7 +297,7 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
         if (auto f = readArticle(o.article, &article)) return f;
     const int w = o.width.value_or(convert::kMaxSide), h = o.height.value_or(convert::kMaxSide);
     std::optional<QString> standIn;
-    std::optional<convert::RgbRaster> picture =
+    const std::optional<convert::RgbRaster> picture =
         backend.banner(o.input, o.font, o.size.value_or(10), o.bold, o.italic, o.underline, &standIn, handOn);
     if (*handOn || !picture) return std::nullopt;
     // Drawn all the same, as the dialog would draw it; but the script asked for another look.
@@ -310,14 +307,18 @@ std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool*
                                "instead"),
                 QStringLiteral("runeboard banner：警告：没有安装字体“%1”，改用“%2”。"))
                 .arg(o.font, *standIn));
-    if (o.invert) convert::invert(*picture, w, h, convert::Mode::TwoColour);
-    const QRect ink = convert::inkBounds(*picture, w, h);
-    if (ink.isEmpty())
+    const convert::Conversion drawn =
+        convert::convertPicture(picture->constPixels(), {.size = {w, h},
+                                                         .source = convert::Source::Effect,
+                                                         .invert = o.invert,
+                                                         .fill = fillOf(o, article),
+                                                         .cropToInk = true});
+    if (drawn.area.isEmpty())
         return Failure{kFailed, localized(QStringLiteral("the text draws nothing in a %1 × %2 picture"),
                                           QStringLiteral("文字在 %1 × %2 的图片里什么也没画出来"))
                                     .arg(w)
                                     .arg(h)};
-    return emit(convert::cellsIn(*picture, ink, convert::Mode::TwoColour, fillOf(o, article)), o);
+    return emit(drawn.lines, o);
 }
 
 } // namespace

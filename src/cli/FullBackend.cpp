@@ -2,6 +2,7 @@
 #include "FullBackend.h"
 
 #include "core/convert/Banner.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 #include "core/render/CanvasFont.h"
 
@@ -14,9 +15,7 @@ namespace {
 convert::RgbRaster toRaster(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     convert::RgbRaster raster(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
-        std::copy_n(reinterpret_cast<const QRgb*>(rgb.constScanLine(y)), rgb.width(),
-                    reinterpret_cast<QRgb*>(raster.scanLine(y)));
+    convert::copyPixels(convert::constPixels(rgb), raster.pixels());
     return raster;
 }
 

@@ -1,6 +1,7 @@
 // Light backend.
 #include "LightBackend.h"
 
+#include "core/convert/JpegDecoder.h"
 #include "core/convert/JpegSampler.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,15 @@ Backend lightBackend() {
     b.scale = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target,
                  convert::PictureError* error, QSize* size,
                  bool* handOn) -> std::optional<convert::RgbRaster> {
-        if (!convert::jpeg::isJpeg(bytes)) {
+        if (!convert::JpegDecoder::isJpeg(bytes)) {
             *handOn = true;
             return std::nullopt;
         }
         convert::RgbRaster raster;
-        QByteArray row;
         bool fallback = false;
-        if (convert::jpeg::sampledJpeg(bytes, target, raster, row, size, error, &fallback)) return raster;
-        *handOn = fallback; // a colour space only the full decoder turns into colours
+        if (convert::jpeg::sampledJpeg(bytes, target, raster, size, error, &fallback)) return raster;
+        // A colour space only the full decoder turns into colours, or damage that it reads past.
+        *handOn = fallback;
         return std::nullopt;
     };
     b.banner = [](const QString&, const QString&, int, bool, bool, bool, std::optional<QString>*,

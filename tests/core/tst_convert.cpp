@@ -2,6 +2,8 @@
 // the brush and article fills, the automatic threshold, the stretch, and loading
 // real picture files made here, broken ones included.
 #include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 
 #include <QBuffer>
@@ -12,6 +14,8 @@
 
 using namespace convert;
 
+Q_DECLARE_METATYPE(ConversionSettings)
+
 namespace {
 
 // A 100 x 100 picture whose first `n` pixels of row 0 have these greys.
@@ -20,6 +24,28 @@ QImage greys(std::initializer_list<int> values) {
     int x = 0;
     for (int g : values) p.setPixel(x++, 0, qRgb(g, g, g));
     return p;
+}
+
+// A 100 x 100 picture, white but for these rows of greys at its top left.
+QImage picture(std::initializer_list<std::initializer_list<int>> rows) {
+    QImage p = blankPicture();
+    int y = 0;
+    for (const auto& row : rows) {
+        int x = 0;
+        for (int g : row) p.setPixel(x++, y, qRgb(g, g, g));
+        ++y;
+    }
+    return p;
+}
+
+// Shades for every rule: 149, 150 and 151 about the default threshold; 255 and 30 the most frequent.
+QImage shades() {
+    return picture({{0, 60, 120, 150, 200, 255}, {255, 255, 30, 30, 149, 151}});
+}
+
+// Ink as the text banner draws it: exactly black on white.
+QImage ink() {
+    return picture({{255, 255, 255, 255, 255}, {255, 0, 255, 255, 255}, {255, 0, 0, 255, 255}});
 }
 
 QByteArray row(const QList<QByteArray>& lines, int y = 0) {
@@ -118,6 +144,11 @@ private Q_SLOTS:
     void headersClaimingMoreThanTheBytesHoldAreDamaged_data();
     void headersClaimingMoreThanTheBytesHoldAreDamaged();
     void sampledJpegMatchesTheFullDecode();
+    void cmykJpegGoesToTheFullDecoder();
+    void pixelViewsFollowTheirRows();
+    void conversion_data();
+    void conversion();
+    void conversionShowsItsEffect();
 };
 
 void TestConvert::greyValues() {
@@ -129,50 +160,54 @@ void TestConvert::greyValues() {
 
 void TestConvert::thresholdAndBrush() {
     QImage effect = blankPicture();
-    twoColour(greys({150, 149, 255, 0}), effect, 4, 1, kDefaultThreshold);
+    twoColour(constPixels(greys({150, 149, 255, 0})), pixels(effect), 4, 1, kDefaultThreshold);
     Fill brush;
     brush.brush = QByteArray("\xBB\xAD"); // 画
-    QCOMPARE(row(cells(effect, 4, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD  \xBB\xAD  "));
+    QCOMPARE(row(cells(constPixels(effect), 4, 1, Mode::TwoColour, brush)),
+             QByteArray("\xBB\xAD  \xBB\xAD  "));
     // A white picture is ink everywhere, a black one background everywhere.
     QImage white = blankPicture(), black = blankPicture();
     black.fill(Qt::black);
-    twoColour(white, effect, 3, 2, 150);
-    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush),
+    twoColour(constPixels(white), pixels(effect), 3, 2, 150);
+    QCOMPARE(cells(constPixels(effect), 3, 2, Mode::TwoColour, brush),
              (QList<QByteArray>{"\xBB\xAD\xBB\xAD\xBB\xAD", "\xBB\xAD\xBB\xAD\xBB\xAD"}));
-    twoColour(black, effect, 3, 2, 150);
-    QCOMPARE(cells(effect, 3, 2, Mode::TwoColour, brush), (QList<QByteArray>{"      ", "      "}));
+    twoColour(constPixels(black), pixels(effect), 3, 2, 150);
+    QCOMPARE(cells(constPixels(effect), 3, 2, Mode::TwoColour, brush),
+             (QList<QByteArray>{"      ", "      "}));
     // A threshold of 0 makes every pixel ink; of 255 only pure white.
-    twoColour(greys({0, 254, 255}), effect, 3, 1, 0);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD"));
-    twoColour(greys({0, 254, 255}), effect, 3, 1, 255);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, brush)), QByteArray("    \xBB\xAD"));
+    twoColour(constPixels(greys({0, 254, 255})), pixels(effect), 3, 1, 0);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, brush)),
+             QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD"));
+    twoColour(constPixels(greys({0, 254, 255})), pixels(effect), 3, 1, 255);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, brush)), QByteArray("    \xBB\xAD"));
     // A one-byte brush is completed with a space; its preview pairs spaces across cells.
-    twoColour(greys({255, 0}), effect, 2, 1, 150);
+    twoColour(constPixels(greys({255, 0})), pixels(effect), 2, 1, 150);
     brush.brush = "a";
-    const QList<QByteArray> lines = cells(effect, 2, 1, Mode::TwoColour, brush);
+    const QList<QByteArray> lines = cells(constPixels(effect), 2, 1, Mode::TwoColour, brush);
     QCOMPARE(lines, QList<QByteArray>{"a   "});
     QCOMPARE(previewBytes(lines), QByteArray("a\xA1\xA1 \r\n"));
 }
 
 void TestConvert::gradientSteps() {
     QImage effect = blankPicture();
-    gradient(greys({0, 25, 26, 233, 234, 255, 130}), effect, 7, 1);
-    QCOMPARE(row(cells(effect, 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
+    gradient(constPixels(greys({0, 25, 26, 233, 234, 255, 130})), pixels(effect), 7, 1);
+    QCOMPARE(row(cells(constPixels(effect), 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
 }
 
 void TestConvert::invertTwiceGivesItBack() {
     QImage effect = blankPicture();
-    twoColour(greys({200, 10, 200}), effect, 3, 1, 150);
+    twoColour(constPixels(greys({200, 10, 200})), pixels(effect), 3, 1, 150);
     const QImage before = effect;
-    invert(effect, 3, 1, Mode::TwoColour);
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"xx", false, {}})), QByteArray("  xx  "));
-    invert(effect, 3, 1, Mode::TwoColour);
+    invert(pixels(effect), 3, 1, Mode::TwoColour);
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, Fill{"xx", false, {}})),
+             QByteArray("  xx  "));
+    invert(pixels(effect), 3, 1, Mode::TwoColour);
     QCOMPARE(effect, before);
-    gradient(greys({0, 26, 130, 255}), effect, 4, 1);
+    gradient(constPixels(greys({0, 26, 130, 255})), pixels(effect), 4, 1);
     const QImage levels = effect;
-    invert(effect, 4, 1, Mode::Gradient);
-    QCOMPARE(row(cells(effect, 4, 1, Mode::Gradient, Fill())), QByteArray("  ..||@@"));
-    invert(effect, 4, 1, Mode::Gradient);
+    invert(pixels(effect), 4, 1, Mode::Gradient);
+    QCOMPARE(row(cells(constPixels(effect), 4, 1, Mode::Gradient, Fill())), QByteArray("  ..||@@"));
+    invert(pixels(effect), 4, 1, Mode::Gradient);
     QCOMPARE(effect, levels);
 }
 
@@ -196,9 +231,10 @@ void TestConvert::articleWalks() {
     QCOMPARE(walk("", 2), (QList<QByteArray>{"  ", "  "}));
     // Laid over the ink cells in reading order; background cells take nothing.
     QImage effect = blankPicture();
-    twoColour(greys({255, 0, 255}), effect, 3, 1, 150);
+    twoColour(constPixels(greys({255, 0, 255})), pixels(effect), 3, 1, 150);
     QImage second = effect;
-    QCOMPARE(row(cells(effect, 3, 1, Mode::TwoColour, Fill{"  ", true, "abcd"})), QByteArray("ab  cd"));
+    QCOMPARE(row(cells(constPixels(effect), 3, 1, Mode::TwoColour, Fill{"  ", true, "abcd"})),
+             QByteArray("ab  cd"));
 }
 
 void TestConvert::automaticThreshold() {
@@ -207,23 +243,24 @@ void TestConvert::automaticThreshold() {
     p.setPixel(0, 0, qRgb(0, 0, 0));
     p.setPixel(1, 0, qRgb(100, 100, 100));
     p.setPixel(2, 0, qRgb(200, 200, 200));
-    QCOMPARE(autoThreshold(p, 4, 1, ThresholdMethod::Mean), std::optional<int>(138));
+    QCOMPARE(autoThreshold(constPixels(p), 4, 1, ThresholdMethod::Mean), std::optional<int>(138));
     // Most frequent: white, in a picture mostly white; a tie goes to the lowest grey.
-    QCOMPARE(autoThreshold(blankPicture(), 10, 10, ThresholdMethod::MostFrequent), std::optional<int>(255));
-    QCOMPARE(autoThreshold(p, 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
-    QCOMPARE(autoThreshold(p, 0, 5, ThresholdMethod::Mean), std::nullopt);
+    QCOMPARE(autoThreshold(constPixels(blankPicture()), 10, 10, ThresholdMethod::MostFrequent),
+             std::optional<int>(255));
+    QCOMPARE(autoThreshold(constPixels(p), 2, 1, ThresholdMethod::MostFrequent), std::optional<int>(0));
+    QCOMPARE(autoThreshold(constPixels(p), 0, 5, ThresholdMethod::Mean), std::nullopt);
 }
 
 void TestConvert::inkBoundsCountOnlyBlack() {
     QImage p = blankPicture();
-    QCOMPARE(inkBounds(p, 100, 100), QRect());
+    QCOMPARE(inkBounds(constPixels(p), 100, 100), QRect());
     p.setPixel(12, 7, qRgb(0, 0, 0));
     p.setPixel(15, 9, qRgb(0, 0, 0));
     p.setPixel(3, 3, qRgb(1, 1, 1));   // nearly black is background
     p.setPixel(40, 40, qRgb(0, 0, 0)); // outside the area looked at
-    QCOMPARE(inkBounds(p, 30, 20), QRect(12, 7, 4, 3));
+    QCOMPARE(inkBounds(constPixels(p), 30, 20), QRect(12, 7, 4, 3));
     // The box's cells: the brush on black, two spaces elsewhere, as many lines as rows.
-    QCOMPARE(cellsIn(p, QRect(12, 7, 4, 3), Mode::TwoColour, Fill{"ab", false, {}}),
+    QCOMPARE(cellsIn(constPixels(p), QRect(12, 7, 4, 3), Mode::TwoColour, Fill{"ab", false, {}}),
              (QList<QByteArray>{"ab      ", "        ", "      ab"}));
 }
 
@@ -445,6 +482,157 @@ void TestConvert::sampledJpegMatchesTheFullDecode() {
     QCOMPARE(proposedSize(QSize(101, 10)), std::optional<QSize>(QSize(50, 5)));
     QCOMPARE(proposedSize(QSize(100, 100)), std::optional<QSize>(QSize(100, 100)));
     QCOMPARE(proposedSize(QSize(200000, 1)), std::nullopt);
+}
+
+void TestConvert::cmykJpegGoesToTheFullDecoder() {
+    // 16 x 8, its left half black and its right half white, in CMYK (made by ImageMagick). libjpeg
+    // gives no colours for it: Qt's reader does, for the whole decode and the stretch alike.
+    const QByteArray cmyk = QByteArray::fromHex(
+        "ffd8ffee000e41646f626500640000000002ffdb0043000302020302020303030304030304050805050404050a070706"
+        "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb00430103040405"
+        "040509050509140d0b0d1414141414141414141414141414141414141414141414141414141414141414141414141414"
+        "141414141414141414141414ffc00014080008001004011100021101031101041100ffc4001600010101000000000000"
+        "0000000000000009000affc40014100100000000000000000000000000000000ffc40014010100000000000000000000"
+        "000000000000ffc40014110100000000000000000000000000000000ffda000e040100021103110400003f002a805520"
+        "6aa1ffd9");
+    PictureError error;
+    QVERIFY(decodeJpeg(cmyk, &error).isNull());
+    QCOMPARE(error.kind, PictureError::Kind::UnsupportedJpeg);
+    error = {};
+    const Picture whole = Picture::fromBytes(cmyk, &error);
+    QVERIFY2(!whole.isNull(), qPrintable(error.detail));
+    QCOMPARE(whole.size(), QSize(16, 8));
+    QVERIFY(grey(whole.image().pixel(2, 4)) < 30);
+    QVERIFY(grey(whole.image().pixel(13, 4)) > 225);
+    QSize chosen;
+    const QImage stretched = scaledPicture(
+        cmyk, [](QSize) { return QSize(4, 2); }, &error, &chosen);
+    QCOMPARE(chosen, QSize(4, 2));
+    QCOMPARE(stretched, whole.scaled(4, 2));
+}
+
+void TestConvert::pixelViewsFollowTheirRows() {
+    // Rows of 28 bytes: a view of the right four columns of a 7 x 3 picture starts each row at its column 3.
+    QImage p(7, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x) p.setPixel(x, y, qRgb(10 * y, x, 0));
+    const ConstPixels whole = constPixels(p);
+    QCOMPARE(whole.bytesPerLine(), qsizetype(28));
+    const ConstPixels right(whole.row(0) + 3, whole.bytesPerLine(), 4, 3);
+    QCOMPARE(right.row(2)[1], qRgb(20, 4, 0));
+    // Copied into a raster of 5 x 2: as much as both hold.
+    RgbRaster raster(5, 2);
+    copyPixels(right, raster.pixels());
+    QCOMPARE(raster.constPixels().row(1)[3], qRgb(10, 6, 0));
+    QCOMPARE(raster.constPixels().row(1)[4], qRgb(255, 255, 255));
+    // Written through a view, a picture detaches from its copies.
+    const QImage copy = p;
+    pixels(p).row(0)[0] = qRgb(1, 2, 3);
+    QCOMPARE(copy.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(p.pixel(0, 0), qRgb(1, 2, 3));
+}
+
+void TestConvert::conversion_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<ConversionSettings>("settings");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    const QByteArray hua("\xBB\xAD"), zhong("\xD6\xD0"); // 画, 中 in GBK
+    const Fill ab{"ab", false, {}};
+    using M = ThresholdMethod;
+    QTest::newRow("threshold") << shades() << ConversionSettings{.size = {6, 2}, .fill = ab}
+                               << QList<QByteArray>{"      ababab", "abab      ab"};
+    QTest::newRow("threshold 0: every pixel ink")
+        << shades() << ConversionSettings{.size = {6, 2}, .threshold = 0, .fill = ab}
+        << QList<QByteArray>{"abababababab", "abababababab"};
+    QTest::newRow("automatic, the mean: 137")
+        << shades() << ConversionSettings{.size = {6, 2}, .automatic = M::Mean, .fill = ab}
+        << QList<QByteArray>{"      ababab", "abab    abab"};
+    QTest::newRow("automatic, the most frequent: 255")
+        << shades() << ConversionSettings{.size = {6, 2}, .automatic = M::MostFrequent, .fill = ab}
+        << QList<QByteArray>{"          ab", "abab        "};
+    QTest::newRow("gradient") << shades() << ConversionSettings{.size = {6, 2}, .mode = Mode::Gradient}
+                              << QList<QByteArray>{"@@&&||!!,,  ", "    %%%%!!!!"};
+    QTest::newRow("gradient, inverted")
+        << shades() << ConversionSettings{.size = {6, 2}, .mode = Mode::Gradient, .invert = true}
+        << QList<QByteArray>{"  ,,!!||&&@@", "@@@@....||||"};
+    QTest::newRow("threshold, inverted")
+        << shades() << ConversionSettings{.size = {6, 2}, .invert = true, .fill = ab}
+        << QList<QByteArray>{"ababab      ", "    ababab  "};
+    QTest::newRow("a Chinese brush") << shades()
+                                     << ConversionSettings{.size = {6, 2}, .fill = {hua, false, {}}}
+                                     << QList<QByteArray>{"      " + hua + hua + hua,
+                                                          hua + hua + "      " + hua};
+    QTest::newRow("a one-byte brush, completed with a space")
+        << shades() << ConversionSettings{.size = {6, 2}, .fill = {"x", false, {}}}
+        << QList<QByteArray>{"      x x x ", "x x       x "};
+    QTest::newRow("an article, walked on from row to row")
+        << shades() << ConversionSettings{.size = {6, 2}, .fill = {"  ", true, "ab" + zhong + "c"}}
+        << QList<QByteArray>{"      ab" + zhong + "ca", "b " + zhong + "      ca"};
+    QTest::newRow("the top-left part")
+        << shades() << ConversionSettings{.size = {4, 1}, .fill = ab} << QList<QByteArray>{"      ab"};
+    QTest::newRow("no columns") << shades() << ConversionSettings{.size = {0, 2}, .fill = ab}
+                                << QList<QByteArray>{};
+    QTest::newRow("a banner's ink, cropped to it")
+        << ink()
+        << ConversionSettings{.size = {5, 3}, .source = Source::Effect, .fill = ab, .cropToInk = true}
+        << QList<QByteArray>{"ab  ", "abab"};
+    QTest::newRow("a banner's ink, inverted and cropped")
+        << ink()
+        << ConversionSettings{.size = {5, 3},
+                              .source = Source::Effect,
+                              .invert = true,
+                              .fill = ab,
+                              .cropToInk = true}
+        << QList<QByteArray>{"ababababab", "ab  ababab", "ab    abab"};
+    QTest::newRow("an effect picture read as a gradient")
+        << ink() << ConversionSettings{.size = {3, 3}, .mode = Mode::Gradient, .source = Source::Effect}
+        << QList<QByteArray>{"      ", "  @@  ", "  @@@@"};
+}
+
+void TestConvert::conversion() {
+    QFETCH(QImage, picture);
+    QFETCH(ConversionSettings, settings);
+    QFETCH(QList<QByteArray>, lines);
+    QCOMPARE(convertPicture(constPixels(picture), settings).lines, lines);
+    // The same from the command line's own pictures.
+    RgbRaster raster;
+    copyPixels(constPixels(picture), raster.pixels());
+    QCOMPARE(convertPicture(raster.constPixels(), settings).lines, lines);
+}
+
+void TestConvert::conversionShowsItsEffect() {
+    // Ink black, background white, and white beyond the size.
+    Conversion c =
+        convertPicture(constPixels(shades()), {.size = {5, 2}, .automatic = ThresholdMethod::Mean});
+    QCOMPARE(c.automaticThreshold, std::optional<int>(124)); // (530 + 719) div 10
+    QCOMPARE(c.area, QRect(0, 0, 5, 2));
+    const QImage effect = toImage(c.effect.constPixels());
+    QCOMPARE(effect.size(), QSize(100, 100));
+    QCOMPARE(effect.pixel(2, 0), qRgb(255, 255, 255));
+    QCOMPARE(effect.pixel(3, 0), qRgb(0, 0, 0));
+    QCOMPARE(effect.pixel(4, 1), qRgb(0, 0, 0));
+    QCOMPARE(effect.pixel(5, 0), qRgb(255, 255, 255)); // 255, beyond the size
+    // Grey levels for the gradient; nothing to count in an empty size.
+    c = convertPicture(constPixels(shades()),
+                       {.size = {6, 0}, .mode = Mode::Gradient, .automatic = ThresholdMethod::Mean});
+    QCOMPARE(c.automaticThreshold, std::nullopt);
+    c = convertPicture(constPixels(shades()), {.size = {6, 2}, .mode = Mode::Gradient});
+    QCOMPARE(c.automaticThreshold, std::nullopt);
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(1, 0), qRgb(52, 52, 52));
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(4, 1), qRgb(130, 130, 130));
+    // An effect picture given stays as it is beyond the size; the ink's bounds, or none.
+    QImage given = ink();
+    given.setPixel(50, 50, qRgb(0, 0, 0));
+    c = convertPicture(constPixels(given), {.size = {5, 3}, .source = Source::Effect, .invert = true});
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(toImage(c.effect.constPixels()).pixel(50, 50), qRgb(0, 0, 0));
+    QCOMPARE(convertPicture(constPixels(given), {.size = {5, 3}, .source = Source::Effect, .cropToInk = true})
+                 .area,
+             QRect(1, 1, 2, 2));
+    c = convertPicture(constPixels(blankPicture()),
+                       {.size = {5, 3}, .source = Source::Effect, .cropToInk = true});
+    QCOMPARE(c.area, QRect());
+    QCOMPARE(c.lines, QList<QByteArray>{});
 }
 
 QTEST_MAIN(TestConvert)

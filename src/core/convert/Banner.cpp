@@ -1,7 +1,7 @@
 // Banner rendering.
 #include "Banner.h"
 
-#include "CellConversion.h"
+#include "ImagePixels.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,7 +1,6 @@
 // Conversion rules.
 #include "CellConversion.h"
 
-#include "ConversionRules.h"
 #include "core/text/TextLines.h"
 
 #include <algorithm>
@@ -66,26 +65,121 @@ QByteArray previewBytes(QList<QByteArray> lines) {
     return out;
 }
 
-void twoColour(const RgbRaster& scaled, RgbRaster& effect, int w, int h, int threshold) {
-    rules::twoColourIn(scaled, effect, w, h, threshold);
+namespace {
+
+// Indexed 0 (empty) to 9 (densest).
+const std::array<const char*, 10> kLetterGradient{"  ", "..", ",,", ";;", "!!", "||", "[[", "&&", "%%", "@@"};
+
+constexpr QRgb kInk = 0xFF000000u;
+constexpr QRgb kPaper = 0xFFFFFFFFu;
+
+QRgb level(int k) {
+    const int v = k * 26;
+    return qRgb(v, v, v);
 }
-void gradient(const RgbRaster& scaled, RgbRaster& effect, int w, int h) {
-    rules::gradientIn(scaled, effect, w, h);
+
+bool isInk(QRgb c) {
+    return (c & 0x00FFFFFFu) == 0;
 }
-void invert(RgbRaster& effect, int w, int h, Mode mode) {
-    rules::invertIn(effect, w, h, mode);
+
+// The w x h area, as far as the picture reaches.
+QRect areaIn(ConstPixels picture, int w, int h) {
+    return QRect(0, 0, std::clamp(w, 0, picture.width()), std::clamp(h, 0, picture.height()));
 }
-QList<QByteArray> cells(const RgbRaster& effect, int w, int h, Mode mode, const Fill& fill) {
-    return rules::cellsOf(effect, w, h, mode, fill);
+
+} // namespace
+
+void twoColour(ConstPixels scaled, Pixels effect, int w, int h, int threshold) {
+    const QRect area = areaIn(scaled, w, h) & areaIn(effect, w, h);
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* in = scaled.row(y);
+        QRgb* out = effect.row(y);
+        for (int x = 0; x < area.width(); ++x) out[x] = grey(in[x]) < threshold ? kPaper : kInk;
+    }
 }
-QList<QByteArray> cellsIn(const RgbRaster& effect, const QRect& area, Mode mode, const Fill& fill) {
-    return rules::cellsInOf(effect, area, mode, fill);
+
+void gradient(ConstPixels scaled, Pixels effect, int w, int h) {
+    const QRect area = areaIn(scaled, w, h) & areaIn(effect, w, h);
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* in = scaled.row(y);
+        QRgb* out = effect.row(y);
+        for (int x = 0; x < area.width(); ++x) out[x] = level(grey(in[x]) / 26);
+    }
 }
-QRect inkBounds(const RgbRaster& picture, int w, int h) {
-    return rules::inkBoundsOf(picture, w, h);
+
+void invert(Pixels effect, int w, int h, Mode mode) {
+    const QRect area = areaIn(effect, w, h);
+    for (int y = 0; y < area.height(); ++y) {
+        QRgb* row = effect.row(y);
+        for (int x = 0; x < area.width(); ++x)
+            row[x] = mode == Mode::TwoColour ? (isInk(row[x]) ? kPaper : kInk) : level(9 - qRed(row[x]) / 26);
+    }
 }
-std::optional<int> autoThreshold(const RgbRaster& scaled, int w, int h, ThresholdMethod method) {
-    return rules::autoThresholdOf(scaled, w, h, method);
+
+QRect inkBounds(ConstPixels picture, int w, int h) {
+    const QRect area = areaIn(picture, w, h);
+    int left = area.width(), top = area.height(), right = -1, bottom = -1;
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* row = picture.row(y);
+        for (int x = 0; x < area.width(); ++x) {
+            if (!isInk(row[x])) continue;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QList<QByteArray> cellsIn(ConstPixels effect, const QRect& wanted, Mode mode, const Fill& fill) {
+    const QRect area = wanted & effect.rect();
+    const QByteArray brush = brushBytes(fill.brush);
+    ArticleWalk article(fill.article);
+    QList<QByteArray> lines;
+    lines.reserve(area.height());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb* row = effect.row(y);
+        QByteArray line;
+        line.reserve(2 * area.width());
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (mode == Mode::Gradient) {
+                // Black is the densest entry, a grey of 234 or more the empty one.
+                line += kLetterGradient[size_t(9 - std::clamp(qRed(row[x]) / 26, 0, 9))];
+            } else if (!isInk(row[x])) {
+                line += "  ";
+            } else if (fill.useArticle) {
+                const CharCell c = article.next();
+                line += char(c.b0);
+                line += char(c.b1);
+            } else {
+                line += brush;
+            }
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+QList<QByteArray> cells(ConstPixels effect, int w, int h, Mode mode, const Fill& fill) {
+    return cellsIn(effect, areaIn(effect, w, h), mode, fill);
+}
+
+std::optional<int> autoThreshold(ConstPixels scaled, int w, int h, ThresholdMethod method) {
+    const QRect area = areaIn(scaled, w, h);
+    if (area.isEmpty()) return std::nullopt;
+    std::array<qint64, 256> counts{};
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* row = scaled.row(y);
+        for (int x = 0; x < area.width(); ++x) ++counts[size_t(grey(row[x]))];
+    }
+    if (method == ThresholdMethod::Mean) {
+        qint64 sum = 0;
+        for (int i = 0; i < 256; ++i) sum += i * counts[size_t(i)];
+        return int(sum / (qint64(area.width()) * area.height()));
+    }
+    int best = 0;
+    for (int i = 1; i < 256; ++i)
+        if (counts[size_t(i)] > counts[size_t(best)]) best = i;
+    return best;
 }
 
 std::optional<QSize> proposedSize(QSize picture, int maxWidth, int maxHeight) {

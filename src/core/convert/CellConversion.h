@@ -3,11 +3,10 @@
 // the cells from the brush or from an article, and the automatic threshold.
 #pragma once
 
-#include "RgbRaster.h"
+#include "PixelView.h"
 #include "core/model/CharGrid.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QList>
 #include <QSize>
 
@@ -30,20 +29,14 @@ std::optional<QSize> proposedSize(QSize picture, int maxWidth = kMaxSide, int ma
 // (red + green + blue) div 3: the three channels weigh the same.
 int grey(QRgb colour);
 
-// A white 100 x 100 picture of 32 bits a pixel, as the scaled and effect pictures start.
-QImage blankPicture();
+// The rules work over the top-left w x h area of the pictures, as far as the pictures reach.
 
-// Over the w x h area of the scaled picture: grey at or above the threshold becomes ink
-// (black), below it background (white).
-void twoColour(const QImage& scaled, QImage& effect, int w, int h, int threshold);
-// Over the area: grey div 26 as one of ten grey levels 0, 26, ..., 234.
-void gradient(const QImage& scaled, QImage& effect, int w, int h);
+// Grey at or above the threshold becomes ink (black), below it background (white).
+void twoColour(ConstPixels scaled, Pixels effect, int w, int h, int threshold);
+// Grey div 26 as one of ten grey levels 0, 26, ..., 234.
+void gradient(ConstPixels scaled, Pixels effect, int w, int h);
 // Two colours: exactly black becomes white, anything else black. Gradient: level k becomes 9 - k.
-void invert(QImage& effect, int w, int h, Mode mode);
-// The same on the converter's own pictures, which need no GUI library.
-void twoColour(const RgbRaster& scaled, RgbRaster& effect, int w, int h, int threshold);
-void gradient(const RgbRaster& scaled, RgbRaster& effect, int w, int h);
-void invert(RgbRaster& effect, int w, int h, Mode mode);
+void invert(Pixels effect, int w, int h, Mode mode);
 
 // The next cells of an article: it repeats from its start as often as needed, a
 // double-byte character is never split, CR and LF are spaces.
@@ -69,20 +62,16 @@ QByteArray brushBytes(QByteArray brush);
 
 // One line of 2 * w bytes per row of the w x h area of the effect picture: background cells
 // are two spaces; the article starts at its first byte.
-QList<QByteArray> cells(const QImage& effect, int w, int h, Mode mode, const Fill& fill);
-// The same over any rectangle of the picture, inside its 100 x 100 pixels.
-QList<QByteArray> cellsIn(const QImage& effect, const QRect& area, Mode mode, const Fill& fill);
+QList<QByteArray> cells(ConstPixels effect, int w, int h, Mode mode, const Fill& fill);
+// The same over any rectangle of the picture, inside the picture.
+QList<QByteArray> cellsIn(ConstPixels effect, const QRect& area, Mode mode, const Fill& fill);
 
 // The smallest rectangle holding every exactly black pixel of the w x h area; empty when there are none.
-QRect inkBounds(const QImage& picture, int w, int h);
-QList<QByteArray> cells(const RgbRaster& effect, int w, int h, Mode mode, const Fill& fill);
-QList<QByteArray> cellsIn(const RgbRaster& effect, const QRect& area, Mode mode, const Fill& fill);
-QRect inkBounds(const RgbRaster& picture, int w, int h);
+QRect inkBounds(ConstPixels picture, int w, int h);
 
 // The threshold from the histogram of grey values of the w x h area of the scaled picture:
 // their mean, or the most frequent grey (the lowest on a tie). Nothing for an empty area.
-std::optional<int> autoThreshold(const QImage& scaled, int w, int h, ThresholdMethod method);
-std::optional<int> autoThreshold(const RgbRaster& scaled, int w, int h, ThresholdMethod method);
+std::optional<int> autoThreshold(ConstPixels scaled, int w, int h, ThresholdMethod method);
 
 // The preview file's bytes: each line with space pairs as ideographic spaces, CR LF after each.
 QByteArray previewBytes(QList<QByteArray> lines);

@@ -2,6 +2,8 @@
 #include "Picture.h"
 
 #include "CellConversion.h"
+#include "ImagePixels.h"
+#include "JpegDecoder.h"
 #include "JpegSampler.h"
 
 #include <QBuffer>
@@ -12,48 +14,29 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <csetjmp>
 
 namespace convert {
 
 namespace {
 
-using namespace jpeg;
-
 // Decodes a JPEG into `out` (32 bits a pixel, as QImage lays them out); false with *error on failure.
 // Colour spaces libjpeg cannot turn into that layout (CMYK) set *fallback instead.
 bool jpegInto(const QByteArray& bytes, QImage& out, PictureError* error, bool* fallback) {
-    jpeg_decompress_struct info;
-    JpegErrors errors;
-    begin(info, errors);
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        if (error) *error = corrupt(errors);
+    JpegDecoder jpeg(bytes);
+    const auto failed = [&](const PictureError& why) {
         out = QImage();
+        if (error) *error = why;
         return false;
+    };
+    if (!jpeg.readHeader()) {
+        *fallback = jpeg.needsFullDecoder();
+        return *fallback ? false : failed(jpeg.failure());
     }
-    if (!readHeader(info, bytes, error, fallback)) return false;
-    info.out_color_space = JCS_EXT_BGRX; // QImage's 32-bit layout, written in place
-    out = QImage(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
-    if (out.isNull()) {
-        jpeg_destroy_decompress(&info);
-        if (error) *error = {PictureError::Kind::OutOfMemory, {}, {}};
-        return false;
-    }
-    jpeg_start_decompress(&info);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out.scanLine(int(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-        if (errors.truncated) break;
-    }
-    if (errors.truncated) {
-        jpeg_destroy_decompress(&info);
-        out = QImage();
-        if (error) *error = {PictureError::Kind::Truncated, {}, {}};
-        return false;
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    out = QImage(jpeg.size(), QImage::Format_RGB32);
+    if (out.isNull()) return failed({PictureError::Kind::OutOfMemory, {}, {}});
+    if (!jpeg.start() || !jpeg.read(pixels(out))) return failed(jpeg.failure());
+    if (jpeg.truncated()) return failed({PictureError::Kind::Truncated, {}, {}});
+    if (!jpeg.finish()) return failed(jpeg.failure());
     return true;
 }
 
@@ -174,21 +157,13 @@ QImage viaQt(const QByteArray& bytes, PictureError* error, QByteArray* vector) {
 
 } // namespace
 
-QImage toImage(const RgbRaster& raster) {
-    QImage image(raster.width(), raster.height(), QImage::Format_RGB32);
-    for (int y = 0; y < raster.height(); ++y)
-        std::copy_n(reinterpret_cast<const QRgb*>(raster.constScanLine(y)), raster.width(),
-                    reinterpret_cast<QRgb*>(image.scanLine(y)));
-    return image;
-}
-
 QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size) {
-    if (isJpeg(bytes)) {
+    if (JpegDecoder::isJpeg(bytes)) {
         RgbRaster raster;
-        QByteArray row;
         bool fallback = false;
-        if (sampledJpeg(bytes, target, raster, row, size, error, &fallback)) return toImage(raster);
+        if (jpeg::sampledJpeg(bytes, target, raster, size, error, &fallback))
+            return toImage(raster.constPixels());
         if (!fallback) return {};
     }
     const Picture picture = Picture::fromBytes(bytes, error);
@@ -231,7 +206,7 @@ Picture Picture::fromBytes(const QByteArray& bytes, PictureError* error) {
         if (error) *error = {PictureError::Kind::Empty, {}, {}};
         return p;
     }
-    if (isJpeg(bytes)) {
+    if (JpegDecoder::isJpeg(bytes)) {
         bool fallback = false;
         if (jpegInto(bytes, p.m_image, error, &fallback)) return p;
         if (!fallback) return {};
@@ -265,11 +240,13 @@ QImage Picture::scaled(int w, int h) const {
         return out;
     }
     const qint64 sw = m_image.width(), sh = m_image.height();
+    const ConstPixels from = constPixels(m_image);
+    const Pixels to = pixels(out);
     for (int ty = 0; ty < ch; ++ty) {
         // The source pixel under the centre of the target pixel.
-        const auto* in = reinterpret_cast<const QRgb*>(m_image.constScanLine(int(sampleAt(ty, sh, h))));
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(ty));
-        for (int tx = 0; tx < cw; ++tx) row[tx] = in[sampleAt(tx, sw, w)];
+        const QRgb* in = from.row(int(jpeg::sampleAt(ty, sh, h)));
+        QRgb* row = to.row(ty);
+        for (int tx = 0; tx < cw; ++tx) row[tx] = in[jpeg::sampleAt(tx, sw, w)];
     }
     return out;
 }

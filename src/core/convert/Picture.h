@@ -7,7 +7,6 @@
 
 #include "PictureError.h"
 #include "PictureLimits.h"
-#include "RgbRaster.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -50,9 +49,6 @@ private:
 // *size, when given, receives the size chosen; on failure the result is null.
 QImage scaledPicture(const QByteArray& bytes, const std::function<QSize(QSize)>& target, PictureError* error,
                      QSize* size = nullptr);
-
-// A raster as a QImage of 32 bits a pixel, to show or to paint on.
-QImage toImage(const RgbRaster& raster);
 
 // The libjpeg decode alone, into a 32-bit picture; for the benchmark's comparison.
 QImage decodeJpeg(const QByteArray& bytes, PictureError* error);

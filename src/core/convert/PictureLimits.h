@@ -2,7 +2,12 @@
 // refused from its header, before anything is decoded.
 #pragma once
 
+#include "PictureError.h"
+
 #include <QtGlobal>
+
+#include <algorithm>
+#include <climits>
 
 namespace convert {
 
@@ -15,5 +20,17 @@ inline constexpr int kMaxPictureSide = 30'000;
 inline constexpr qint64 kMostPixelsPerByte = 8'192;
 // The scaled picture's side.
 inline constexpr int kMaxSidePixels = 100;
+
+// Whether a picture of w x h pixels is within the limits.
+inline bool fits(qint64 w, qint64 h) {
+    return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPixels;
+}
+
+// The failure for a picture beyond them.
+inline PictureError tooLarge(qint64 w, qint64 h) {
+    return {PictureError::Kind::TooLarge,
+            {},
+            QSize(int(std::min<qint64>(w, INT_MAX)), int(std::min<qint64>(h, INT_MAX)))};
+}
 
 } // namespace convert

@@ -2,8 +2,7 @@
 // without needing the GUI library: the converter's scaled and effect pictures.
 #pragma once
 
-#include <QRgb>
-#include <QtGlobal>
+#include "PixelView.h"
 
 #include <vector>
 
@@ -17,12 +16,8 @@ public:
 
     int width() const { return m_width; }
     int height() const { return m_height; }
-    const uchar* constScanLine(int y) const {
-        return reinterpret_cast<const uchar*>(m_pixels.data() + size_t(y) * m_width);
-    }
-    uchar* scanLine(int y) { return reinterpret_cast<uchar*>(m_pixels.data() + size_t(y) * m_width); }
-    QRgb pixel(int x, int y) const { return m_pixels[size_t(y) * m_width + x]; }
-    void setPixel(int x, int y, QRgb c) { m_pixels[size_t(y) * m_width + x] = c; }
+    ConstPixels constPixels() const { return {m_pixels.data(), qsizetype(m_width) * 4, m_width, m_height}; }
+    Pixels pixels() { return {m_pixels.data(), qsizetype(m_width) * 4, m_width, m_height}; }
     friend bool operator==(const RgbRaster&, const RgbRaster&) = default;
 
 private:

@@ -10,13 +10,11 @@
 #include "core/model/Drawing.h"
 #include "core/text/GbkText.h"
 #include "core/text/Integers.h"
-#include "core/text/TextFile.h"
 #include "ui/platform/UiPlatform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,6 +79,20 @@ QLabel* label(const QString& text, const char* name = nullptr) {
     return l;
 }
 
+QLineEdit* lineEdit(const char* name, int width = 0) {
+    auto* e = new QLineEdit;
+    e->setObjectName(QLatin1String(name));
+    if (width > 0) e->setFixedWidth(width);
+    return e;
+}
+
+// The widgets one after the other.
+template <typename Box> Box* boxOf(std::initializer_list<QWidget*> widgets) {
+    auto* box = new Box;
+    for (QWidget* w : widgets) box->addWidget(w);
+    return box;
+}
+
 QLabel* pictureBox(const char* name) {
     auto* l = new QLabel;
     l->setObjectName(QLatin1String(name));
@@ -97,13 +109,11 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     setWindowTitle(QStringLiteral("导入图片"));
     setModal(true);
 
-    Edit1 = new QLineEdit;
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = lineEdit("Edit1");
     Edit1->setReadOnly(true);
     Button4 = namedButton(QStringLiteral("打开"), "Button4");
     Button6 = namedButton(QStringLiteral("剪贴板"), "Button6");
-    Image1 = new QLabel;
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = label(QString(), "Image1");
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1 = new QScrollArea;
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -115,15 +125,11 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
 
     RadioButton1 = namedRadio(QStringLiteral("使用二色转换"), "RadioButton1", true);
     RadioButton2 = namedRadio(QStringLiteral("使用字母梯度转换"), "RadioButton2");
-    Edit2 = new QLineEdit(QString::number(convert::kDefaultThreshold));
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setFixedWidth(50);
+    Edit2 = lineEdit("Edit2", 50);
+    Edit2->setText(QString::number(convert::kDefaultThreshold));
     Button5 = namedButton(QStringLiteral("自动"), "Button5");
-    Edit3 = new QLineEdit;
-    Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit4 = new QLineEdit;
-    Edit4->setObjectName(QStringLiteral("Edit4"));
-    for (QLineEdit* e : {Edit3, Edit4}) e->setFixedWidth(50);
+    Edit3 = lineEdit("Edit3", 50);
+    Edit4 = lineEdit("Edit4", 50);
     CheckBox1 = new QCheckBox(QStringLiteral("保持原图比例"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
@@ -159,13 +165,9 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     Image2->installEventFilter(this);
 
     // Left: the file, the picture at its own size, its size and Convert.
-    auto* file = new QHBoxLayout;
-    file->addWidget(Edit1, 1);
-    file->addWidget(Button4);
-    file->addWidget(Button6);
-    auto* sourceSize = new QHBoxLayout;
-    sourceSize->addWidget(label(QStringLiteral("高度：")));
-    sourceSize->addWidget(Label7);
+    auto* file = boxOf<QHBoxLayout>({Edit1, Button4, Button6});
+    file->setStretch(0, 1);
+    auto* sourceSize = boxOf<QHBoxLayout>({label(QStringLiteral("高度：")), Label7});
     sourceSize->addSpacing(16);
     sourceSize->addWidget(label(QStringLiteral("宽度：")));
     sourceSize->addWidget(Label8);
@@ -199,15 +201,10 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     pictures->addWidget(label(QStringLiteral("效果图")), 0, 1);
     pictures->addWidget(Image2, 1, 0);
     pictures->addWidget(Image3, 1, 1);
-    auto* effectButtons = new QVBoxLayout;
-    effectButtons->addWidget(SpeedButton1);
-    effectButtons->addWidget(SpeedButton2);
-    effectButtons->addWidget(SpeedButton3);
+    auto* effectButtons = boxOf<QVBoxLayout>({SpeedButton1, SpeedButton2, SpeedButton3});
     effectButtons->addStretch(1);
     pictures->addLayout(effectButtons, 1, 2);
-    auto* right = new QVBoxLayout;
-    right->addWidget(colour);
-    right->addWidget(size);
+    auto* right = boxOf<QVBoxLayout>({colour, size});
     right->addLayout(pictures);
     right->addStretch(1);
     right->addLayout(okCancel.row());
@@ -292,49 +289,31 @@ bool TPictureForm::loadFile(const QString& path) {
 
 void TPictureForm::Button6Click() {
     const convert::Picture picture = convert::Picture::fromImage(m_platform.clipboardImage());
-    if (picture.isNull()) {
+    if (picture.isNull())
         complain(QStringLiteral("剪贴版中没有图片"));
-        return;
-    }
-    setPicture(picture);
+    else
+        setPicture(picture);
 }
 
 bool TPictureForm::readSize(QLineEdit* edit, int* value, bool refocus) {
-    if (!parseInteger(edit->text(), value)) {
-        complain(QStringLiteral("请输入一个整数"), refocus ? edit : nullptr);
-        return false;
-    }
-    if (*value < 0) {
-        complain(QStringLiteral("请输入一个大于等于0的整数"), refocus ? edit : nullptr);
-        return false;
-    }
-    return true;
+    const bool number = parseInteger(edit->text(), value);
+    if (number && *value >= 0) return true;
+    complain(number ? QStringLiteral("请输入一个大于等于0的整数") : QStringLiteral("请输入一个整数"),
+             refocus ? edit : nullptr);
+    return false;
 }
 
 bool TPictureForm::readThreshold(int* value, bool refocus) {
-    if (!parseInteger(Edit2->text(), value) || *value < 0 || *value > 255) {
-        complain(QStringLiteral("请输入一个大于等于0小于等于255之间整数"), refocus ? Edit2 : nullptr);
-        return false;
-    }
-    return true;
+    if (parseInteger(Edit2->text(), value) && *value >= 0 && *value <= 255) return true;
+    complain(QStringLiteral("请输入一个大于等于0小于等于255之间整数"), refocus ? Edit2 : nullptr);
+    return false;
 }
 
-bool TPictureForm::Edit3Exit() {
-    int h = 0;
-    if (!readSize(Edit3, &h, true)) return false;
+bool TPictureForm::sizeExit(QLineEdit* edit, QLineEdit* other, int side, int otherSide) {
+    int value = 0;
+    if (!readSize(edit, &value, true)) return false;
     // Kept in proportion to the picture; without a picture there is nothing to keep.
-    const QSize s = m_picture.size();
-    if (CheckBox1->isChecked() && s.height() > 0)
-        Edit4->setText(QString::number(qint64(s.width()) * h / s.height()));
-    return true;
-}
-
-bool TPictureForm::Edit4Exit() {
-    int w = 0;
-    if (!readSize(Edit4, &w, true)) return false;
-    const QSize s = m_picture.size();
-    if (CheckBox1->isChecked() && s.width() > 0)
-        Edit3->setText(QString::number(qint64(s.height()) * w / s.width()));
+    if (CheckBox1->isChecked() && side > 0) other->setText(QString::number(qint64(otherSide) * value / side));
     return true;
 }
 
@@ -373,11 +352,15 @@ void TPictureForm::RadioButton2Click() {
     Button5->setEnabled(false);
 }
 
+QSize TPictureForm::converted() const {
+    return {std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight)};
+}
+
 convert::Mode TPictureForm::mode() const {
     return RadioButton2->isChecked() ? convert::Mode::Gradient : convert::Mode::TwoColour;
 }
 
-bool TPictureForm::convertNow() {
+bool TPictureForm::convertNow(std::optional<convert::ThresholdMethod> automatic) {
     int w = 0, h = 0, t = 0;
     m_inExit = true; // the checks below say what is wrong themselves
     const bool ok = readSize(Edit4, &w, false) && readSize(Edit3, &h, false) && readThreshold(&t, false);
@@ -386,14 +369,22 @@ bool TPictureForm::convertNow() {
     m_scaled = m_picture.scaled(w, h);
     ScaledHeight = h;
     ScaledWidth = w;
-    m_effect = convert::blankPicture();
-    const int cw = std::min(ScaledWidth, MaxWidth), ch = std::min(ScaledHeight, MaxHeight);
-    if (mode() == convert::Mode::TwoColour)
-        convert::twoColour(m_scaled, m_effect, cw, ch, t);
-    else
-        convert::gradient(m_scaled, m_effect, cw, ch);
+    const convert::Conversion c = convert::convertPicture(
+        convert::constPixels(m_scaled),
+        {.size = converted(), .mode = mode(), .threshold = t, .automatic = automatic});
+    if (c.automaticThreshold) Edit2->setText(QString::number(*c.automaticThreshold));
+    m_effect = convert::toImage(c.effect.constPixels());
     showPictures();
     return true;
+}
+
+convert::Conversion TPictureForm::fromEffect(bool invert, const convert::Fill& fill) const {
+    // The effect picture as it is shown, read with the mode chosen now.
+    return convert::convertPicture(convert::constPixels(m_effect), {.size = converted(),
+                                                                    .mode = mode(),
+                                                                    .source = convert::Source::Effect,
+                                                                    .invert = invert,
+                                                                    .fill = fill});
 }
 
 void TPictureForm::Button3Click() {
@@ -404,28 +395,19 @@ void TPictureForm::Button5Click() {
     if (!m_thresholdForm) return;
     m_platform.execDialog(*m_thresholdForm);
     if (m_thresholdForm->Accepted != 1) return;
-    if (!convertNow()) return;
-    const auto method = m_thresholdForm->RadioButton2->isChecked() ? convert::ThresholdMethod::MostFrequent
-                                                                   : convert::ThresholdMethod::Mean;
-    const auto t = convert::autoThreshold(m_scaled, std::min(ScaledWidth, MaxWidth),
-                                          std::min(ScaledHeight, MaxHeight), method);
-    if (!t) return; // nothing converted: nothing to count
-    Edit2->setText(QString::number(*t));
-    convertNow();
+    convertNow(m_thresholdForm->RadioButton2->isChecked() ? convert::ThresholdMethod::MostFrequent
+                                                          : convert::ThresholdMethod::Mean);
 }
 
 void TPictureForm::SpeedButton1Click() {
-    convert::invert(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight), mode());
+    m_effect = convert::toImage(fromEffect(true).effect.constPixels());
     showPictures();
 }
 
 QList<QByteArray> TPictureForm::resultLines() const {
-    convert::Fill fill;
-    fill.brush = unicodeToGbk(PictureBrushText);
-    fill.useArticle = FillMode == 1;
+    convert::Fill fill{unicodeToGbk(PictureBrushText), FillMode == 1, {}};
     if (fill.useArticle && m_fillForm) fill.article = m_fillForm->article();
-    return convert::cells(m_effect, std::min(ScaledWidth, MaxWidth), std::min(ScaledHeight, MaxHeight),
-                          mode(), fill);
+    return fromEffect(false, fill).lines;
 }
 
 void TPictureForm::SpeedButton2Click() {
@@ -437,7 +419,7 @@ void TPictureForm::SpeedButton3Click() {
 }
 
 void TPictureForm::Button2Click() {
-    const int columns = std::min(ScaledWidth, MaxWidth), rows = std::min(ScaledHeight, MaxHeight);
+    const int columns = converted().width(), rows = converted().height();
     if (columns <= 0 || rows <= 0) {
         // Nothing to place: say so and let the user convert first.
         complain(QStringLiteral("没有可以导入的内容：请先设定大小（宽度和高度都大于0），再按“转化”。"));

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
+#include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 
 #include <QDialog>
@@ -94,19 +96,26 @@ protected:
 
 private:
     void FormShow();
-    bool Edit3Exit();
-    bool Edit4Exit();
+    bool Edit3Exit() { return sizeExit(Edit3, Edit4, m_picture.size().height(), m_picture.size().width()); }
+    bool Edit4Exit() { return sizeExit(Edit4, Edit3, m_picture.size().width(), m_picture.size().height()); }
+    // A size field left: the other follows in proportion to the picture when the box says so.
+    bool sizeExit(QLineEdit* edit, QLineEdit* other, int side, int otherSide);
     bool Edit2Exit();
     void Image2MouseDown(QPoint at);
-    // Converts with the fields as they stand; false (and says why) when a field is not a fit number.
-    bool convertNow();
+    // Converts with the fields as they stand, by the threshold or the automatic method (which the
+    // threshold field then shows); false (and says why) when a field is not a fit number.
+    bool convertNow(std::optional<convert::ThresholdMethod> automatic = std::nullopt);
+    // The size in cells last converted, within the largest a drawing takes.
+    QSize converted() const;
+    convert::Mode mode() const;
+    // The effect picture shown, inverted or made into cells.
+    convert::Conversion fromEffect(bool invert, const convert::Fill& fill = {}) const;
     // Reads a size field; says why and puts the focus back when it does not hold one.
     bool readSize(QLineEdit* edit, int* value, bool refocus);
     bool readThreshold(int* value, bool refocus);
     void proposeSize();
     void showPictures();
     QList<QByteArray> resultLines() const;
-    convert::Mode mode() const;
     void complain(const QString& text, QLineEdit* focus = nullptr);
 
     UiPlatform& m_platform;

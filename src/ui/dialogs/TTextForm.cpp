@@ -218,9 +218,15 @@ void TTextForm::Image1MouseDown(QPoint pixel) {
 }
 
 void TTextForm::SpeedButton4Click() {
-    const QSize v = visible();
-    convert::invert(m_picture, v.width(), v.height(), convert::Mode::TwoColour);
+    m_picture = convert::toImage(converted({.invert = true}).effect.constPixels());
     showPicture();
+}
+
+convert::Conversion TTextForm::converted(convert::ConversionSettings settings) const {
+    // The picture is ink already, black on white, over the part the drawing has cells for.
+    settings.size = visible();
+    settings.source = convert::Source::Effect;
+    return convert::convertPicture(convert::constPixels(m_picture), settings);
 }
 
 convert::Fill TTextForm::fill() const {
@@ -232,10 +238,7 @@ convert::Fill TTextForm::fill() const {
 }
 
 void TTextForm::SpeedButton5Click() {
-    const QSize v = visible();
-    TTextViewForm::preview(
-        m_platform, this, m_viewer,
-        convert::cellsIn(m_picture, QRect(QPoint(0, 0), v), convert::Mode::TwoColour, fill()));
+    TTextViewForm::preview(m_platform, this, m_viewer, converted({.fill = fill()}).lines);
 }
 
 void TTextForm::SpeedButton6Click() {
@@ -255,14 +258,13 @@ void TTextForm::Button2Click() {
     }
     // The banner counts as a change: closing the drawing asks about it.
     beginBlockStep(*d, QStringLiteral("文字"));
-    const QSize v = visible();
-    const QRect ink = convert::inkBounds(m_picture, v.width(), v.height());
+    const convert::Conversion banner = converted({.fill = fill(), .cropToInk = true});
+    const QRect ink = banner.area;
     if (ink.isEmpty()) {
         noText();
         return;
     }
-    const QList<QByteArray> lines = convert::cellsIn(m_picture, ink, convert::Mode::TwoColour, fill());
-    showNewBlock(*d, {ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}, lines);
+    showNewBlock(*d, {ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}, banner.lines);
     if (m_status) m_status(QStringLiteral("如果要让拖动内容和底图以透明的方式合并，请在拖动过程中按“Alt”键"));
     accept();
 }

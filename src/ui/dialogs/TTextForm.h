@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/convert/CellConversion.h"
+#include "core/convert/Conversion.h"
+#include "core/convert/ImagePixels.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -76,6 +78,8 @@ private:
     void showPicture();
     QSize visible() const;
     convert::Fill fill() const;
+    // The picture through the conversion with these settings, over the part the drawing shows.
+    convert::Conversion converted(convert::ConversionSettings settings) const;
 
     UiPlatform& m_platform;
     TPictureSetForm* m_fillForm = nullptr;

@@ -1,0 +1,30 @@
+// The conversion pipeline.
+#include "Conversion.h"
+
+#include <algorithm>
+
+namespace convert {
+
+Conversion convertPicture(ConstPixels picture, const ConversionSettings& settings) {
+    Conversion c;
+    const int w = std::clamp(settings.size.width(), 0, kMaxSide);
+    const int h = std::clamp(settings.size.height(), 0, kMaxSide);
+    const Pixels effect = c.effect.pixels();
+    int threshold = settings.threshold;
+    if (settings.automatic) {
+        c.automaticThreshold = autoThreshold(picture, w, h, *settings.automatic);
+        threshold = c.automaticThreshold.value_or(threshold);
+    }
+    if (settings.source == Source::Effect)
+        copyPixels(picture, effect);
+    else if (settings.mode == Mode::Gradient)
+        gradient(picture, effect, w, h);
+    else
+        twoColour(picture, effect, w, h, threshold);
+    if (settings.invert) invert(effect, w, h, settings.mode);
+    c.area = settings.cropToInk ? inkBounds(effect, w, h) : QRect(0, 0, w, h);
+    c.lines = cellsIn(effect, c.area, settings.mode, settings.fill);
+    return c;
+}
+
+} // namespace convert
