@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     FUZZ_CHECK(args.contains(o.input));
     const int side =
-        o.command == QLatin1String("convert") ? convert::kMaxPictureSide : convert::kMaxSidePixels;
+        o.command == cli::Subcommand::Convert ? convert::kMaxPictureSide : convert::kMaxSidePixels;
     if (o.width) FUZZ_CHECK(*o.width >= 0 && *o.width <= side);
     if (o.height) FUZZ_CHECK(*o.height >= 0 && *o.height <= side);
     if (o.threshold) FUZZ_CHECK(*o.threshold >= 0 && *o.threshold <= 255);

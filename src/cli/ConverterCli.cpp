@@ -192,17 +192,16 @@ std::optional<Failure> print(const QByteArray& out) {
 
 // The lines printed or written as the options ask.
 std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
-    if (!o.output.isEmpty()) {
+    if (o.destination != Destination::Lines) {
         // As the editor saves a drawing: space pairs as ideographic spaces, CR LF.
         QByteArray bytes;
         for (QByteArray line : lines) {
             pairSpaces(line);
             bytes += line + "\r\n";
         }
-        if (o.encoding == QLatin1String("utf8")) bytes = gbkToUnicode(bytes).toUtf8();
-        // "-" is standard output, as it is standard input for the picture: a drawing for a pipe.
-        if (o.output == QLatin1String("-")) return print(bytes);
-        if (const std::optional<FileError> problem = writeFileAtomically(o.output, bytes)) {
+        if (o.encoding == TextEncoding::Utf8) bytes = gbkToUnicode(bytes).toUtf8();
+        if (o.destination == Destination::DrawingToStandardOutput) return print(bytes);
+        if (const std::optional<FileError> problem = writeFileAtomically(o.outputPath, bytes)) {
             QString reason;
             switch (problem->kind) {
             case FileError::Kind::NotAFile:
@@ -219,13 +218,13 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
             }
             return Failure{kFailed,
                            localized(QStringLiteral("cannot write %1: %2"), QStringLiteral("无法写入%1：%2"))
-                               .arg(nameOf(o.output), reason)};
+                               .arg(nameOf(o.outputPath), reason)};
         }
         return std::nullopt;
     }
     QByteArray out;
     for (const QByteArray& line : lines)
-        out += (o.encoding == QLatin1String("gbk") ? line : gbkToUnicode(line).toUtf8()) + '\n';
+        out += (o.encoding == TextEncoding::Gbk ? line : gbkToUnicode(line).toUtf8()) + '\n';
     return print(out);
 }
 
@@ -280,14 +279,11 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
                                     .arg(size.width())
                                     .arg(size.height())};
     convert::ConversionSettings settings{.size = {w, h},
-                                         .mode =
-                                             o.gradient ? convert::Mode::Gradient : convert::Mode::TwoColour,
+                                         .mode = o.mode,
                                          .threshold = o.threshold.value_or(convert::kDefaultThreshold),
                                          .invert = o.invert,
                                          .fill = fillOf(o, article)};
-    if (!o.autoMethod.isEmpty())
-        settings.automatic = o.autoMethod == QLatin1String("mode") ? convert::ThresholdMethod::MostFrequent
-                                                                   : convert::ThresholdMethod::Mean;
+    settings.automatic = o.automatic;
     return emit(convert::convertPicture(scaled.constPixels(), settings).lines, o);
 }
 

@@ -18,9 +18,15 @@ Failure usage(const QString& message) {
     return {kUsage, message + QLatin1Char('\n') + helpHint()};
 }
 
+QString Options::commandName() const {
+    return command == Subcommand::Convert ? QStringLiteral("convert") : QStringLiteral("banner");
+}
+
 std::optional<Failure> parse(const QStringList& args, Options& o) {
-    o.command = args.value(0);
-    const bool convert = o.command == QLatin1String("convert");
+    const bool convert = args.value(0) == QLatin1String("convert");
+    o.command = convert ? Subcommand::Convert : Subcommand::Banner;
+    // The words of the options that take one of a few words, checked once all is read.
+    QString output, encoding, autoMethod;
     bool haveInput = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString a = args[i];
@@ -55,17 +61,17 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         else if (a == QLatin1String("--article"))
             f = value(&o.article);
         else if (a == QLatin1String("-o"))
-            f = value(&o.output);
+            f = value(&output);
         else if (a == QLatin1String("--encoding"))
-            f = value(&o.encoding);
+            f = value(&encoding);
         else if (a == QLatin1String("--invert"))
             o.invert = true;
         else if (convert && a == QLatin1String("--threshold"))
             f = number(&o.threshold, 0, 255);
         else if (convert && a == QLatin1String("--auto"))
-            f = value(&o.autoMethod);
+            f = value(&autoMethod);
         else if (convert && a == QLatin1String("--gradient"))
-            o.gradient = true;
+            o.mode = convert::Mode::Gradient;
         else if (!convert && a == QLatin1String("--font"))
             f = value(&o.font);
         else if (!convert && a == QLatin1String("--size"))
@@ -79,7 +85,7 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-"))
             f = usage(
                 localized(QStringLiteral("unknown option '%1' for %2"), QStringLiteral("%2 没有选项“%1”"))
-                    .arg(a, o.command));
+                    .arg(a, o.commandName()));
         else if (haveInput)
             f = usage((convert ? localized(QStringLiteral("one picture at a time: '%1' is one too many"),
                                            QStringLiteral("一次只能转换一张图片：“%1”是多余的"))
@@ -96,22 +102,35 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
                                      QStringLiteral("convert 需要一个图片文件（或用 - 表示标准输入）"))
                          : localized(QStringLiteral("banner needs the text to draw"),
                                      QStringLiteral("banner 需要一段要画的文字")));
-    if (!o.encoding.isEmpty() && o.encoding != QLatin1String("gbk") && o.encoding != QLatin1String("utf8"))
+    if (encoding == QLatin1String("gbk"))
+        o.encoding = TextEncoding::Gbk;
+    else if (encoding == QLatin1String("utf8"))
+        o.encoding = TextEncoding::Utf8;
+    else if (!encoding.isEmpty())
         return usage(localized(QStringLiteral("--encoding is gbk or utf8, not '%1'"),
                                QStringLiteral("--encoding 只能是 gbk 或 utf8，而不是“%1”"))
-                         .arg(o.encoding));
-    if (!o.autoMethod.isEmpty() && o.autoMethod != QLatin1String("mean") &&
-        o.autoMethod != QLatin1String("mode"))
+                         .arg(encoding));
+    if (autoMethod == QLatin1String("mean"))
+        o.automatic = convert::ThresholdMethod::Mean;
+    else if (autoMethod == QLatin1String("mode"))
+        o.automatic = convert::ThresholdMethod::MostFrequent;
+    else if (!autoMethod.isEmpty())
         return usage(localized(QStringLiteral("--auto is mean or mode, not '%1'"),
                                QStringLiteral("--auto 只能是 mean 或 mode，而不是“%1”"))
-                         .arg(o.autoMethod));
-    if (o.threshold && !o.autoMethod.isEmpty())
+                         .arg(autoMethod));
+    // "-" is standard output, as it is standard input for the picture: a drawing for a pipe.
+    if (output == QLatin1String("-"))
+        o.destination = Destination::DrawingToStandardOutput;
+    else if (!output.isEmpty())
+        o.destination = Destination::File, o.outputPath = output;
+    const bool gradient = o.mode == convert::Mode::Gradient;
+    if (o.threshold && o.automatic)
         return usage(localized(QStringLiteral("--threshold and --auto exclude each other"),
                                QStringLiteral("--threshold 和 --auto 不能同时使用")));
-    if (o.gradient && (o.threshold || !o.autoMethod.isEmpty()))
+    if (gradient && (o.threshold || o.automatic))
         return usage(localized(QStringLiteral("the letter gradient has no threshold"),
                                QStringLiteral("字母梯度转换没有开关值")));
-    if (o.gradient && !o.article.isEmpty())
+    if (gradient && !o.article.isEmpty())
         return usage(localized(QStringLiteral("the letter gradient fills no cells from an article"),
                                QStringLiteral("字母梯度转换不用文章填充格子")));
     if (o.brush.isEmpty() || unicodeToGbk(o.brush).size() > 2 || gbkPrefix(o.brush, 2) != o.brush)

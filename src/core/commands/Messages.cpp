@@ -1,6 +1,7 @@
 // The editor's messages about files.
 #include "Messages.h"
 
+#include "core/convert/PictureLimits.h"
 #include "core/model/Drawing.h"
 
 #include <QDir>
@@ -135,6 +136,44 @@ QString halfCharactersInUtf8() {
 QString charactersAcrossCellsInUtf8() {
     return QStringLiteral("有些汉字跨在两个格子之间。UTF-8 文件再次打开时会按整字重新排列，"
                           "这些行的格子会和现在不同。\n\n是否仍然保存？");
+}
+
+QString pictureReason(const convert::PictureError& e) {
+    using Kind = convert::PictureError::Kind;
+    switch (e.kind) {
+    case Kind::CannotOpen:
+        return QStringLiteral("无法打开图片文件：%1").arg(e.detail);
+    case Kind::CannotRead:
+        return QStringLiteral("无法读取图片文件：%1").arg(e.detail);
+    case Kind::FileTooLarge:
+        return QStringLiteral("图片文件太大，无法导入。");
+    case Kind::Empty:
+        return QStringLiteral("图片文件是空的。");
+    case Kind::NotAPicture:
+        return QStringLiteral("这不是可以导入的图片文件（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）。");
+    case Kind::Damaged:
+        return e.detail.isEmpty() ? QStringLiteral("图片已损坏，无法读取。")
+                                  : QStringLiteral("图片已损坏，无法读取：%1").arg(e.detail);
+    case Kind::Truncated:
+        return QStringLiteral("图片不完整（文件提前结束），无法读取。");
+    case Kind::ImplausibleSize:
+        return QStringLiteral("图片已损坏：文件头声称有 %1 × %2 像素，远超文件所能容纳的。")
+            .arg(e.size.width())
+            .arg(e.size.height());
+    case Kind::TooLarge:
+        return QStringLiteral("图片太大（%1 × %2 像素），无法导入：最多 %3 万像素，每边最多 %4 像素。")
+            .arg(e.size.width())
+            .arg(e.size.height())
+            .arg(convert::kMaxPixels / 10'000)
+            .arg(convert::kMaxPictureSide);
+    case Kind::OutOfMemory:
+        return QStringLiteral("内存不足，无法读取这个图片。");
+    case Kind::UnsupportedJpeg:
+        return QStringLiteral("不支持这种 JPEG 颜色空间。");
+    case Kind::None:
+        break;
+    }
+    return {};
 }
 
 QString clipboardTooLarge(qsizetype maxCharacters) {

@@ -2,6 +2,7 @@
 // returned (what failed, the path, the system's reason), in the editor's Chinese.
 #pragma once
 
+#include "core/convert/PictureError.h"
 #include "core/text/FileError.h"
 #include "core/text/TextFile.h"
 
@@ -33,5 +34,7 @@ QString reopenLosesChanges();
 QString halfCharactersInUtf8();
 QString charactersAcrossCellsInUtf8();
 QString clipboardTooLarge(qsizetype maxCharacters);
+// Why a picture would not load, as the import dialog says it.
+QString pictureReason(const convert::PictureError& error);
 
 } // namespace messages

@@ -6,6 +6,7 @@
 #include "TPictureSetForm.h"
 #include "TTextViewForm.h"
 #include "core/commands/DrawingHost.h"
+#include "core/commands/Messages.h"
 #include "core/commands/PlaceBlock.h"
 #include "core/model/Drawing.h"
 #include "core/text/GbkText.h"
@@ -33,45 +34,6 @@ const QString kCaption = QStringLiteral("Runeboard");
 const QString kPictureFilter =
     QStringLiteral("图片 (*.jpg *.jpeg *.bmp *.ico *.png *.gif *.svg);;JPEG (*.jpg *.jpeg);;位图 (*.bmp);;"
                    "图标 (*.ico);;PNG (*.png);;GIF (*.gif);;SVG (*.svg);;所有文件 (*)");
-
-// Why a picture would not load, as the dialog says it.
-QString reasonText(const convert::PictureError& e) {
-    using Kind = convert::PictureError::Kind;
-    switch (e.kind) {
-    case Kind::CannotOpen:
-        return QStringLiteral("无法打开图片文件：%1").arg(e.detail);
-    case Kind::CannotRead:
-        return QStringLiteral("无法读取图片文件：%1").arg(e.detail);
-    case Kind::FileTooLarge:
-        return QStringLiteral("图片文件太大，无法导入。");
-    case Kind::Empty:
-        return QStringLiteral("图片文件是空的。");
-    case Kind::NotAPicture:
-        return QStringLiteral("这不是可以导入的图片文件（支持 JPEG、BMP、ICO、PNG、GIF 和 SVG）。");
-    case Kind::Damaged:
-        return e.detail.isEmpty() ? QStringLiteral("图片已损坏，无法读取。")
-                                  : QStringLiteral("图片已损坏，无法读取：%1").arg(e.detail);
-    case Kind::Truncated:
-        return QStringLiteral("图片不完整（文件提前结束），无法读取。");
-    case Kind::ImplausibleSize:
-        return QStringLiteral("图片已损坏：文件头声称有 %1 × %2 像素，远超文件所能容纳的。")
-            .arg(e.size.width())
-            .arg(e.size.height());
-    case Kind::TooLarge:
-        return QStringLiteral("图片太大（%1 × %2 像素），无法导入：最多 %3 万像素，每边最多 %4 像素。")
-            .arg(e.size.width())
-            .arg(e.size.height())
-            .arg(convert::kMaxPixels / 10'000)
-            .arg(convert::kMaxPictureSide);
-    case Kind::OutOfMemory:
-        return QStringLiteral("内存不足，无法读取这个图片。");
-    case Kind::UnsupportedJpeg:
-        return QStringLiteral("不支持这种 JPEG 颜色空间。");
-    case Kind::None:
-        break;
-    }
-    return {};
-}
 
 QLabel* label(const QString& text, const char* name = nullptr) {
     auto* l = new QLabel(text);
@@ -277,9 +239,9 @@ bool TPictureForm::loadFile(const QString& path) {
     const convert::Picture picture = convert::Picture::load(path, &error);
     if (picture.isNull()) {
         // The previous picture stays.
-        m_platform.messageBox(
-            QStringLiteral("无法导入图片“%1”：\n%2").arg(QDir::toNativeSeparators(path), reasonText(error)),
-            kCaption, MessageButtons::Ok, MessageKind::Error);
+        m_platform.messageBox(QStringLiteral("无法导入图片“%1”：\n%2")
+                                  .arg(QDir::toNativeSeparators(path), messages::pictureReason(error)),
+                              kCaption, MessageButtons::Ok, MessageKind::Error);
         return false;
     }
     setPicture(picture);
