@@ -35,10 +35,21 @@ start_screen() {
     export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 }
 
-# start_window_manager: openbox, which frames and places windows as a desktop does.
+# start_window_manager: openbox, which frames and places windows as a desktop does. A busy
+# machine may keep it from taking the screen at once: it is given time, and a second start.
 start_window_manager() {
-    openbox >"$work/openbox.log" 2>&1 &
-    wm=$!
-    for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "the window manager did not start"
+    local try
+    for try in 1 2 3; do
+        openbox >>"$work/openbox.log" 2>&1 &
+        wm=$!
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$wm" 2>/dev/null || true
+        kill -0 "$xvfb" 2>/dev/null || fail "the virtual screen ended by itself"
+        sleep 1
+    done
+    fail "the window manager did not start"
 }
