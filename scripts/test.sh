@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Runeboard with its tests and runs them all headless; then
-# the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz
-# target for a minute. Any failure, sanitizer report or fuzz finding fails the whole run.
-# "--quick" runs the plain build's tests only.
+# Installs what is missing, builds Runeboard with its tests where it was built before, and runs
+# every test headless: the unit and window tests, the replays of the fuzz corpora, and the
+# end-to-end tests on a virtual screen. A warm tree rebuilds only what a change touched.
+# "--full" (what CI runs) goes on with the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, every fuzz target, the GUI monkey run and the Debian package
+# installed and run from a scratch root. Any failure or report fails the whole run.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-quick=0
-[ "${1:-}" = "--quick" ] && quick=1
+full=0
+case "${1:-}" in
+--full) full=1 ;;
+"" | --quick) ;;
+*)
+    echo "usage: scripts/test.sh [--full]" >&2
+    exit 2
+    ;;
+esac
 install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-[ "$quick" = 1 ] || install_packages "${FUZZ_PACKAGES[@]}"
+[ "$full" = 1 ] && install_packages "${FUZZ_PACKAGES[@]}"
 
 build -DRUNEBOARD_TESTS=ON
 (cd "$BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
-[ "$quick" = 1 ] && exit 0
+[ "$full" = 1 ] || exit 0
 
 echo "== The tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 SANITIZED="${RUNEBOARD_SANITIZE_BUILD_DIR:-$ROOT/build-asan}"
@@ -27,3 +36,9 @@ cmake --build "$SANITIZED" -j "$(nproc)"
 
 echo "== The fuzz targets"
 "$ROOT/scripts/fuzz.sh" "${RUNEBOARD_FUZZ_SECONDS:-60}"
+for step in monkey package-check; do
+    if [ -x "$ROOT/scripts/$step.sh" ]; then
+        echo "== scripts/$step.sh"
+        "$ROOT/scripts/$step.sh"
+    fi
+done
