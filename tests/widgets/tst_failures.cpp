@@ -1,8 +1,8 @@
 // Failures a user can cause: saving where nothing can be written, opening what
 // cannot be read, and a clipboard far larger than a drawing. Each ends in a clear
 // message with the drawing open and unchanged and earlier files intact.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/TChildForm.h"
@@ -19,7 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class TestFailures : public QObject {
+class TestFailures : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -31,7 +31,6 @@ private Q_SLOTS:
     void aHugeClipboardPastesWhatFits();
 
 private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
     // The active drawing, changed as a pencil stroke would change it.
     TChildForm* edited(const QString& text) {
         TChildForm* c = m_main->activeChild();
@@ -46,10 +45,6 @@ private:
         QCOMPARE(gridText(c->drawing().CurGrid, 2, 1), text);
         QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
     }
-
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestFailures::initTestCase() {
@@ -57,17 +52,11 @@ void TestFailures::initTestCase() {
 }
 
 void TestFailures::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestFailures::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestFailures::savingWhereNothingCanBeWritten() {
@@ -167,7 +156,7 @@ void TestFailures::aHugeClipboardPastesWhatFits() {
     // Eight megabytes of text: a block of 100,000 lines, of which the drawing shows its size.
     const QString line = QStringLiteral("画") + QStringLiteral("x").repeated(78) + QStringLiteral("\r\n");
     m_platform.clipboard = line.repeated(100'000);
-    QToolButton* paste = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"));
+    QToolButton* paste = button("SpeedButton7");
     paste->click();
     TChildForm* c = m_main->activeChild();
     QCOMPARE(c->drawing().selection.PasteActive, true);

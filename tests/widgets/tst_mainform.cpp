@@ -1,5 +1,5 @@
 // The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
-#include "FakePlatform.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
@@ -28,7 +28,7 @@
 #include <QToolButton>
 #include <QtTest/qtestspontaneevent.h>
 
-class TestMainForm : public QObject {
+class TestMainForm : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -50,14 +50,6 @@ private Q_SLOTS:
     void exitShowsEachDrawingItAsksAbout();
     void placementAndViewsAreRemembered();
     void qtDialogsSpeakChinese();
-
-private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    QToolButton* button(const char* name) { return m_main->findChild<QToolButton*>(QLatin1String(name)); }
-    void closeAllDrawings();
-
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
 };
 
 void TestMainForm::initTestCase() {
@@ -65,21 +57,11 @@ void TestMainForm::initTestCase() {
 }
 
 void TestMainForm::init() {
-    m_platform = FakePlatform();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestMainForm::cleanup() {
-    m_main.reset();
-}
-
-void TestMainForm::closeAllDrawings() {
-    m_main->mdiArea()->closeAllSubWindows();
-    QTRY_VERIFY(m_main->children().isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    finish();
 }
 
 void TestMainForm::startState() {
@@ -292,11 +274,11 @@ void TestMainForm::windowMenuFollowsTheDrawings() {
     const char* items[] = {"N9", "N10", "N11", "N12", "N16"};
     for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
 
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     QCOMPARE(m_main->activeChild(), nullptr);
     for (const char* name : items) QVERIFY2(!action(name)->isEnabled(), name);
     // Triggering them with nothing open does nothing harmful.
-    m_main->findChild<QAction*>(QStringLiteral("WindowCascade1"))->trigger();
+    action("WindowCascade1")->trigger();
 
     m_main->createChild();
     for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
@@ -382,7 +364,7 @@ void TestMainForm::wheelScrollsTheActiveDrawing() {
     qApp->notify(target, &tilt);
     QCOMPARE(across->value(), 30);
 
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     wheel(m_main->mdiArea()->viewport(), -120); // nothing to scroll: nothing happens
     QCOMPARE(m_main->activeChild(), nullptr);
 }
@@ -512,28 +494,28 @@ void TestMainForm::windowMenuListsTheDrawings() {
     m_main->setNewDocSize(QSize(4, 4));
     TChildForm* second = m_main->createChild();
     second->setWindowTitle(QStringLiteral("/tmp/二.txt"));
-    auto* menu = m_main->findChild<QMenu*>(QStringLiteral("N8"));
+    QMenu* windowMenu = menu("N8");
     auto listed = [&] {
-        Q_EMIT menu->aboutToShow();
+        Q_EMIT windowMenu->aboutToShow();
         QStringList out;
         bool past = false;
-        for (QAction* a : menu->actions()) {
+        for (QAction* a : windowMenu->actions()) {
             if (a->objectName() == QLatin1String("WindowListSeparator")) past = true;
             if (past && !a->isSeparator())
                 out << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
         }
-        Q_EMIT menu->aboutToHide();
+        Q_EMIT windowMenu->aboutToHide();
         return out;
     };
     QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建"), QStringLiteral("&2 /tmp/二.txt *")}));
     QCOMPARE(listed().size(), 2); // opened again, the list is not repeated
     // The commands come first, then a separator, then the drawings.
-    QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("N9"));
-    Q_EMIT menu->aboutToShow();
-    m_main->findChild<QAction*>(QStringLiteral("WindowItem1"))->trigger();
+    QCOMPARE(windowMenu->actions().first()->objectName(), QStringLiteral("N9"));
+    Q_EMIT windowMenu->aboutToShow();
+    action("WindowItem1")->trigger();
     QCOMPARE(m_main->activeChild(), first);
     QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建 *"), QStringLiteral("&2 /tmp/二.txt")}));
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     QVERIFY(listed().isEmpty());
 }
 
@@ -563,9 +545,7 @@ void TestMainForm::placementAndViewsAreRemembered() {
     QCOMPARE(m_platform.settings.value(QStringLiteral("view/palette")).toBool(), false);
     QCOMPARE(m_platform.settings.value(QStringLiteral("view/toolbar")).toBool(), true);
 
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(restart());
     QCOMPARE(m_main->size(), QSize(700, 500));
     QVERIFY(!action("N19")->isChecked());
     QVERIFY(!m_main->findChild<QWidget*>(QStringLiteral("CoolBar1"))->isVisible());
