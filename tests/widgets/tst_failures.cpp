@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -134,15 +133,13 @@ void TestFailures::savingAfterTheFolderVanished() {
 
 void TestFailures::openingWhatCannotBeRead() {
     const int before = int(m_main->children().size());
-    // A file gone between the dialog and the reading, a folder, and a pipe that nobody writes to.
+    // A file gone between the dialog and the reading, a folder, and a pipe that nobody writes to:
+    // none is waited on (a read that waits for input would hang until the test's time-out).
     const QString pipe = m_dir->filePath(QStringLiteral("pipe"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
     m_platform.openNames << m_dir->filePath(QStringLiteral("vanished.txt")) << m_dir->path() << pipe
                          << QStringLiteral("/proc/self/mem");
-    QElapsedTimer timer;
-    timer.start();
     for (int i = 0; i < 4; ++i) action("O1")->trigger();
-    QVERIFY(timer.elapsed() < 10000); // nothing waited for input
     QCOMPARE(m_main->children().size(), before);
     QCOMPARE(m_platform.messages.size(), 4);
     for (const auto& m : m_platform.messages) {
