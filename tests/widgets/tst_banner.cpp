@@ -1,9 +1,8 @@
 // The text banner through the text tool: the picture drawn from the pressed cell,
 // the block over exactly its ink, the checks of the size box and the input, the
 // invert, the preview and the article fill.
-#include "FakePlatform.h"
 #include "GridText.h"
-#include "ToolOffsets.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/TPictureSetForm.h"
@@ -38,7 +37,7 @@ QRect blackPixels(const QImage& p, int w, int h) {
 
 } // namespace
 
-class TestBanner : public QObject {
+class TestBanner : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -53,11 +52,7 @@ private Q_SLOTS:
 private:
     // Presses the text tool on a cell; `inside` acts on the banner while it is shown.
     void banner(QPoint cell, const std::function<void(TTextForm&)>& inside, bool ok = true);
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
     TChildForm* m_child = nullptr;
     QString m_previewShown;
     std::function<void(TPictureSetForm&)> m_fillScript;
@@ -68,22 +63,15 @@ void TestBanner::initTestCase() {
 }
 
 void TestBanner::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform.tempDirectory = m_dir->path();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
     m_child = m_main->activeChild();
-    QTest::mouseClick(m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton16")), Qt::LeftButton);
+    QVERIFY(m_mouse.choose(ToolId::Text));
     m_previewShown.clear();
     m_fillScript = [](TPictureSetForm& s) { click(s.Button2); };
 }
 
 void TestBanner::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestBanner::banner(QPoint cell, const std::function<void(TTextForm&)>& inside, bool ok) {
@@ -103,14 +91,7 @@ void TestBanner::banner(QPoint cell, const std::function<void(TTextForm&)>& insi
         }
         return d.result();
     };
-    QWidget* canvas = m_child->Image1;
-    const QPoint pixel = pixelForCell(ToolId::Text, cell);
-    for (QEvent::Type t : {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButton b = t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent e(t, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), b, held, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &e);
-    }
+    m_mouse.moveAndClick(cell);
 }
 
 void TestBanner::textFromThePressedCell() {
@@ -154,12 +135,8 @@ void TestBanner::textFromThePressedCell() {
     QVERIFY(brushCells > 4);
     QVERIFY(m_child->drawing().CurGrid.at(ink.left(), ink.top()) == CharCell::of('x', 'x'));
     // Committed without Alt: the box's blank cells overwrite the drawing.
-    QTest::mouseClick(m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton14")), Qt::LeftButton);
-    QWidget* canvas = m_child->Image1;
-    const QPoint far = pixelForCell(ToolId::Pencil, {49, 49});
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(far), QPointF(canvas->mapToGlobal(far)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &press);
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.press({49, 49});
     int blanks = 0;
     for (int y = ink.top(); y <= ink.bottom(); ++y)
         for (int x = ink.left(); x <= ink.right(); ++x)

@@ -1,8 +1,7 @@
 // The command-line converter run as the real program: its options reaching the
 // conversion, its banner beside the text banner's, the drawings it writes, and its errors.
-#include "FakePlatform.h"
 #include "GridText.h"
-#include "ToolOffsets.h"
+#include "MainWindowFixture.h"
 #include "core/text/GbkText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
@@ -10,11 +9,9 @@
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -85,7 +82,7 @@ QByteArray gbkLines(const QList<QByteArray>& lines) {
 
 } // namespace
 
-class TestCli : public QObject {
+class TestCli : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -104,11 +101,6 @@ private Q_SLOTS:
     void fontsNotInstalledAreNamed();
     void messagesInOneLanguage_data();
     void messagesInOneLanguage();
-
-private:
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestCli::initTestCase() {
@@ -116,17 +108,11 @@ void TestCli::initTestCase() {
 }
 
 void TestCli::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestCli::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestCli::optionsReachTheConversion_data() {
@@ -248,15 +234,9 @@ void TestCli::bannerMatchesTheTextBanner() {
         }
         return d.result();
     };
-    QTest::mouseClick(m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton16")), Qt::LeftButton);
-    QWidget* canvas = m_main->activeChild()->Image1;
-    const QPoint at = pixelForCell(ToolId::Text, {0, 0});
-    for (QEvent::Type t : {QEvent::MouseMove, QEvent::MouseButtonPress}) {
-        QMouseEvent e(t, QPointF(at), QPointF(canvas->mapToGlobal(at)),
-                      t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &e);
-    }
+    QVERIFY(m_mouse.choose(ToolId::Text));
+    m_mouse.hover({0, 0});
+    m_mouse.press({0, 0});
     expected = m_main->activeChild()->drawing().selection.PasteLines;
     QVERIFY(!expected.isEmpty());
     const Run r = runeboard({QStringLiteral("banner"), QStringLiteral("Hi中"), QStringLiteral("--font"),

@@ -1,7 +1,7 @@
 // What people expect of a desktop editor today: UTF-8 text files, a drawing exported as a
 // picture, files dropped on the window and the recent files list.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/TExportForm.h"
@@ -47,7 +47,7 @@ const QString kUtf8Filter = QStringLiteral("UTF-8 文本文件 (*.txt)");
 
 } // namespace
 
-class TestDesktop : public QObject {
+class TestDesktop : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -64,21 +64,15 @@ private Q_SLOTS:
     void fileDialogsStartInTheFolderLastUsed();
 
 private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    TChildForm* active() { return m_main->activeChild(); }
-    QString path(const char* name) { return m_dir->filePath(QLatin1String(name)); }
     QString encodingShown() { return m_main->findChild<QLabel*>(QStringLiteral("EncodingLabel"))->text(); }
     // The File menu as it opens: enabling and captions brought up to date.
-    void openFileMenu() { Q_EMIT m_main->findChild<QMenu*>(QStringLiteral("N1"))->aboutToShow(); }
+    void openFileMenu() { Q_EMIT menu("N1")->aboutToShow(); }
     void edit(TChildForm* child, const QString& text) {
         child->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
         setGridText(child->drawing().CurGrid, text);
         child->drawing().ReDraw();
     }
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
     QTemporaryDir m_config;
 };
 
@@ -90,17 +84,11 @@ void TestDesktop::initTestCase() {
 }
 
 void TestDesktop::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestDesktop::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestDesktop::utf8FilesOpenAndSaveAsUtf8() {
@@ -243,10 +231,10 @@ void TestDesktop::saveAsOffersTheEncoding() {
 
 void TestDesktop::recentFiles() {
     auto items = [this] {
-        QMenu* menu = m_main->findChild<QMenu*>(QStringLiteral("RecentFilesMenu"));
-        Q_EMIT menu->aboutToShow();
+        QMenu* recent = menu("RecentFilesMenu");
+        Q_EMIT recent->aboutToShow();
         QStringList out;
-        for (QAction* a : menu->actions())
+        for (QAction* a : recent->actions())
             if (!a->isSeparator()) out << (a->isEnabled() ? QString() : QStringLiteral("(off) ")) + a->text();
         return out;
     };
@@ -262,10 +250,7 @@ void TestDesktop::recentFiles() {
                           QStringLiteral("&3 ") + path("b.txt"), QStringLiteral("清除列表(&C)")}));
     // Kept between runs; a file gone since shows greyed, with its path as the hint.
     QVERIFY(QFile::remove(path("b.txt")));
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
+    QVERIFY(restart());
     QCOMPARE(items()[2], QStringLiteral("(off) &3 ") + path("b.txt"));
     QCOMPARE(action("RecentFile3")->toolTip(), QStringLiteral("找不到文件：") + path("b.txt"));
     QCOMPARE(action("RecentFile1")->toolTip(), path("a.txt"));

@@ -1,21 +1,18 @@
 // The select tool driven by real mouse events on the canvas, and the Edit menu,
 // its shortcuts and the toolbar's Cut, Copy and Paste through the main window.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMdiArea>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
-class TestEditMenu : public QObject {
+class TestEditMenu : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -26,18 +23,9 @@ private Q_SLOTS:
     void toolbarAndShortcuts();
 
 private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    QToolButton* button(const char* name) { return m_main->findChild<QToolButton*>(QLatin1String(name)); }
-    // Mouse events at a cell's centre on the canvas (the select tool's arrow has no offset).
-    void mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons,
-               Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers atPress = Qt::NoModifier,
-              Qt::KeyboardModifiers atRelease = Qt::NoModifier);
     // The Edit menu as it shows when opened: each item's caption, and "-" for a disabled one.
     QString editMenu();
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
     TChildForm* m_child = nullptr;
 };
 
@@ -46,10 +34,7 @@ void TestEditMenu::initTestCase() {
 }
 
 void TestEditMenu::init() {
-    m_platform = FakePlatform();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
     m_child = m_main->activeChild();
     m_child->drawing().GridWidth = 6;
     m_child->drawing().GridHeight = 4;
@@ -57,34 +42,16 @@ void TestEditMenu::init() {
 }
 
 void TestEditMenu::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-}
-
-void TestEditMenu::mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons,
-                         Qt::KeyboardModifiers mods) {
-    QWidget* canvas = m_child->Image1;
-    const QPoint pixel = cell * 18 + QPoint(9, 9);
-    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, mods);
-    QApplication::sendEvent(canvas, &e);
-}
-
-void TestEditMenu::drag(QPoint from, QPoint to, Qt::KeyboardModifiers atPress,
-                        Qt::KeyboardModifiers atRelease) {
-    mouse(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, atPress);
-    mouse(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton, atRelease);
-    mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, atRelease);
-    mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, atRelease);
+    finish();
 }
 
 QString TestEditMenu::editMenu() {
-    auto* menu = m_main->findChild<QMenu*>(QStringLiteral("E1"));
-    Q_EMIT menu->aboutToShow();
+    QMenu* edit = menu("E1");
+    Q_EMIT edit->aboutToShow();
     QStringList items;
-    for (QAction* a : menu->actions())
+    for (QAction* a : edit->actions())
         if (!a->isSeparator()) items << (a->isEnabled() ? a->text() : QStringLiteral("-"));
-    Q_EMIT menu->aboutToHide();
+    Q_EMIT edit->aboutToHide();
     return items.join(QLatin1Char(' '));
 }
 
@@ -92,7 +59,8 @@ void TestEditMenu::selectAndDragWithTheMouse() {
     setGridText(m_child->drawing().CurGrid, QStringLiteral("AABB\nCCDD"));
     m_child->drawing().ReDrawAll();
     const QImage before = m_child->canvas().picture();
-    drag({0, 0}, {2, 2});
+    // The select tool's arrow points from its top-left pixel: the cell centres themselves.
+    m_mouse.stroke({{0, 0}, {1, 1}, {2, 2}});
     QCOMPARE(m_child->drawing().selection.SelRect, (CellRect{0, 0, 2, 2}));
     QCOMPARE(m_main->statusText(),
              QStringLiteral("如果拖动时想保留原来位置的内容，请在刚开始拖动时按住Ctrl键"));
@@ -103,7 +71,7 @@ void TestEditMenu::selectAndDragWithTheMouse() {
     QCOMPARE(framed.pixel(60, 60), before.pixel(60, 60));
 
     // Ctrl at the press leaves a copy; Alt at the release makes the block see-through.
-    drag({1, 1}, {3, 2}, Qt::ControlModifier, Qt::AltModifier);
+    m_mouse.stroke({{1, 1}, {2, 2}, {3, 2}}, Qt::ControlModifier, Qt::AltModifier);
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("区域拖动"));
     QCOMPARE(m_child->drawing().selection.PasteActive, true);
     QCOMPARE(m_child->drawing().selection.PasteTransparent, true);
@@ -113,7 +81,7 @@ void TestEditMenu::selectAndDragWithTheMouse() {
     QCOMPARE(gridText(m_child->drawing().ShownGrid, 6, 3),
              QStringLiteral("AABB        \nCCDDAABB    \n    CCDD    "));
     // A press outside with the select tool commits it and starts a new band.
-    drag({5, 0}, {5, 0});
+    m_mouse.stroke({{5, 0}, {5, 0}, {5, 0}});
     QCOMPARE(m_child->drawing().selection.PasteActive, false);
     QCOMPARE(m_child->drawing().selection.SelRect, CellRect{});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 6, 3),
@@ -145,17 +113,15 @@ void TestEditMenu::editMenuEnablingAndCaptions() {
     action("N27")->trigger();
     QCOMPARE(gridText(m_child->drawing().CurGrid, 1, 1), QStringLiteral("xy"));
     // No drawing at all: everything disabled, the plain captions.
-    m_child->drawing().SavedCount = m_child->drawing().ChangeCount;
-    m_main->mdiArea()->closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    markAllSaved();
+    QVERIFY(closeAllDrawings());
     QCOMPARE(editMenu(), QStringLiteral("- - - - - - - - -"));
     QCOMPARE(action("U1")->text(), QStringLiteral("撤消(&U)"));
     QCOMPARE(action("N26")->text(), QStringLiteral("重复(&R)"));
 }
 
 void TestEditMenu::toolbarAndShortcuts() {
-    m_main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QVERIFY(activate());
     QWidget* canvas = m_child->Image1;
     canvas->setFocus();
     setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中"));
@@ -186,9 +152,8 @@ void TestEditMenu::toolbarAndShortcuts() {
     button("SpeedButton7")->click(); // the select tool is current: the old block is written
     QCOMPARE(gridText(m_child->drawing().CurGrid, 2, 1), QStringLiteral("ab中"));
     // With no drawing, the toolbar buttons do nothing.
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main->mdiArea()->closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    markAllSaved();
+    QVERIFY(closeAllDrawings());
     m_platform.clipboard = QStringLiteral("keep");
     for (const char* b : {"SpeedButton9", "SpeedButton8", "SpeedButton7"}) button(b)->click();
     QCOMPARE(m_platform.clipboard, QStringLiteral("keep"));

@@ -1,15 +1,14 @@
 // Failures a user can cause: saving where nothing can be written, opening what
 // cannot be read, and a clipboard far larger than a drawing. Each ends in a clear
 // message with the drawing open and unchanged and earlier files intact.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/TChildForm.h"
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -19,7 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class TestFailures : public QObject {
+class TestFailures : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -31,7 +30,6 @@ private Q_SLOTS:
     void aHugeClipboardPastesWhatFits();
 
 private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
     // The active drawing, changed as a pencil stroke would change it.
     TChildForm* edited(const QString& text) {
         TChildForm* c = m_main->activeChild();
@@ -46,10 +44,6 @@ private:
         QCOMPARE(gridText(c->drawing().CurGrid, 2, 1), text);
         QVERIFY(c->drawing().SavedCount < c->drawing().ChangeCount);
     }
-
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestFailures::initTestCase() {
@@ -57,17 +51,11 @@ void TestFailures::initTestCase() {
 }
 
 void TestFailures::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestFailures::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestFailures::savingWhereNothingCanBeWritten() {
@@ -145,15 +133,13 @@ void TestFailures::savingAfterTheFolderVanished() {
 
 void TestFailures::openingWhatCannotBeRead() {
     const int before = int(m_main->children().size());
-    // A file gone between the dialog and the reading, a folder, and a pipe that nobody writes to.
+    // A file gone between the dialog and the reading, a folder, and a pipe that nobody writes to:
+    // none is waited on (a read that waits for input would hang until the test's time-out).
     const QString pipe = m_dir->filePath(QStringLiteral("pipe"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
     m_platform.openNames << m_dir->filePath(QStringLiteral("vanished.txt")) << m_dir->path() << pipe
                          << QStringLiteral("/proc/self/mem");
-    QElapsedTimer timer;
-    timer.start();
     for (int i = 0; i < 4; ++i) action("O1")->trigger();
-    QVERIFY(timer.elapsed() < 10000); // nothing waited for input
     QCOMPARE(m_main->children().size(), before);
     QCOMPARE(m_platform.messages.size(), 4);
     for (const auto& m : m_platform.messages) {
@@ -167,7 +153,7 @@ void TestFailures::aHugeClipboardPastesWhatFits() {
     // Eight megabytes of text: a block of 100,000 lines, of which the drawing shows its size.
     const QString line = QStringLiteral("画") + QStringLiteral("x").repeated(78) + QStringLiteral("\r\n");
     m_platform.clipboard = line.repeated(100'000);
-    QToolButton* paste = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"));
+    QToolButton* paste = button("SpeedButton7");
     paste->click();
     TChildForm* c = m_main->activeChild();
     QCOMPARE(c->drawing().selection.PasteActive, true);

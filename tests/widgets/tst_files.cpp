@@ -1,6 +1,6 @@
 // File commands through the main window: open, save, save as, the close prompts, New, undo and repeat, print.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "PdfText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
@@ -36,7 +36,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-class TestFiles : public QObject {
+class TestFiles : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -66,20 +66,13 @@ private Q_SLOTS:
     void printToPdf();
 
 private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    TChildForm* active() { return m_main->activeChild(); }
     TNewForm* newForm() { return m_main->findChild<TNewForm*>(); }
-    QString path(const char* name) { return m_dir->filePath(QLatin1String(name)); }
     // Marks the drawing changed as an editing operation would.
     void edit(TChildForm* child, const QString& text) {
         child->drawing().takeUndoSnapshot(QStringLiteral("铅笔"));
         setGridText(child->drawing().CurGrid, text);
         child->drawing().ReDraw();
     }
-
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestFiles::initTestCase() {
@@ -87,18 +80,11 @@ void TestFiles::initTestCase() {
 }
 
 void TestFiles::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestFiles::cleanup() {
-    // Nothing may ask any more questions on the way out.
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestFiles::openCreatesADrawing() {
@@ -181,13 +167,8 @@ void TestFiles::commandLineFilesOpen() {
     writeFile(path("a.txt"), "AB\r\nABCD\r\nA\r\n");
     writeFile(path("b.txt"), "xy\r\n");
     auto startWith = [&](const QStringList& files) {
-        m_main.reset();
         m_platform.messages.clear();
-        m_main = createMainWindow(m_platform);
-        m_main->setStartupFiles(files);
-        m_main->show();
-        QCoreApplication::processEvents(); // they open once the frame is up
-        return m_main->children();
+        return restartWith(files);
     };
     // Two files: just those two, without the empty drawing.
     QList<TChildForm*> all = startWith({path("a.txt"), path("b.txt")});
@@ -241,16 +222,11 @@ void TestFiles::commandLinePicturesOpenTheImportDialog() {
         return int(QDialog::Rejected);
     };
     auto startWith = [&](const QStringList& files) {
-        m_main.reset();
         m_platform.messages.clear();
         loaded.clear();
         targets.clear();
-        m_main = createMainWindow(m_platform);
-        m_main->setStartupFiles(files);
-        m_main->show();
         // The dialog comes once the frame is up.
-        QCoreApplication::processEvents();
-        return m_main->children();
+        return restartWith(files);
     };
     // A picture alone: the empty start-up drawing, and the dialog over it with the picture loaded.
     QList<TChildForm*> all = startWith({path("p.png")});
@@ -641,12 +617,11 @@ void TestFiles::closingTheMainWindowAsksForEachDrawing() {
 }
 
 void TestFiles::fileMenuEnabling() {
-    QMenu* file = m_main->findChild<QMenu*>(QStringLiteral("N1"));
+    QMenu* file = menu("N1");
     Q_EMIT file->aboutToShow();
     for (const char* name : {"S1", "N4", "P2", "N3", "O1", "E2", "Q1"})
         QVERIFY2(action(name)->isEnabled(), name);
-    m_main->mdiArea()->closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closeAllDrawings());
     Q_EMIT file->aboutToShow();
     for (const char* name : {"S1", "N4", "P2"}) QVERIFY2(!action(name)->isEnabled(), name);
     for (const char* name : {"N3", "O1", "E2", "Q1"}) QVERIFY2(action(name)->isEnabled(), name);
@@ -801,7 +776,7 @@ void TestFiles::newValidation() {
 
 void TestFiles::undoRepeatFromTheMenu() {
     TChildForm* c = active();
-    QMenu* edit = m_main->findChild<QMenu*>(QStringLiteral("E1"));
+    QMenu* edit = menu("E1");
     Q_EMIT edit->aboutToShow();
     QVERIFY(!action("U1")->isEnabled());
     QVERIFY(!action("N26")->isEnabled());
@@ -838,8 +813,7 @@ void TestFiles::undoRepeatFromTheMenu() {
 }
 
 void TestFiles::shortcutsAskTheCommandsFirst() {
-    m_main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QVERIFY(activate());
     TChildForm* c = active();
     QWidget* canvas = c->Image1;
     canvas->setFocus();
@@ -862,9 +836,7 @@ void TestFiles::shortcutsAskTheCommandsFirst() {
 
     // With no drawing open, Ctrl+S and Ctrl+P do nothing.
     c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main->mdiArea()->closeAllSubWindows();
-    QVERIFY(m_main->children().isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closeAllDrawings());
     QTest::keyClick(m_main.get(), Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(m_main.get(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(m_platform.saveDialogs + m_platform.printDialogs, 0);

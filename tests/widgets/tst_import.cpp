@@ -1,8 +1,8 @@
 // Picture import through its dialog: the size proposals and proportions, the
 // checks of the fields, Convert, the automatic threshold, the fill settings, the
 // preview, and the result placed into an open drawing or a new one.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/TKGZForm.h"
@@ -32,7 +32,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class TestImport : public QObject {
+class TestImport : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -57,11 +57,7 @@ private:
     // A picture file made here, loaded through the dialog's "打开".
     void load(TPictureForm& f, const QImage& picture);
     void leave(QLineEdit* edit); // the field loses the focus
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
-    std::unique_ptr<QTemporaryDir> m_dir;
     int m_files = 0;
     // Answers for the small dialogs the import dialog opens.
     std::function<void(TKGZForm&)> m_thresholdScript;
@@ -74,21 +70,14 @@ void TestImport::initTestCase() {
 }
 
 void TestImport::init() {
-    m_platform = FakePlatform();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform.tempDirectory = m_dir->path();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
     m_thresholdScript = [](TKGZForm& f) { click(f.Button2); };
     m_fillScript = [](TPictureSetForm& f) { click(f.Button2); };
     m_previewShown.clear();
 }
 
 void TestImport::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-    m_dir.reset();
+    finish();
 }
 
 void TestImport::import(const std::function<void(TPictureForm&)>& inside, bool ok) {
@@ -108,7 +97,7 @@ void TestImport::import(const std::function<void(TPictureForm&)>& inside, bool o
         }
         return d.result();
     };
-    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton29"))->click();
+    button("SpeedButton29")->click();
 }
 
 void TestImport::load(TPictureForm& f, const QImage& picture) {
@@ -269,7 +258,7 @@ void TestImport::intoAnOpenDrawing() {
     d->drawing().ReDrawAll();
     // A floating block already there, dropped see-through.
     m_platform.clipboard = QStringLiteral("XX\r\n");
-    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
+    button("SpeedButton7")->click();
     d->drawing().selection.PasteTransparent = true;
     const int changes = d->drawing().ChangeCount;
     import([&](TPictureForm& f) {
@@ -293,8 +282,7 @@ QCOMPARE(gridText(d->drawing().undo.UndoGrid, 2, 1), QStringLiteral("XX  "));
 }
 
 void TestImport::intoANewDrawing() {
-    m_main->mdiArea()->closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closeAllDrawings());
     import([&](TPictureForm& f) {
         QImage p = filled(3, 2, Qt::black);
     p.setPixel(1, 0, qRgb(255, 255, 255));

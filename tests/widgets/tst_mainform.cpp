@@ -1,5 +1,5 @@
 // The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
-#include "FakePlatform.h"
+#include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
@@ -28,13 +28,15 @@
 #include <QToolButton>
 #include <QtTest/qtestspontaneevent.h>
 
-class TestMainForm : public QObject {
+class TestMainForm : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
     void startState();
+    void menuItems_data();
+    void menuItems();
     void menusAndToolbar();
     void paletteButtons_data();
     void paletteButtons();
@@ -50,14 +52,6 @@ private Q_SLOTS:
     void exitShowsEachDrawingItAsksAbout();
     void placementAndViewsAreRemembered();
     void qtDialogsSpeakChinese();
-
-private:
-    QAction* action(const char* name) { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    QToolButton* button(const char* name) { return m_main->findChild<QToolButton*>(QLatin1String(name)); }
-    void closeAllDrawings();
-
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
 };
 
 void TestMainForm::initTestCase() {
@@ -65,27 +59,17 @@ void TestMainForm::initTestCase() {
 }
 
 void TestMainForm::init() {
-    m_platform = FakePlatform();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
 }
 
 void TestMainForm::cleanup() {
-    m_main.reset();
-}
-
-void TestMainForm::closeAllDrawings() {
-    m_main->mdiArea()->closeAllSubWindows();
-    QTRY_VERIFY(m_main->children().isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    finish();
 }
 
 void TestMainForm::startState() {
     QCOMPARE(m_main->windowTitle(), QStringLiteral("Runeboard(符阵画板) V2.0 "));
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Runeboard"));
-    QCOMPARE(m_main->size(), QSize(624, 450));
+    QCOMPARE(m_main->size(), QSize(624, 450)); // not grown to fit its first drawing
     QCOMPARE(m_main->currentTool(), ToolId::Select);
     QCOMPARE(m_main->newDocSize(), QSize(50, 50));
     QVERIFY(button("SpeedButton13")->isChecked());
@@ -109,13 +93,10 @@ void TestMainForm::startState() {
     QCOMPARE(child->drawing().SavedCount, 0);
     QCOMPARE(child->drawing().undo.UndoState, UndoStep::State::Nothing);
     QCOMPARE(child->drawing().CurGrid.at(0, 0), CharCell::blank());
-    QCOMPARE(child->drawing().TempGrid.at(0, 0), CharCell::zero());
-    QCOMPARE(child->drawing().undo.UndoGrid.at(99, 99), CharCell::zero());
     QCOMPARE(child->Image1->objectName(), QStringLiteral("Image1"));
     QCOMPARE(child->Image1->size(), QSize(900, 900));
     QCOMPARE(child->canvas().picture().size(), QSize(900, 900));
     QVERIFY(!child->Edit1->isVisible());
-    QCOMPARE(child->Timer1->interval(), 20);
     QVERIFY(!child->Timer1->isActive());
 
     // The window is freed on close, not hidden.
@@ -124,48 +105,56 @@ void TestMainForm::startState() {
     QTRY_VERIFY(watch.isNull());
 }
 
-void TestMainForm::menusAndToolbar() {
-    const struct {
-        const char* name;
-        QString caption;
-        QKeySequence shortcut;
-    } items[] = {
-        {"N3", QStringLiteral("新建(&N)"), QKeySequence(QStringLiteral("Ctrl+N"))},
-        {"O1", QStringLiteral("打开(&O)"), QKeySequence(QStringLiteral("Ctrl+O"))},
-        {"N17", QStringLiteral("导入图片(&D)"), {}},
-        {"S1", QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))},
-        {"N4", QStringLiteral("另存为(&A)"), {}},
-        {"E2", QStringLiteral("打印设置(&E)"), {}},
-        {"P2", QStringLiteral("打印(&P)"), QKeySequence(QStringLiteral("Ctrl+P"))},
-        {"Q1", QStringLiteral("退出(&X)"), {}},
-        {"U1", QStringLiteral("撤消(&U)"), QKeySequence(QStringLiteral("Ctrl+Z"))},
-        {"N26", QStringLiteral("重复(&R)"), QKeySequence(QStringLiteral("F4"))},
-        {"C1", QStringLiteral("剪切(&T)"), QKeySequence(QStringLiteral("Ctrl+X"))},
-        {"C2", QStringLiteral("复制(&C)"), QKeySequence(QStringLiteral("Ctrl+C"))},
-        {"P1", QStringLiteral("粘贴(&P)"), QKeySequence(QStringLiteral("Ctrl+V"))},
-        {"L1", QStringLiteral("删除(&D)"), QKeySequence(QStringLiteral("Del"))},
-        {"A1", QStringLiteral("全选(&A)"), QKeySequence(QStringLiteral("Ctrl+A"))},
-        {"N27", QStringLiteral("不选(&N)"), {}},
-        {"N21", QStringLiteral("清空(&L)"), {}},
-        {"N18", QStringLiteral("标准工具栏(&S)"), {}},
-        {"N19", QStringLiteral("作图工具箱(&T)"), {}},
-        {"N29", QStringLiteral("状态栏(&Z)"), {}},
-        {"N9", QStringLiteral("层叠(&C)"), {}},
-        {"N10", QStringLiteral("水平平铺(&H)"), {}},
-        {"N11", QStringLiteral("竖直平铺(&V)"), {}},
-        {"N12", QStringLiteral("排列图标(&A)"), {}},
-        {"N16", QStringLiteral("最小化(&M)"), {}},
-        {"N14", QStringLiteral("关于(&A)"), {}},
-        {"N13", QStringLiteral("帮助(&H)"), {}},
-        {"N23", QStringLiteral("软件主页(&W)"), {}},
-        {"N24", QStringLiteral("联系作者(&E)"), {}},
+void TestMainForm::menuItems_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    // Each item's caption and shortcut, as the menus show them.
+    auto row = [](const char* name, const QString& caption, const QString& shortcut = QString()) {
+        QTest::newRow(name) << QString::fromLatin1(name) << caption << shortcut;
     };
-    for (const auto& item : items) {
-        QAction* a = action(item.name);
-        QVERIFY2(a, item.name);
-        QCOMPARE(a->text(), item.caption);
-        QCOMPARE(a->shortcut(), item.shortcut);
-    }
+    row("N3", QStringLiteral("新建(&N)"), QStringLiteral("Ctrl+N"));
+    row("O1", QStringLiteral("打开(&O)"), QStringLiteral("Ctrl+O"));
+    row("N17", QStringLiteral("导入图片(&D)"));
+    row("S1", QStringLiteral("保存(&S)"), QStringLiteral("Ctrl+S"));
+    row("N4", QStringLiteral("另存为(&A)"));
+    row("E2", QStringLiteral("打印设置(&E)"));
+    row("P2", QStringLiteral("打印(&P)"), QStringLiteral("Ctrl+P"));
+    row("Q1", QStringLiteral("退出(&X)"));
+    row("U1", QStringLiteral("撤消(&U)"), QStringLiteral("Ctrl+Z"));
+    row("N26", QStringLiteral("重复(&R)"), QStringLiteral("F4"));
+    row("C1", QStringLiteral("剪切(&T)"), QStringLiteral("Ctrl+X"));
+    row("C2", QStringLiteral("复制(&C)"), QStringLiteral("Ctrl+C"));
+    row("P1", QStringLiteral("粘贴(&P)"), QStringLiteral("Ctrl+V"));
+    row("L1", QStringLiteral("删除(&D)"), QStringLiteral("Del"));
+    row("A1", QStringLiteral("全选(&A)"), QStringLiteral("Ctrl+A"));
+    row("N27", QStringLiteral("不选(&N)"));
+    row("N21", QStringLiteral("清空(&L)"));
+    row("N18", QStringLiteral("标准工具栏(&S)"));
+    row("N19", QStringLiteral("作图工具箱(&T)"));
+    row("N29", QStringLiteral("状态栏(&Z)"));
+    row("N9", QStringLiteral("层叠(&C)"));
+    row("N10", QStringLiteral("水平平铺(&H)"));
+    row("N11", QStringLiteral("竖直平铺(&V)"));
+    row("N12", QStringLiteral("排列图标(&A)"));
+    row("N16", QStringLiteral("最小化(&M)"));
+    row("N14", QStringLiteral("关于(&A)"));
+    row("N13", QStringLiteral("帮助(&H)"));
+    row("N23", QStringLiteral("软件主页(&W)"));
+    row("N24", QStringLiteral("联系作者(&E)"));
+}
+
+void TestMainForm::menuItems() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QAction* a = m_main->findChild<QAction*>(name);
+    QVERIFY(a);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+}
+
+void TestMainForm::menusAndToolbar() {
     for (const char* sep : {"N6", "N5", "N15", "N7", "N20", "N22"}) QVERIFY2(action(sep)->isSeparator(), sep);
     const QStringList menus{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"),
                             QStringLiteral("视图(&V)"), QStringLiteral("窗口(&W)"),
@@ -292,11 +281,11 @@ void TestMainForm::windowMenuFollowsTheDrawings() {
     const char* items[] = {"N9", "N10", "N11", "N12", "N16"};
     for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
 
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     QCOMPARE(m_main->activeChild(), nullptr);
     for (const char* name : items) QVERIFY2(!action(name)->isEnabled(), name);
     // Triggering them with nothing open does nothing harmful.
-    m_main->findChild<QAction*>(QStringLiteral("WindowCascade1"))->trigger();
+    action("WindowCascade1")->trigger();
 
     m_main->createChild();
     for (const char* name : items) QVERIFY2(action(name)->isEnabled(), name);
@@ -382,7 +371,7 @@ void TestMainForm::wheelScrollsTheActiveDrawing() {
     qApp->notify(target, &tilt);
     QCOMPARE(across->value(), 30);
 
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     wheel(m_main->mdiArea()->viewport(), -120); // nothing to scroll: nothing happens
     QCOMPARE(m_main->activeChild(), nullptr);
 }
@@ -512,28 +501,28 @@ void TestMainForm::windowMenuListsTheDrawings() {
     m_main->setNewDocSize(QSize(4, 4));
     TChildForm* second = m_main->createChild();
     second->setWindowTitle(QStringLiteral("/tmp/二.txt"));
-    auto* menu = m_main->findChild<QMenu*>(QStringLiteral("N8"));
+    QMenu* windowMenu = menu("N8");
     auto listed = [&] {
-        Q_EMIT menu->aboutToShow();
+        Q_EMIT windowMenu->aboutToShow();
         QStringList out;
         bool past = false;
-        for (QAction* a : menu->actions()) {
+        for (QAction* a : windowMenu->actions()) {
             if (a->objectName() == QLatin1String("WindowListSeparator")) past = true;
             if (past && !a->isSeparator())
                 out << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
         }
-        Q_EMIT menu->aboutToHide();
+        Q_EMIT windowMenu->aboutToHide();
         return out;
     };
     QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建"), QStringLiteral("&2 /tmp/二.txt *")}));
     QCOMPARE(listed().size(), 2); // opened again, the list is not repeated
     // The commands come first, then a separator, then the drawings.
-    QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("N9"));
-    Q_EMIT menu->aboutToShow();
-    m_main->findChild<QAction*>(QStringLiteral("WindowItem1"))->trigger();
+    QCOMPARE(windowMenu->actions().first()->objectName(), QStringLiteral("N9"));
+    Q_EMIT windowMenu->aboutToShow();
+    action("WindowItem1")->trigger();
     QCOMPARE(m_main->activeChild(), first);
     QCOMPARE(listed(), (QStringList{QStringLiteral("&1 新建 *"), QStringLiteral("&2 /tmp/二.txt")}));
-    closeAllDrawings();
+    QVERIFY(closeAllDrawings());
     QVERIFY(listed().isEmpty());
 }
 
@@ -563,9 +552,7 @@ void TestMainForm::placementAndViewsAreRemembered() {
     QCOMPARE(m_platform.settings.value(QStringLiteral("view/palette")).toBool(), false);
     QCOMPARE(m_platform.settings.value(QStringLiteral("view/toolbar")).toBool(), true);
 
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(restart());
     QCOMPARE(m_main->size(), QSize(700, 500));
     QVERIFY(!action("N19")->isChecked());
     QVERIFY(!m_main->findChild<QWidget*>(QStringLiteral("CoolBar1"))->isVisible());

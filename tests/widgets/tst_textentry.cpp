@@ -1,8 +1,7 @@
 // Typing into cells with the modify-text tool, through real keys, mouse events and
 // input-method events, and the brush chooser with its candidate file.
-#include "FakePlatform.h"
 #include "GridText.h"
-#include "ToolOffsets.h"
+#include "MainWindowFixture.h"
 #include "core/text/CandidateFile.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
@@ -18,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,7 +26,7 @@
 
 #include <unistd.h>
 
-class TestTextEntry : public QObject {
+class TestTextEntry : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -48,10 +46,10 @@ private Q_SLOTS:
     void candidatesAreNotSavedThroughSomeoneElsesLink();
 
 private:
-    void startWith(FakePlatform& platform);
-    void choose(ToolId tool);
-    void mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons);
-    void click(QPoint cell);
+    // The frame as the user types into it, over a small drawing of known cells.
+    void prepare();
+    // The program's next run, prepared the same way.
+    void startAgain();
     void key(Qt::Key k, int times = 1);
     QLineEdit* box() const { return m_child->Edit1; }
     QPoint boxCell() const { return m_child->editBox().cell; }
@@ -59,10 +57,7 @@ private:
         return gridText(m_child->drawing().CurGrid, m_child->drawing().GridWidth, y + 1).section('\n', y);
     }
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
     TChildForm* m_child = nullptr;
-    ToolId m_tool = ToolId::Select;
 };
 
 void TestTextEntry::initTestCase() {
@@ -70,45 +65,26 @@ void TestTextEntry::initTestCase() {
 }
 
 void TestTextEntry::init() {
-    m_platform = FakePlatform();
-    startWith(m_platform);
+    QVERIFY(start());
+    prepare();
 }
 
-void TestTextEntry::startWith(FakePlatform& platform) {
-    m_main = createMainWindow(platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+void TestTextEntry::prepare() {
+    QVERIFY(activate());
     m_child = m_main->activeChild();
     m_child->drawing().GridWidth = 4;
     m_child->drawing().GridHeight = 3;
     setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中xy\ncdABCDEF\n画  gh"));
     m_child->drawing().ReDrawAll();
-    m_tool = ToolId::Select;
+}
+
+void TestTextEntry::startAgain() {
+    QVERIFY(restart());
+    prepare();
 }
 
 void TestTextEntry::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-}
-
-void TestTextEntry::choose(ToolId tool) {
-    QTest::mouseClick(m_main->findChild<QToolButton*>(QLatin1String(toolRow(tool).button)), Qt::LeftButton);
-    m_tool = tool;
-}
-
-void TestTextEntry::mouse(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QWidget* canvas = m_child->Image1;
-    const QPoint pixel = pixelForCell(m_tool, cell);
-    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &e);
-}
-
-void TestTextEntry::click(QPoint cell) {
-    mouse(QEvent::MouseMove, cell, Qt::NoButton, Qt::NoButton);
-    mouse(QEvent::MouseButtonPress, cell, Qt::LeftButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, cell, Qt::LeftButton, Qt::NoButton);
+    finish();
 }
 
 void TestTextEntry::key(Qt::Key k, int times) {
@@ -116,8 +92,8 @@ void TestTextEntry::key(Qt::Key k, int times) {
 }
 
 void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
-    choose(ToolId::ModifyText);
-    click({1, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({1, 0});
     QVERIFY(box()->isVisible());
     QCOMPARE(box()->geometry(), QRect(19, 1, 17, 17)); // inside the cell's grid lines
     QCOMPARE(box()->text(), QStringLiteral("中"));
@@ -149,8 +125,8 @@ void TestTextEntry::boxOpensOverTheCellWithItsTextSelected() {
 }
 
 void TestTextEntry::arrowsMoveAndWrap() {
-    choose(ToolId::ModifyText);
-    click({0, 1});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({0, 1});
     key(Qt::Key_Left); // the first cell of a row continues in the last cell of the row above
     QCOMPARE(boxCell(), QPoint(3, 0));
     key(Qt::Key_Right, 2); // the last cell of a row continues in the first of the next
@@ -161,7 +137,7 @@ void TestTextEntry::arrowsMoveAndWrap() {
     QVERIFY(box()->isVisible());
     key(Qt::Key_Up);
     QCOMPARE(boxCell(), QPoint(0, 0));
-    click({3, 2});
+    m_mouse.moveAndClick({3, 2});
     key(Qt::Key_Right, 3); // the last cell of the last row: stays
     QCOMPARE(boxCell(), QPoint(3, 2));
     key(Qt::Key_Down);
@@ -170,32 +146,32 @@ void TestTextEntry::arrowsMoveAndWrap() {
 }
 
 void TestTextEntry::enterAndPressesWriteTheCell() {
-    choose(ToolId::ModifyText);
-    click({2, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({2, 0});
     QTest::keyClicks(box(), QStringLiteral("a"));
     key(Qt::Key_Return);
     QVERIFY(!box()->isVisible());
     QCOMPARE(row(0), QStringLiteral("ab中a   "));
     QCOMPARE(m_child->drawing().ShownGrid.at(2, 0), CharCell::of('a', ' '));
     // An emptied box stores two spaces.
-    click({0, 1});
+    m_mouse.moveAndClick({0, 1});
     key(Qt::Key_Backspace);
     QCOMPARE(box()->text(), QString());
     key(Qt::Key_Enter);
     QCOMPARE(row(1), QStringLiteral("  ABCDEF"));
     // A press with another tool writes the open box first, then acts.
-    click({1, 2});
+    m_mouse.moveAndClick({1, 2});
     QTest::keyClicks(box(), QStringLiteral("Q"));
-    choose(ToolId::Pencil);
-    click({3, 2});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.moveAndClick({3, 2});
     QVERIFY(!box()->isVisible());
     QCOMPARE(row(2), QStringLiteral("画Q gh画"));
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("铅笔"));
 }
 
 void TestTextEntry::twoBytesAtMost() {
-    choose(ToolId::ModifyText);
-    click({3, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({3, 0});
     QTest::keyClicks(box(), QStringLiteral("abc"));
     QCOMPARE(box()->text(), QStringLiteral("ab"));
     box()->selectAll();
@@ -210,8 +186,8 @@ void TestTextEntry::twoBytesAtMost() {
 }
 
 void TestTextEntry::inputMethodCommitsOnly() {
-    choose(ToolId::ModifyText);
-    click({0, 2});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({0, 2});
     // A composition in progress is not text yet.
     QInputMethodEvent composing(QStringLiteral("hua"), {});
     QApplication::sendEvent(box(), &composing);
@@ -219,7 +195,7 @@ void TestTextEntry::inputMethodCommitsOnly() {
     key(Qt::Key_Return);
     QCOMPARE(row(2), QStringLiteral("    gh  "));
     // A committed string goes in as typed keys would.
-    click({1, 2});
+    m_mouse.moveAndClick({1, 2});
     QInputMethodEvent preedit(QStringLiteral("zhong"), {});
     QApplication::sendEvent(box(), &preedit);
     QInputMethodEvent commit;
@@ -237,8 +213,8 @@ void TestTextEntry::inputMethodCommitsOnly() {
 
 void TestTextEntry::undoCoversOneOpening() {
     const QString before = gridText(m_child->drawing().CurGrid, 4, 3);
-    choose(ToolId::ModifyText);
-    click({0, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({0, 0});
     QTest::keyClicks(box(), QStringLiteral("11"));
     key(Qt::Key_Right);
     QTest::keyClicks(box(), QStringLiteral("22"));
@@ -256,31 +232,31 @@ void TestTextEntry::untouchedCellsKeepTheirBytes() {
     m_child->drawing().CurGrid.at(0, 0) = CharCell::of('a', 0xD6);
     m_child->drawing().CurGrid.at(1, 0) = CharCell::of(0xD0, 'b');
     m_child->drawing().ReDrawAll();
-    choose(ToolId::ModifyText);
-    click({0, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({0, 0});
     key(Qt::Key_Return);
     QCOMPARE(m_child->drawing().CurGrid.at(0, 0), CharCell::of('a', 0xD6));
-    click({0, 0});
+    m_mouse.moveAndClick({0, 0});
     key(Qt::Key_Right, 2);
     QCOMPARE(boxCell(), QPoint(1, 0));
     key(Qt::Key_Down);
     key(Qt::Key_Up);
-    choose(ToolId::Pencil);
-    click({3, 2}); // the press writes the open box back
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.moveAndClick({3, 2}); // the press writes the open box back
     QCOMPARE(m_child->drawing().CurGrid.at(0, 0), CharCell::of('a', 0xD6));
     QCOMPARE(m_child->drawing().CurGrid.at(1, 0), CharCell::of(0xD0, 'b'));
     QCOMPARE(row(1), QStringLiteral("cdABCDEF"));
     // What is typed is written, also over half a character.
-    choose(ToolId::ModifyText);
-    click({1, 0});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({1, 0});
     QTest::keyClicks(box(), QStringLiteral("z"));
     key(Qt::Key_Return);
     QCOMPARE(m_child->drawing().CurGrid.at(1, 0), CharCell::of('z', ' '));
 }
 
 void TestTextEntry::boxTakesTheKeyboardBack() {
-    choose(ToolId::ModifyText);
-    click({1, 1});
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({1, 1});
     QTest::keyClicks(box(), QStringLiteral("q"));
     // A dialog of its own takes the keyboard; once it is gone, typing goes on into the box.
     QWidget dialog;
@@ -314,7 +290,7 @@ void TestTextEntry::chooserPicksAndApplies() {
     // Started from the candidate file beside the program, without a word.
     QCOMPARE(form->memoLines().first(), QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮"));
     QVERIFY(m_platform.messages.isEmpty());
-    auto* b17 = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
+    auto* b17 = button("SpeedButton17");
     QString shownAtOpen;
     // Opens the chooser, selects `length` characters of a memo line from `from` and releases the
     // mouse there, types `typed` if given, and closes with OK or Cancel.
@@ -349,8 +325,8 @@ void TestTextEntry::chooserPicksAndApplies() {
     // One single-byte character: the missing byte is a space, so cells stay pairs.
     chooseBrush(0, 0, 0, QStringLiteral("a"), true);
     QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("a "));
-    choose(ToolId::Pencil);
-    click({0, 2});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.moveAndClick({0, 2});
     QCOMPARE(m_child->drawing().CurGrid.at(0, 2), CharCell::of('a', ' '));
     // Two drawings keep their own brushes: only the active one takes the new brush.
     TChildForm* second = m_main->createChild();
@@ -360,9 +336,8 @@ void TestTextEntry::chooserPicksAndApplies() {
     QCOMPARE(m_child->drawing().BrushText, QStringLiteral("中"));
     QCOMPARE(second->drawing().BrushText, QStringLiteral("a"));
     // With no drawing open, the palette keeps the brush for the next new drawing.
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main->mdiArea()->closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    markAllSaved();
+    QVERIFY(closeAllDrawings());
     chooseBrush(0, 0, 0, QStringLiteral("画"), true);
     QCOMPARE(b17->text(), QStringLiteral("画"));
     QCOMPARE(m_main->createChild()->drawing().BrushText, QStringLiteral("画"));
@@ -370,7 +345,7 @@ void TestTextEntry::chooserPicksAndApplies() {
 
 void TestTextEntry::chooserTakesTypingAtOnce() {
     auto* form = m_main->findChild<THBXZForm*>();
-    auto* b17 = m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
+    auto* b17 = button("SpeedButton17");
     // Opens the chooser and types into its window as the keyboard would: the keys go wherever the
     // focus is. A click on a button instead of typing, when `click` is given.
     auto open = [&](const QByteArray& typed, QPushButton* click = nullptr) {
@@ -414,13 +389,12 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
             QTest::mouseClick(form->Button1, Qt::LeftButton);
             return form->result();
         };
-        m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"))->click();
+        button("SpeedButton17")->click();
         return stayedOpen;
     };
-    auto restart = [&] {
-        cleanup();
+    auto nextRun = [&] {
         m_platform.messages.clear();
-        startWith(m_platform);
+        startAgain();
         return m_main->findChild<THBXZForm*>()->memoLines();
     };
     const QStringList defaults{QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮"),
@@ -429,7 +403,7 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     // A program folder without the file: one message, and the default lines.
     m_platform.programDirectory = dir.filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(m_platform.programDirectory));
-    QCOMPARE(restart(), defaults);
+    QCOMPARE(nextRun(), defaults);
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(m_platform.messages[0].text.contains(QStringLiteral("pentext.txt")));
     // Saved beside the program as GBK with CR LF, and read back at the next start.
@@ -438,7 +412,7 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("\xA1\xEF\xA1\xEE\r\nab\r\n"));
     saved.close();
-    QCOMPARE(restart(), (QStringList{QStringLiteral("★☆"), QStringLiteral("ab")}));
+    QCOMPARE(nextRun(), (QStringList{QStringLiteral("★☆"), QStringLiteral("ab")}));
     QVERIFY(m_platform.messages.isEmpty());
 
     // A failed save says so, and the dialog stays open with its contents.
@@ -453,12 +427,12 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     // An installed program whose folder cannot be written: the user's own copy instead.
     m_platform.programDirectory = dir.filePath(QStringLiteral("readonly/missing"));
     m_platform.userDirectory = dir.filePath(QStringLiteral("user"));
-    restart();
+    nextRun();
     m_platform.messages.clear();
     QVERIFY(saveFrom({QStringLiteral("mine")}));
     QVERIFY(m_platform.messages.isEmpty());
     QVERIFY(QFile::exists(m_platform.userDirectory + QStringLiteral("/pentext.txt")));
-    QCOMPARE(restart(), QStringList{QStringLiteral("mine")});
+    QCOMPARE(nextRun(), QStringList{QStringLiteral("mine")});
     QVERIFY(m_platform.messages.isEmpty());
 }
 
@@ -476,8 +450,7 @@ void TestTextEntry::candidatesAreNotSavedThroughSomeoneElsesLink() {
     const QString planted = m_platform.programDirectory + QStringLiteral("/pentext.txt");
     QVERIFY(QFile::link(victim, planted));
     QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
-    cleanup();
-    startWith(m_platform);
+    startAgain();
     m_platform.messages.clear();
     auto* form = m_main->findChild<THBXZForm*>();
     m_platform.onDialog = [&](QDialog&) {
@@ -486,7 +459,7 @@ void TestTextEntry::candidatesAreNotSavedThroughSomeoneElsesLink() {
         QTest::mouseClick(form->Button1, Qt::LeftButton);
         return form->result();
     };
-    m_main->findChild<QToolButton*>(QStringLiteral("SpeedButton17"))->click();
+    button("SpeedButton17")->click();
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
     QVERIFY(m_platform.messages[0].text.startsWith(QStringLiteral("无法保存画笔候选字符文件")));

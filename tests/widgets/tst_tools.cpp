@@ -1,23 +1,19 @@
 // The drawing tools driven by real mouse events on a drawing's canvas.
-#include "FakePlatform.h"
 #include "GridText.h"
+#include "MainWindowFixture.h"
 #include "PdfText.h"
-#include "ToolOffsets.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
-class TestTools : public QObject {
+class TestTools : public QObject, public MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -43,25 +39,10 @@ private Q_SLOTS:
     void savingAndPrintingShowWhatTheCanvasShows();
 
 private:
-    void choose(ToolId tool);
-    // The pixel that maps to the cell with the cursor of this tool shown.
-    QPoint pixelFor(QPoint cell, ToolId tool) const;
-    void send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
-              Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void hover(QPoint cell); // a move without buttons
-    void press(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
-    void drag(QPoint cell); // a move with the left button down
-    void release(QPoint cell, Qt::MouseButton b = Qt::LeftButton);
-    void click(QPoint cell) { press(cell), release(cell); }
-    void doubleClick(QPoint cell);
-    void stroke(std::initializer_list<QPoint> cells); // hover, press, drag through, release
     QString drawn(int w, int h) const { return gridText(m_child->drawing().CurGrid, w, h); }
     QString shown(int w, int h) const { return gridText(m_child->drawing().ShownGrid, w, h); }
 
-    FakePlatform m_platform;
-    std::unique_ptr<TMainForm> m_main;
     TChildForm* m_child = nullptr;
-    ToolId m_tool = ToolId::Select;
 };
 
 void TestTools::initTestCase() {
@@ -69,85 +50,32 @@ void TestTools::initTestCase() {
 }
 
 void TestTools::init() {
-    m_platform = FakePlatform();
-    m_main = createMainWindow(m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(start());
     m_child = m_main->activeChild();
     QVERIFY(m_child);
-    m_tool = ToolId::Select;
 }
 
 void TestTools::cleanup() {
-    for (TChildForm* c : m_main->children()) c->drawing().SavedCount = c->drawing().ChangeCount;
-    m_main.reset();
-}
-
-void TestTools::choose(ToolId tool) {
-    QTest::mouseClick(m_main->findChild<QToolButton*>(QLatin1String(toolRow(tool).button)), Qt::LeftButton);
-    QCOMPARE(m_main->currentTool(), tool);
-    m_tool = tool;
-}
-
-QPoint TestTools::pixelFor(QPoint cell, ToolId tool) const {
-    return pixelForCell(tool, cell);
-}
-
-void TestTools::send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
-                     Qt::KeyboardModifiers mods) {
-    QWidget* canvas = m_child->Image1;
-    QMouseEvent e(type, QPointF(pixel), QPointF(canvas->mapToGlobal(pixel)), button, buttons, mods);
-    QApplication::sendEvent(canvas, &e);
-}
-
-void TestTools::hover(QPoint cell) {
-    send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::NoButton);
-}
-
-void TestTools::press(QPoint cell, Qt::MouseButton b) {
-    send(QEvent::MouseButtonPress, pixelFor(cell, m_tool), b, b);
-}
-
-void TestTools::drag(QPoint cell) {
-    send(QEvent::MouseMove, pixelFor(cell, m_tool), Qt::NoButton, Qt::LeftButton);
-}
-
-void TestTools::release(QPoint cell, Qt::MouseButton b) {
-    send(QEvent::MouseButtonRelease, pixelFor(cell, m_tool), b, Qt::NoButton);
-}
-
-void TestTools::doubleClick(QPoint cell) {
-    press(cell);
-    release(cell);
-    send(QEvent::MouseButtonDblClick, pixelFor(cell, m_tool), Qt::LeftButton, Qt::LeftButton);
-    release(cell);
-}
-
-void TestTools::stroke(std::initializer_list<QPoint> cells) {
-    const QPoint* c = cells.begin();
-    hover(*c);
-    press(*c);
-    for (const QPoint* p = c + 1; p != cells.end(); ++p) drag(*p);
-    release(*(cells.end() - 1));
+    finish();
 }
 
 void TestTools::mappingFollowsTheCursorShown() {
     ToolController& tools = m_child->tools();
     QCOMPARE(tools.cursorShown(), ArrowCursor);
-    choose(ToolId::Line);
+    QVERIFY(m_mouse.choose(ToolId::Line));
     // Until the pointer moves, the canvas still shows the arrow and its offset applies.
     QCOMPARE(tools.cellAt({17, 17}), QPoint(0, 0));
-    send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
+    m_mouse.send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
     QCOMPARE(tools.cursorShown(), PlusCursor);
     QCOMPARE(tools.cellAt({17, 17}), QPoint(0, 0));
     QCOMPARE(m_child->Image1->cursor().shape(), Qt::BitmapCursor);
-    choose(ToolId::Pencil);
-    send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.send(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::NoButton);
     QCOMPARE(tools.cursorShown(), PenCursor);
     QCOMPARE(tools.cellAt({17, 17}), QPoint(1, 1)); // 27 / 18 and 33 / 18
     // A press at (17, 17) with the pen paints cell (1, 1).
-    send(QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, {17, 17}, Qt::LeftButton, Qt::NoButton);
+    m_mouse.send(QEvent::MouseButtonPress, {17, 17}, Qt::LeftButton, Qt::LeftButton);
+    m_mouse.send(QEvent::MouseButtonRelease, {17, 17}, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(drawn(3, 3), art({"...", ".#.", "..."}));
     // Far outside the drawing: the nearest edge cell.
     QCOMPARE(tools.cellAt({-500, 5000}), QPoint(0, 49));
@@ -162,40 +90,40 @@ void TestTools::mappingFollowsTheCursorShown() {
 }
 
 void TestTools::lineAndShapesPreviewThenCommit() {
-    choose(ToolId::Line);
-    hover({2, 5});
-    press({2, 5});
-    drag({5, 5});
-    drag({8, 5});
+    QVERIFY(m_mouse.choose(ToolId::Line));
+    m_mouse.hover({2, 5});
+    m_mouse.press({2, 5});
+    m_mouse.drag({5, 5});
+    m_mouse.drag({8, 5});
     // The preview is shown, but the drawing does not hold it before the release.
     QCOMPARE(shown(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
     QCOMPARE(drawn(10, 6),
              art({"..........", "..........", "..........", "..........", "..........", ".........."}));
-    release({8, 5});
+    m_mouse.release({8, 5});
     QCOMPARE(drawn(10, 6).split(QLatin1Char('\n')).last(), art({"..######.."}));
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("直线"));
 
     // Dragging back to the pressed cell removes the preview; the release commits nothing.
     const QString before = drawn(10, 10);
-    stroke({{2, 8}, {6, 8}, {2, 8}});
+    m_mouse.stroke({{2, 8}, {6, 8}, {2, 8}});
     QCOMPARE(drawn(10, 10), before);
 
     // Rectangles: 10 cells for (1,1)-(5,4), 12 filled; the brush text in every cell.
     m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
     m_child->drawing().ReDrawAll();
-    choose(ToolId::Rectangle);
-    stroke({{1, 1}, {3, 3}, {5, 4}});
+    QVERIFY(m_mouse.choose(ToolId::Rectangle));
+    m_mouse.stroke({{1, 1}, {3, 3}, {5, 4}});
     QCOMPARE(drawn(7, 6), art({".......", ".####..", ".#..#..", ".####..", ".......", "......."}));
-    choose(ToolId::FilledRectangle);
-    stroke({{6, 6}, {2, 3}}); // dragged up and left: the same block between the two cells
+    QVERIFY(m_mouse.choose(ToolId::FilledRectangle));
+    m_mouse.stroke({{6, 6}, {2, 3}}); // dragged up and left: the same block between the two cells
     QCOMPARE(drawn(7, 7), art({".......", ".####..", ".#..#..", ".#####.", "..####.", "..####.", "......."}));
 
     // A filled ellipse overwrites what it covers and nothing else.
     setGridText(m_child->drawing().CurGrid,
                 QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
     m_child->drawing().ReDrawAll();
-    choose(ToolId::FilledEllipse);
-    stroke({{20, 0}, {24, 2}, {26, 3}});
+    QVERIFY(m_mouse.choose(ToolId::FilledEllipse));
+    m_mouse.stroke({{20, 0}, {24, 2}, {26, 3}});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 26, 1),
              QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOP画画画画YZ"));
 }
@@ -215,11 +143,11 @@ void TestTools::shapesNeverPaintTheLastColumnOrRow_data() {
 void TestTools::shapesNeverPaintTheLastColumnOrRow() {
     QFETCH(int, tool);
     QFETCH(bool, filled);
-    choose(ToolId(tool));
-    hover({30, 30});
-    press({30, 30});
-    send(QEvent::MouseMove, {5000, 5000}, Qt::NoButton, Qt::LeftButton); // far past the corner
-    send(QEvent::MouseButtonRelease, {5000, 5000}, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(m_mouse.choose(ToolId(tool)));
+    m_mouse.hover({30, 30});
+    m_mouse.press({30, 30});
+    m_mouse.send(QEvent::MouseMove, {5000, 5000}, Qt::NoButton, Qt::LeftButton); // far past the corner
+    m_mouse.send(QEvent::MouseButtonRelease, {5000, 5000}, Qt::LeftButton, Qt::NoButton);
     int painted = 0;
     for (int i = 0; i < 50; ++i) {
         QCOMPARE(m_child->drawing().CurGrid.at(49, i), CharCell::blank());
@@ -234,8 +162,8 @@ void TestTools::shapesNeverPaintTheLastColumnOrRow() {
 }
 
 void TestTools::pencilFillsGapsAndFollowsTheEdge() {
-    choose(ToolId::Pencil);
-    stroke({{2, 2}, {6, 3}, {7, 4}});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.stroke({{2, 2}, {6, 3}, {7, 4}});
     // The jump from (2,2) to (6,3) is filled along the raster line; the move to a diagonal neighbour paints
     // just it.
     QCOMPARE(drawn(9, 6),
@@ -246,19 +174,18 @@ void TestTools::pencilFillsGapsAndFollowsTheEdge() {
     // Dragged far outside, the stroke runs along the nearest edge.
     m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
     m_child->drawing().ReDrawAll();
-    hover({45, 10});
-    press({45, 10});
-    send(QEvent::MouseMove, pixelFor({45, 10}, ToolId::Pencil) + QPoint(3000, 0), Qt::NoButton,
-         Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, {3000, 10}, Qt::LeftButton, Qt::NoButton);
+    m_mouse.hover({45, 10});
+    m_mouse.press({45, 10});
+    m_mouse.send(QEvent::MouseMove, m_mouse.pixel({45, 10}) + QPoint(3000, 0), Qt::NoButton, Qt::LeftButton);
+    m_mouse.send(QEvent::MouseButtonRelease, {3000, 10}, Qt::LeftButton, Qt::NoButton);
     for (int x = 45; x < 50; ++x) QVERIFY(!m_child->drawing().CurGrid.at(x, 10).isBlank());
 }
 
 void TestTools::eraserLeavesGaps() {
     m_child->drawing().CurGrid.fillArea(50, 50, CharCell::of('x', 'x'));
     m_child->drawing().ReDrawAll();
-    choose(ToolId::Eraser);
-    stroke({{2, 2}, {8, 2}, {8, 3}});
+    QVERIFY(m_mouse.choose(ToolId::Eraser));
+    m_mouse.stroke({{2, 2}, {8, 2}, {8, 3}});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 10, 3).split(QLatin1Char('\n')).last(),
              QStringLiteral("xxxx  xxxxxxxxxx  xx"));
     QVERIFY(m_child->drawing().CurGrid.at(8, 3).isBlank());
@@ -267,9 +194,9 @@ void TestTools::eraserLeavesGaps() {
 }
 
 void TestTools::sprayAnglesAndBounds() {
-    choose(ToolId::Spray);
-    hover({10, 10});
-    press({10, 10});
+    QVERIFY(m_mouse.choose(ToolId::Spray));
+    m_mouse.hover({10, 10});
+    m_mouse.press({10, 10});
     QVERIFY(m_child->Timer1->isActive());
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("喷枪"));
     // Radius first, then the angle: 4 and 0, 90, 180, 270 degrees, then the centre itself (radius 0).
@@ -287,9 +214,9 @@ void TestTools::sprayAnglesAndBounds() {
     // Held still with real random numbers: never farther than 4 cells; at a corner, points outside are
     // dropped.
     for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
-    drag({0, 0});
+    m_mouse.drag({0, 0});
     for (int i = 0; i < 200; ++i) m_child->tools().sprayTick();
-    release({0, 0});
+    m_mouse.release({0, 0});
     QVERIFY(!m_child->Timer1->isActive());
     for (int x = 0; x < 50; ++x)
         for (int y = 0; y < 50; ++y) {
@@ -303,31 +230,31 @@ void TestTools::sprayAnglesAndBounds() {
     // The timer drives the same tick.
     m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
     m_child->drawing().ReDrawAll();
-    hover({25, 25});
-    press({25, 25});
+    m_mouse.hover({25, 25});
+    m_mouse.press({25, 25});
     QTRY_VERIFY(!m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
-    release({25, 25});
+    m_mouse.release({25, 25});
 }
 
 void TestTools::eyedropper() {
     setGridText(m_child->drawing().CurGrid, QStringLiteral("ab中"));
     m_child->drawing().ReDrawAll();
-    choose(ToolId::Eyedropper);
+    QVERIFY(m_mouse.choose(ToolId::Eyedropper));
     const int changes = m_child->drawing().ChangeCount;
-    hover({0, 0});
-    click({0, 0});
+    m_mouse.hover({0, 0});
+    m_mouse.click({0, 0});
     QCOMPARE(m_child->drawing().BrushText, QStringLiteral("ab"));
     QCOMPARE(m_main->brushCaption(), QStringLiteral("ab"));
-    click({1, 0});
+    m_mouse.click({1, 0});
     QCOMPARE(m_child->drawing().BrushText, QStringLiteral("中"));
     QCOMPARE(QByteArray(m_child->drawing().BrushBytes.data()), QByteArray("\xD6\xD0"));
-    click({5, 5}); // an empty cell: the brush becomes two spaces, and the pencil then erases
+    m_mouse.click({5, 5}); // an empty cell: the brush becomes two spaces, and the pencil then erases
     QCOMPARE(m_child->drawing().BrushText, QStringLiteral("  "));
     QCOMPARE(m_child->drawing().ChangeCount, changes);
     QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::Nothing);
 
-    choose(ToolId::Pencil);
-    stroke({{0, 0}, {1, 0}});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.stroke({{0, 0}, {1, 0}});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 3, 1), QStringLiteral("      "));
 
     // Other drawings keep their own brush; a new one starts with the palette's.
@@ -339,10 +266,10 @@ void TestTools::eyedropper() {
 void TestTools::oneByteBrushIsPadded() {
     m_child->drawing().BrushBytes = {'z', 0};
     m_child->drawing().BrushText = QStringLiteral("z");
-    choose(ToolId::Pencil);
-    stroke({{0, 0}, {3, 0}});
-    choose(ToolId::Rectangle);
-    stroke({{0, 2}, {3, 4}});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.stroke({{0, 0}, {3, 0}});
+    QVERIFY(m_mouse.choose(ToolId::Rectangle));
+    m_mouse.stroke({{0, 2}, {3, 4}});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 4, 4),
              QStringLiteral("z z z z \n        \nz z z   \nz z z   "));
 }
@@ -351,27 +278,27 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     const QString triangle =
         art({"............", "............", "..#########.", "...#.....#..", "...#.....#..", "....#...#...",
              ".....#.#....", ".....#.#....", "......#.....", "............"});
-    choose(ToolId::Polygon);
-    hover({2, 2});
-    click({2, 2});
-    click({10, 2});
-    hover({8, 5}); // the rubber band follows the pointer without a button, but only on the canvas
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
+    m_mouse.hover({2, 2});
+    m_mouse.click({2, 2});
+    m_mouse.click({10, 2});
+    m_mouse.hover({8, 5}); // the rubber band follows the pointer without a button, but only on the canvas
     QVERIFY(!m_child->drawing().ShownGrid.at(9, 3).isBlank() ||
             !m_child->drawing().ShownGrid.at(8, 4).isBlank());
     QVERIFY(m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
-    click({6, 8});
+    m_mouse.click({6, 8});
     QCOMPARE(m_child->tools().polygon().count(), 3);
-    click({2, 2});
+    m_mouse.click({2, 2});
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(drawn(12, 10), triangle);
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("多边形"));
 
     m_child->drawing().CurGrid.fillArea(50, 50, CharCell::blank());
     m_child->drawing().ReDrawAll();
-    choose(ToolId::FilledPolygon);
+    QVERIFY(m_mouse.choose(ToolId::FilledPolygon));
     for (QPoint p : {QPoint(2, 2), QPoint(10, 2), QPoint(6, 8), QPoint(2, 2)}) {
-        hover(p);
-        click(p);
+        m_mouse.hover(p);
+        m_mouse.click(p);
     }
     QCOMPARE(drawn(12, 10),
              art({"............", "............", "..#########.", "...#######..", "...#######..",
@@ -379,20 +306,20 @@ void TestTools::polygonClosesOnTheFirstVertex() {
     QCOMPARE(m_child->drawing().undo.UndoName, QStringLiteral("实心多边形"));
 
     // Clicking the first vertex as the second or third vertex just adds it.
-    choose(ToolId::Polygon);
-    click({30, 30});
-    click({30, 30});
-    click({30, 30});
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
+    m_mouse.click({30, 30});
+    m_mouse.click({30, 30});
+    m_mouse.click({30, 30});
     QCOMPARE(m_child->tools().polygon().count(), 3);
 }
 
 void TestTools::polygonOfTwentyVertices() {
-    choose(ToolId::Polygon);
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
     const int changes = m_child->drawing().ChangeCount;
-    for (int i = 0; i < 19; ++i) click({2 + 2 * i, i % 2 ? 10 : 2});
+    for (int i = 0; i < 19; ++i) m_mouse.click({2 + 2 * i, i % 2 ? 10 : 2});
     QCOMPARE(m_child->tools().polygon().count(), 19);
     QVERIFY(m_child->drawing().CurGrid.sameArea(m_child->drawing().undo.UndoGrid, 50, 50));
-    click({40, 40}); // the twentieth closes it
+    m_mouse.click({40, 40}); // the twentieth closes it
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(m_child->drawing().ChangeCount, changes + 1); // one snapshot for the whole polygon
     QVERIFY(!m_child->drawing().CurGrid.at(40, 40).isBlank());
@@ -400,21 +327,21 @@ void TestTools::polygonOfTwentyVertices() {
 }
 
 void TestTools::polygonDoubleClick() {
-    choose(ToolId::Polygon);
-    click({2, 2});
-    click({10, 2});
-    doubleClick({6, 8}); // the double-click's first click is the third vertex
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
+    m_mouse.click({2, 2});
+    m_mouse.click({10, 2});
+    m_mouse.doubleClick({6, 8}); // the double-click's first click is the third vertex
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QVERIFY(!m_child->drawing().CurGrid.at(6, 8).isBlank());
     QVERIFY(!m_child->drawing().CurGrid.at(4, 5).isBlank());
 
     // On vertex 0 the first click closes; the double-click then finds no polygon and its second click
     // starts a new one, with a snapshot of its own.
-    click({20, 20});
-    click({30, 20});
-    click({25, 28});
+    m_mouse.click({20, 20});
+    m_mouse.click({30, 20});
+    m_mouse.click({25, 28});
     const int changes = m_child->drawing().ChangeCount;
-    doubleClick({20, 20});
+    m_mouse.doubleClick({20, 20});
     QCOMPARE(m_child->tools().polygon().count(), 1);
     QCOMPARE(m_child->tools().polygon().vertex(0), QPoint(20, 20));
     QCOMPARE(m_child->drawing().ChangeCount, changes + 1);
@@ -424,42 +351,42 @@ void TestTools::polygonCancelled() {
     setGridText(m_child->drawing().CurGrid, QStringLiteral("ab"));
     m_child->drawing().ReDrawAll();
     const QString before = drawn(20, 20);
-    choose(ToolId::Polygon);
-    click({2, 2});
-    click({10, 2});
-    hover({10, 10});
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
+    m_mouse.click({2, 2});
+    m_mouse.click({10, 2});
+    m_mouse.hover({10, 10});
     QVERIFY(shown(20, 20) != before);
-    press({12, 12}, Qt::RightButton);
-    release({12, 12}, Qt::RightButton);
+    m_mouse.press({12, 12}, Qt::RightButton);
+    m_mouse.release({12, 12}, Qt::RightButton);
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(shown(20, 20), before);
     QCOMPARE(drawn(20, 20), before);
 
     // Another tool chosen and the pointer moved over the canvas: the band disappears, the drawing is as
     // before.
-    click({2, 2});
-    click({10, 2});
-    hover({10, 10});
-    choose(ToolId::Pencil);
-    hover({11, 11});
+    m_mouse.click({2, 2});
+    m_mouse.click({10, 2});
+    m_mouse.hover({10, 10});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.hover({11, 11});
     QCOMPARE(m_child->tools().polygon().count(), 0);
     QCOMPARE(shown(20, 20), before);
 }
 
 void TestTools::curveStagesAndCancels() {
-    choose(ToolId::Curve);
+    QVERIFY(m_mouse.choose(ToolId::Curve));
     const QString blank = drawn(14, 10);
     // Stage 1: a line that stays on the canvas only.
-    stroke({{0, 6}, {6, 6}, {12, 6}});
+    m_mouse.stroke({{0, 6}, {6, 6}, {12, 6}});
     QCOMPARE(m_child->tools().curve().stage(), 1);
     QCOMPARE(m_child->tools().curve().point(3), QPoint(12, 6));
     QVERIFY(!m_child->drawing().ShownGrid.at(6, 6).isBlank());
     QCOMPARE(drawn(14, 10), blank);
     // Stage 2 bends it by P1, stage 3 by P2, and the last release commits.
-    stroke({{0, 0}, {0, 1}, {0, 0}});
+    m_mouse.stroke({{0, 0}, {0, 1}, {0, 0}});
     QCOMPARE(m_child->tools().curve().stage(), 2);
     QCOMPARE(drawn(14, 10), blank);
-    stroke({{12, 0}, {12, 1}, {12, 0}});
+    m_mouse.stroke({{12, 0}, {12, 1}, {12, 0}});
     QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(drawn(13, 7), art({".............", ".............", "...#######...", "..#.......#..",
                                 ".#.........#.", "#...........#", "#............"}));
@@ -469,25 +396,25 @@ void TestTools::curveStagesAndCancels() {
 
     // Second and third presses released without moving: the drawing stays as it was.
     const QString before = drawn(20, 20);
-    stroke({{2, 15}, {8, 15}});
-    click({5, 12});
-    click({6, 18});
+    m_mouse.stroke({{2, 15}, {8, 15}});
+    m_mouse.click({5, 12});
+    m_mouse.click({6, 18});
     QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(drawn(20, 20), before);
     QCOMPARE(shown(20, 20), before);
 
     // A right-button press after the first stage removes the line.
-    stroke({{2, 15}, {8, 15}});
-    press({1, 1}, Qt::RightButton);
-    release({1, 1}, Qt::RightButton);
+    m_mouse.stroke({{2, 15}, {8, 15}});
+    m_mouse.press({1, 1}, Qt::RightButton);
+    m_mouse.release({1, 1}, Qt::RightButton);
     QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(shown(20, 20), before);
 
     // Another tool chosen while the curve waits for its second drag: the first move removes the line.
-    choose(ToolId::Curve);
-    stroke({{2, 15}, {8, 15}});
-    choose(ToolId::Line);
-    hover({1, 1});
+    QVERIFY(m_mouse.choose(ToolId::Curve));
+    m_mouse.stroke({{2, 15}, {8, 15}});
+    QVERIFY(m_mouse.choose(ToolId::Line));
+    m_mouse.hover({1, 1});
     QCOMPARE(m_child->tools().curve().stage(), 0);
     QCOMPARE(shown(20, 20), before);
 }
@@ -516,12 +443,12 @@ void TestTools::snapshotsPerTool() {
     QFETCH(QString, name);
     setGridText(m_child->drawing().CurGrid, QStringLiteral("before"));
     m_child->drawing().ReDrawAll();
-    choose(ToolId(tool));
+    QVERIFY(m_mouse.choose(ToolId(tool)));
     const int changes = m_child->drawing().ChangeCount;
     // A single press that may change no cell still counts.
-    hover({20, 20});
-    press({20, 20});
-    release({20, 20});
+    m_mouse.hover({20, 20});
+    m_mouse.press({20, 20});
+    m_mouse.release({20, 20});
     QCOMPARE(m_child->drawing().ChangeCount, changes + 1);
     QCOMPARE(m_child->drawing().undo.UndoState, UndoStep::State::CanUndo);
     QCOMPARE(m_child->drawing().undo.UndoName, name);
@@ -532,9 +459,9 @@ void TestTools::pressCommitsAFloatingBlock() {
     m_child->drawing().selection.PasteActive = true;
     m_child->drawing().selection.PasteLines = {QByteArray("XXYY")};
     m_child->drawing().selection.SelRect = {1, 1, 3, 2};
-    choose(ToolId::Pencil);
-    hover({10, 10});
-    click({10, 10});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.hover({10, 10});
+    m_mouse.click({10, 10});
     QCOMPARE(m_child->drawing().selection.PasteActive, false);
     QCOMPARE(m_child->drawing().selection.SelRect, CellRect{});
     QCOMPARE(gridText(m_child->drawing().CurGrid, 3, 2), QStringLiteral("      \n  XXYY"));
@@ -547,15 +474,15 @@ void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
     m_child->drawing().ReDrawAll();
     QTemporaryDir dir;
     // A polygon of two vertices with its rubber band to the pointer: not in the drawing, but on the canvas.
-    choose(ToolId::Polygon);
-    hover({0, 0});
-    click({0, 0});
-    click({4, 0});
-    hover({4, 2});
+    QVERIFY(m_mouse.choose(ToolId::Polygon));
+    m_mouse.hover({0, 0});
+    m_mouse.click({0, 0});
+    m_mouse.click({4, 0});
+    m_mouse.hover({4, 2});
     QCOMPARE(drawn(6, 3), art({"......", "......", "......"}));
     const QString path = dir.filePath(QStringLiteral("band.txt"));
     m_platform.saveNames << path;
-    m_main->findChild<QAction*>(QStringLiteral("S1"))->trigger();
+    action("S1")->trigger();
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xBB\xAD\xA1\xA1\r\n"
@@ -564,16 +491,16 @@ void TestTools::savingAndPrintingShowWhatTheCanvasShows() {
     QCOMPARE(m_child->tools().polygon().count(), 2); // saving leaves the polygon unfinished
 
     // A curve's first line, printed while it waits for its second drag.
-    press({5, 2}, Qt::RightButton);
-    release({5, 2}, Qt::RightButton);
-    choose(ToolId::Curve);
-    stroke({{1, 1}, {3, 1}, {5, 1}});
+    m_mouse.press({5, 2}, Qt::RightButton);
+    m_mouse.release({5, 2}, Qt::RightButton);
+    QVERIFY(m_mouse.choose(ToolId::Curve));
+    m_mouse.stroke({{1, 1}, {3, 1}, {5, 1}});
     QCOMPARE(m_child->tools().curve().stage(), 1);
     QCOMPARE(drawn(6, 3), art({"......", "......", "......"}));
     const QString pdf = dir.filePath(QStringLiteral("curve.pdf"));
     m_platform.printAnswers << true;
     m_platform.printPdf = pdf;
-    m_main->findChild<QAction*>(QStringLiteral("P2"))->trigger();
+    action("P2")->trigger();
     QVERIFY(QFile::exists(pdf));
     const QString text = pdfText(pdf);
     if (text.isEmpty()) QSKIP("pdftotext is not installed");
