@@ -39,6 +39,8 @@ const char* const kHelp =
     "  runeboard banner TEXT [OPTION...]   a line of text drawn in a font as character art,\n"
     "                                      as the text banner makes it\n"
     "  runeboard --help | --version\n"
+    "  runeboard --check-install           start the editor, say where it finds its help page and\n"
+    "                                      candidate characters, and quit (1 if either is missing)\n"
     "\n"
     "convert:\n"
     "  --width N, --height N   the size in cells (default: the dialog's proposal, at most\n"
@@ -338,6 +340,11 @@ Result run(int argc, char* argv[], const Backend& backend) {
     }
     if (first == QLatin1String("--version")) {
         std::fputs("runeboard 2.0\n", stdout);
+        return r;
+    }
+    // The editor answers it: what it finds is what it would use.
+    if (first == QLatin1String("--check-install")) {
+        r.editor = true;
         return r;
     }
     if (first.startsWith(QLatin1String("--"))) {

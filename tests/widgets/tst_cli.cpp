@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -29,8 +30,10 @@ struct Run {
 
 // The program run in `folder` (the test's own when empty) with the locale variables given
 // ("NAME=value") and no others, so that its messages come in the language a test expects.
+// `program` is another copy of it, when given.
 Run runeboard(const QStringList& args, const QByteArray& input = {},
-              const QStringList& locale = {"LANG=C.UTF-8"}, const QString& folder = {}) {
+              const QStringList& locale = {"LANG=C.UTF-8"}, const QString& folder = {},
+              const QString& program = {}) {
     QProcess p;
     // No display at all: the converter needs none.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,7 +43,9 @@ Run runeboard(const QStringList& args, const QByteArray& input = {},
     for (const QString& setting : locale) env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     p.setProcessEnvironment(env);
     if (!folder.isEmpty()) p.setWorkingDirectory(folder);
-    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/runeboard"), args);
+    p.start(program.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/runeboard")
+                              : program,
+            args);
     if (!p.waitForStarted(10000)) return {};
     p.write(input);
     p.closeWriteChannel();
@@ -101,6 +106,7 @@ private Q_SLOTS:
     void fontsNotInstalledAreNamed();
     void messagesInOneLanguage_data();
     void messagesInOneLanguage();
+    void installCheckFindsTheFilesBesideTheProgram();
 };
 
 void TestCli::initTestCase() {
@@ -518,6 +524,64 @@ void TestCli::messagesInOneLanguage() {
     QCOMPARE(r.exit, exit);
     QCOMPARE(QString::fromUtf8(r.err), err);
     QVERIFY(r.out.isEmpty());
+}
+
+void TestCli::installCheckFindsTheFilesBesideTheProgram() {
+    // Both programs copied to a folder of their own: the editor must look beside itself, not in
+    // the build's folder, whose files would answer for a check that looked there.
+    const QString dir = m_dir->filePath(QStringLiteral("installed"));
+    QVERIFY(QDir().mkpath(dir + QStringLiteral("/help")));
+    for (const QString& name : {QStringLiteral("runeboard"), QStringLiteral("runeboard-editor")})
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
+                            dir + QLatin1Char('/') + name));
+    const QString help = dir + QStringLiteral("/help/index.htm");
+    const QString pentext = dir + QStringLiteral("/pentext.txt");
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(help, "<html><body>help</body></html>\n"));
+    QVERIFY(write(pentext, "\xBB\xAD\r\n##\r\n\xA1\xEF\xA1\xEF\r\n")); // 画, ##, ★★ in GBK
+    // The editor's settings go to the test's folder, not the user's.
+    const QStringList offscreen{"QT_QPA_PLATFORM=offscreen", "HOME=" + m_dir->path(),
+                                "XDG_CONFIG_HOME=" + m_dir->filePath(QStringLiteral("config"))};
+    auto check = [&](const QString& lang) {
+        return runeboard({QStringLiteral("--check-install")}, {}, offscreen + QStringList{"LANG=" + lang}, {},
+                         dir + QStringLiteral("/runeboard"));
+    };
+    // Its own lines only: Qt's notes about the off-screen platform may come too.
+    auto ownLines = [](const QByteArray& err) {
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(err).split(QLatin1Char('\n')))
+            if (line.startsWith(QLatin1String("runeboard"))) lines << line;
+        return lines;
+    };
+
+    Run r = check(QStringLiteral("C.UTF-8"));
+    QCOMPARE(r.exit, 0);
+    QCOMPARE(QString::fromUtf8(r.out),
+             "help page: " + help + "\ncandidate characters: " + pentext + " (3 lines)\neditor: started\n");
+    QCOMPARE(ownLines(r.err), QStringList());
+    r = check(QStringLiteral("zh_CN.UTF-8"));
+    QCOMPARE(r.exit, 0);
+    QCOMPARE(QString::fromUtf8(r.out),
+             "帮助文件：" + help + "\n候选字符文件：" + pentext + "（3 行）\n编辑器：已启动\n");
+
+    QVERIFY(QFile::remove(help));
+    r = check(QStringLiteral("C.UTF-8"));
+    QCOMPARE(r.exit, 1);
+    QCOMPARE(QString::fromUtf8(r.out), "candidate characters: " + pentext + " (3 lines)\n");
+    QCOMPARE(ownLines(r.err),
+             QStringList{"runeboard: cannot read the help page " + help + ": No such file or directory"});
+
+    QVERIFY(write(help, "<html><body>help</body></html>\n"));
+    QVERIFY(QFile::remove(pentext));
+    QVERIFY(QDir().mkpath(pentext));
+    r = check(QStringLiteral("zh_CN.UTF-8"));
+    QCOMPARE(r.exit, 1);
+    QCOMPARE(QString::fromUtf8(r.out), "帮助文件：" + help + "\n");
+    QCOMPARE(ownLines(r.err),
+             QStringList{"runeboard：无法读取候选字符文件“" + pentext + "”：这是一个文件夹"});
 }
 
 QTEST_MAIN(TestCli)
