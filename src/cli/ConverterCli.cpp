@@ -339,7 +339,7 @@ Result run(int argc, char* argv[], const Backend& backend) {
         return r;
     }
     if (first == QLatin1String("--version")) {
-        std::fputs("runeboard 2.0\n", stdout);
+        std::fputs("runeboard " RUNEBOARD_VERSION "\n", stdout);
         return r;
     }
     // The editor answers it: what it finds is what it would use.

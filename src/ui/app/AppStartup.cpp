@@ -24,7 +24,7 @@
 void setupApplication(QApplication& app) {
     // No display name: Qt would append it to every window's title, and the captions are the program's own.
     QApplication::setApplicationName(QStringLiteral("Runeboard"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(QStringLiteral(RUNEBOARD_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Runeboard"));
     // Qt's own dialogs and standard buttons speak Chinese like the rest of the program.
     const QLocale china(QLocale::Chinese, QLocale::China);

@@ -145,7 +145,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
-    setWindowTitle(QStringLiteral("Runeboard(符阵画板) V2.0 "));
+    setWindowTitle(QStringLiteral("Runeboard(符阵画板) V" RUNEBOARD_VERSION " "));
     m_cursors[ArrowCursor] = QCursor(Qt::ArrowCursor);
     for (const CursorResource& c : cursorResources())
         m_cursors[c.slot] = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));

@@ -20,7 +20,7 @@ TAboutForm::TAboutForm(const QPixmap& picture, QWidget* parent) : QDialog(parent
 
     auto* product = new QLabel(QStringLiteral("符阵画板"));
     product->setObjectName(QStringLiteral("ProductName"));
-    auto* version = new QLabel(QStringLiteral("V2.0"));
+    auto* version = new QLabel(QStringLiteral("V" RUNEBOARD_VERSION));
     version->setObjectName(QStringLiteral("Version"));
     for (QLabel* l : {product, version}) l->setStyleSheet(QStringLiteral("color: blue;"));
     QFont big = product->font();
