@@ -1,6 +1,7 @@
 // Pictures to cells: the grey value, the threshold and the gradient, inverting,
 // the brush and article fills, the automatic threshold, the stretch, and loading
 // real picture files made here, broken ones included.
+#include "SamplePictures.h"
 #include "core/convert/CellConversion.h"
 #include "core/convert/Conversion.h"
 #include "core/convert/ImagePixels.h"
@@ -485,16 +486,8 @@ void TestConvert::sampledJpegMatchesTheFullDecode() {
 }
 
 void TestConvert::cmykJpegGoesToTheFullDecoder() {
-    // 16 x 8, its left half black and its right half white, in CMYK (made by ImageMagick). libjpeg
-    // gives no colours for it: Qt's reader does, for the whole decode and the stretch alike.
-    const QByteArray cmyk = QByteArray::fromHex(
-        "ffd8ffee000e41646f626500640000000002ffdb0043000302020302020303030304030304050805050404050a070706"
-        "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb00430103040405"
-        "040509050509140d0b0d1414141414141414141414141414141414141414141414141414141414141414141414141414"
-        "141414141414141414141414ffc00014080008001004011100021101031101041100ffc4001600010101000000000000"
-        "0000000000000009000affc40014100100000000000000000000000000000000ffc40014010100000000000000000000"
-        "000000000000ffc40014110100000000000000000000000000000000ffda000e040100021103110400003f002a805520"
-        "6aa1ffd9");
+    // Qt's reader gives its colours, for the whole decode and the stretch alike.
+    const QByteArray cmyk = cmykJpeg();
     PictureError error;
     QVERIFY(decodeJpeg(cmyk, &error).isNull());
     QCOMPARE(error.kind, PictureError::Kind::UnsupportedJpeg);

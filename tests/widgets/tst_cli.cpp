@@ -2,6 +2,7 @@
 // conversion, its banner beside the text banner's, the drawings it writes, and its errors.
 #include "GridText.h"
 #include "MainWindowFixture.h"
+#include "SamplePictures.h"
 #include "core/text/GbkText.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
@@ -166,14 +167,7 @@ void TestCli::optionsReachTheConversion() {
                 .save(m_dir->filePath(QStringLiteral("squares.jpg")), "jpg", 100));
     QFile cmyk(m_dir->filePath(QStringLiteral("cmyk.jpg")));
     QVERIFY(cmyk.open(QIODevice::WriteOnly));
-    cmyk.write(QByteArray::fromHex(
-        "ffd8ffee000e41646f626500640000000002ffdb0043000302020302020303030304030304050805050404050a070706"
-        "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb00430103040405"
-        "040509050509140d0b0d1414141414141414141414141414141414141414141414141414141414141414141414141414"
-        "141414141414141414141414ffc00014080008001004011100021101031101041100ffc4001600010101000000000000"
-        "0000000000000009000affc40014100100000000000000000000000000000000ffc40014010100000000000000000000"
-        "000000000000ffc40014110100000000000000000000000000000000ffda000e040100021103110400003f002a805520"
-        "6aa1ffd9"));
+    cmyk.write(cmykJpeg());
     cmyk.close();
     QFile article(m_dir->filePath(QStringLiteral("article.txt")));
     QVERIFY(article.open(QIODevice::WriteOnly));
