@@ -15,11 +15,12 @@
 # and mail are stand-ins that only write down what they were asked. The seed picks every action;
 # the same seed gives the same actions as long as the program answers as it did.
 #
-# Usage: scripts/monkey.sh [--seed N] [--minutes M] [--actions N] [--build DIR] [--keep]
+# Usage: scripts/monkey.sh [--seed N] [--minutes M] [--actions N] [--build DIR] [--keep] [--hold S]
 #   --seed N     the random generator's seed (default: a new one, printed)
 #   --minutes M  how long to drive the program (default 3; decimals allowed)
 #   --actions N  stop after N actions, even before the time is up
 #   --build DIR  the sanitizer build tree (default build-asan/, built or reused)
+#   --hold S     on a failure, leave the screen and the program S seconds for a look
 #   --keep       keep the work folder (it is always kept when the run fails)
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -29,6 +30,7 @@ minutes=3
 max_actions=0
 sanitized="${RUNEBOARD_SANITIZE_BUILD_DIR:-$ROOT/build-asan}"
 keep=0
+hold=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --seed) seed="${2:?--seed needs a number}"; shift 2 ;;
@@ -36,12 +38,14 @@ while [ $# -gt 0 ]; do
     --actions) max_actions="${2:?--actions needs a number}"; shift 2 ;;
     --build) sanitized="${2:?--build needs a folder}"; shift 2 ;;
     --keep) keep=1; shift ;;
+    --hold) hold="${2:?--hold needs a number of seconds}"; shift 2 ;;
     -h | --help) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
     esac
 done
 [ -n "$seed" ] || seed=$(($(od -An -N4 -tu4 /dev/urandom) % 1000000))
 [[ "$seed" =~ ^[0-9]+$ ]] || { echo "monkey: the seed must be a whole number" >&2; exit 2; }
+[[ "$hold" =~ ^[0-9]+$ ]] || { echo "monkey: --hold must be a whole number of seconds" >&2; exit 2; }
 [[ "$max_actions" =~ ^[0-9]+$ ]] || { echo "monkey: --actions must be a whole number" >&2; exit 2; }
 seconds=$(awk -v m="$minutes" 'BEGIN { if (m !~ /^[0-9]*\.?[0-9]+$/) exit 1; printf "%d", m * 60 }') ||
     { echo "monkey: --minutes must be a number" >&2; exit 2; }
@@ -86,6 +90,10 @@ fail() {
     for report in $(found_reports); do cat "$report" >&2; done
     echo "Monkey seed $seed: $actions actions: FAILED ($*). Again: $replay" >&2
     keep=1
+    if [ "$hold" -gt 0 ]; then
+        echo "The screen stays for $hold s: DISPLAY=$DISPLAY, the program's process $app" >&2
+        sleep "$hold"
+    fi
     exit 1
 }
 log() { echo "$actions $*" >>"$work/actions.log"; }
@@ -138,33 +146,47 @@ text_files=(gbk.txt utf8.txt big.txt empty.txt binary.txt missing.txt)
 picture_files=(photo.jpg logo.png anim.gif tiny.bmp icon.ico wide.png broken.jpg shape.svg gbk.txt)
 
 # --- The screen, the window manager and the program --------------------------------------------
-# Xvfb picks a free display itself; one started by another test at the same moment may still
-# take it from under this one, so a screen that does not answer is started again.
-screen_answers() {
-    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
-for attempt in 1 2 3 4 5; do
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    [ -s "$work/display" ] && screen_answers && break
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    xvfb=""
-    sleep 1
-done
-[ -n "$xvfb" ] || fail "the virtual screen did not start"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp"
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 NO_AT_BRIDGE=1
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-openbox --config-file "$MONKEY/openbox-rc.xml" >"$work/openbox.log" 2>&1 &
-wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "the window manager did not start"
+# Xvfb picks a free display itself. It keeps going without resetting when its last client
+# leaves (a reset then could refuse the next one, and forgets the mark). Servers started by other
+# tests at the same moment may still get in each other's way: a screen or window manager that does
+# not come up is started again, and the screen is marked so that it is known to be this run's.
+screen_answers() {
+    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+ours() { xprobe marked "$work"; }
+start_screen() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || return 1
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    screen_answers || return 1
+    xprobe mark "$work" || return 1
+    openbox --config-file "$MONKEY/openbox-rc.xml" >>"$work/openbox.log" 2>&1 &
+    wm=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && ours
+}
+for attempt in 1 2 3 4 5; do
+    start_screen && break
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    wm=""
+    xvfb=""
+    echo "monkey: the virtual screen or its window manager did not start; again" >&2
+    sleep 1
+done
+[ -n "$wm" ] || fail "the virtual screen or its window manager did not start"
 
 hang=30 # seconds without an answer that make a hang
 main=""
@@ -644,10 +666,35 @@ dialog_action() {
     fi
 }
 
-# One step: whatever window has the focus gets an action of its kind.
+# A popup left open (a context menu, a list, a drawing window's own menu) gets a click or Escape.
+# Menus of the menu bar are never left open, but were one left, its lower part (File, Exit) is not
+# clicked. Nothing else happens while one is open: activating another window under a popup leaves
+# the keyboard with the window that opened it.
+popup_action() {
+    local px py pw ph
+    read -r _ px py pw ph _ <<<"$(menus_open | sort -k5 -n | tail -n 1)"
+    pick 2
+    if [ "$R" = 0 ] || [ -z "$ph" ]; then
+        log "popup: Escape"
+        xdo key Escape
+        return
+    fi
+    pick $((pw > 4 ? pw - 4 : 1))
+    local cx=$((px + 2 + R))
+    pick $((ph * 3 / 4 > 4 ? ph * 3 / 4 - 2 : 1))
+    local cy=$((py + 2 + R))
+    log "popup: click at $cx,$cy"
+    xdo mousemove "$cx" "$cy" sleep 0.1 click 1
+}
+
+# One step: an open popup, or else whatever window has the focus, gets an action of its kind.
 same_window=0
 last_window=""
 step() {
+    if [ -n "$(menus_open)" ]; then
+        popup_action
+        return
+    fi
     classify
     if [ "$kind" != main ] && [ "$active" = "$last_window" ]; then
         same_window=$((same_window + 1))

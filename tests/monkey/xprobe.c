@@ -7,6 +7,8 @@
  *                                    button does.
  *   xprobe where WINDOW              prints "x y width height" of the window's inside on the
  *                                    screen (xdotool's own answer is off under a window manager).
+ *   xprobe mark TEXT                 puts TEXT on the root window, to know the screen as one's own.
+ *   xprobe marked TEXT               exits 0 when the root window holds TEXT so put.
  *   xprobe popups                    prints "id x y width height type" for each mapped window
  *                                    that the window manager does not frame (menus, tooltips),
  *                                    type being the end of its _NET_WM_WINDOW_TYPE (POPUP_MENU,
@@ -97,6 +99,23 @@ static int where(xcb_connection_t* c, xcb_window_t root, xcb_window_t window) {
     return found ? 0 : 1;
 }
 
+static int mark(xcb_connection_t* c, xcb_window_t root, const char* text, int check) {
+    const xcb_atom_t name = atom(c, "_RUNEBOARD_MONKEY");
+    if (!check) {
+        xcb_void_cookie_t done = xcb_change_property_checked(
+            c, XCB_PROP_MODE_REPLACE, root, name, XCB_ATOM_STRING, 8, (uint32_t)strlen(text), text);
+        xcb_generic_error_t* e = xcb_request_check(c, done);
+        free(e);
+        return e ? 1 : 0;
+    }
+    xcb_get_property_reply_t* p =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, name, XCB_ATOM_STRING, 0, 1024), NULL);
+    const int same = p && xcb_get_property_value_length(p) == (int)strlen(text) &&
+                     memcmp(xcb_get_property_value(p), text, strlen(text)) == 0;
+    free(p);
+    return same ? 0 : 1;
+}
+
 static void print_type(xcb_connection_t* c, xcb_window_t window, xcb_atom_t type_atom) {
     xcb_get_property_reply_t* p =
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, type_atom, XCB_ATOM_ATOM, 0, 1), NULL);
@@ -140,7 +159,8 @@ static int popups(xcb_connection_t* c, xcb_window_t root) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: xprobe ping WINDOW MILLISECONDS | close WINDOW | where WINDOW | popups\n");
+        fprintf(stderr, "usage: xprobe ping WINDOW MILLISECONDS | close WINDOW | where WINDOW | mark TEXT | "
+                        "marked TEXT | popups\n");
         return 2;
     }
     int screen_number = 0;
@@ -159,10 +179,13 @@ int main(int argc, char** argv) {
         status = close_window(c, root, (xcb_window_t)strtoul(argv[2], NULL, 0));
     else if (strcmp(argv[1], "where") == 0 && argc == 3)
         status = where(c, root, (xcb_window_t)strtoul(argv[2], NULL, 0));
+    else if ((strcmp(argv[1], "mark") == 0 || strcmp(argv[1], "marked") == 0) && argc == 3)
+        status = mark(c, root, argv[2], strcmp(argv[1], "marked") == 0);
     else if (strcmp(argv[1], "popups") == 0)
         status = popups(c, root);
     else
-        fprintf(stderr, "usage: xprobe ping WINDOW MILLISECONDS | close WINDOW | where WINDOW | popups\n");
+        fprintf(stderr, "usage: xprobe ping WINDOW MILLISECONDS | close WINDOW | where WINDOW | mark TEXT | "
+                        "marked TEXT | popups\n");
     xcb_disconnect(c);
     return status;
 }
