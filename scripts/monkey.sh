@@ -339,10 +339,12 @@ act_canvas() {
         moves=$((R + 1))
         what="drag of $moves moves"
         args+=(mousedown "$B")
-        local i x=$PX y=$PY midkey=""
-        if [ "$kind_of_drag" -ge 17 ]; then
-            choose alt ctrl shift Escape
+        local i x=$PX y=$PY midkey="" holds=0
+        # A key on the way: a modifier held to the end, or a command while the button is down.
+        if [ "$kind_of_drag" -ge 16 ]; then
+            choose alt ctrl shift alt Escape ctrl+z ctrl+z Delete ctrl+v ctrl+x ctrl+a F4 ctrl+F4 ctrl+Tab Return
             midkey=$C
+            case "$midkey" in alt | ctrl | shift) holds=1 ;; esac
         fi
         for ((i = 0; i < moves; i++)); do
             pick 241
@@ -354,11 +356,11 @@ act_canvas() {
             args+=(mousemove $((X + x)) $((Y + y)) sleep 0.03)
             if [ -n "$midkey" ] && [ "$i" = 0 ]; then
                 what+=" with $midkey pressed on the way"
-                if [ "$midkey" = Escape ]; then args+=(key Escape); else args+=(keydown "$midkey"); fi
+                if [ "$holds" = 1 ]; then args+=(keydown "$midkey"); else args+=(key "$midkey" sleep 0.05); fi
             fi
         done
         args+=(mouseup "$B")
-        [ -n "$midkey" ] && [ "$midkey" != Escape ] && args+=(keyup "$midkey")
+        [ "$holds" = 1 ] && args+=(keyup "$midkey")
     fi
     for m in "${MODS[@]}"; do args+=(keyup "$m"); done
     log "canvas $what, button $B${MODS[*]:+ with ${MODS[*]}} at $PX,$PY"
