@@ -19,6 +19,6 @@ set(CPACK_STRIP_FILES ON)
 # The libraries come from what the programs link (dpkg-shlibdeps); the fonts the program asks
 # for by name and Qt's own Chinese texts are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-unifont")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-wqy-microhei, fonts-unifont")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -6,7 +6,7 @@ BUILD="${RUNEBOARD_BUILD_DIR:-$ROOT/build}"
 
 # Debian packages the program needs to build and run.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
-                fonts-wqy-microhei fonts-unifont qt6-translations-l10n)
+                fonts-wqy-microhei fonts-unifont fonts-noto-cjk qt6-translations-l10n)
 # What the tests and screenshots need on top.
 TEST_PACKAGES=(xvfb xdotool xclip imagemagick poppler-utils openbox x11-utils)
 # The fuzz targets: clang with its sanitizer and libFuzzer runtimes.

@@ -32,7 +32,7 @@ depends="$(field Depends)"
 echo "Depends: $depends"
 # The Qt libraries and libjpeg come from dpkg-shlibdeps, the fonts from the packaging rules.
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libjpeg62-turbo \
-         fonts-wqy-microhei fonts-unifont; do
+         fonts-noto-cjk fonts-wqy-microhei fonts-unifont; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends: does not name $p"
 done
 # Every package it depends on (the first of alternatives) is installed here, so the runs below

@@ -2,6 +2,7 @@
 #include "GridText.h"
 #include "core/model/ChildDocument.h"
 #include "core/render/Canvas.h"
+#include "core/text/GbkText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -46,7 +47,9 @@ private Q_SLOTS:
     void cellsOutsideTheAreaAreNeverPainted();
     void blankingACellLeavesNoInk();
     void badBytesStillPaint();
-    void narrowSymbolsAreCentredAndPaintedWhole();
+    void symbolsFillTheirDoubleCell();
+    void fewDoubleByteCharactersAreNarrow();
+    void narrowCharactersAreCentred();
 };
 
 void TestCanvas::gridLineGeometry_data() {
@@ -106,14 +109,16 @@ void TestCanvas::textPlacement() {
     Canvas canvas;
     canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 4, 4);
 
-    // The glyph of 画 is drawn with its top-left at (+2, +2) of the cell, as the font draws it there.
+    // The glyph of 画 is drawn in the 16-pixel square at (+2, +2) of the cell, as the font draws it there.
+    const CanvasFace& face = canvas.cellPainter().face();
     QImage expected(16, 16, QImage::Format_RGB32);
     expected.fill(kWhite);
     {
         QPainter p(&expected);
-        p.setFont(canvas.cellPainter().font());
+        p.setFont(face.wide);
         p.setPen(Qt::black);
-        p.drawText(0, QFontMetrics(canvas.cellPainter().font()).ascent(), QStringLiteral("画"));
+        p.drawText((16 - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2, face.baseline,
+                   QStringLiteral("画"));
     }
     int inkPixels = 0;
     for (int y = 0; y < 16; ++y)
@@ -151,7 +156,7 @@ void TestCanvas::reDrawPaintsExactlyTheDifferingCells() {
     const qint64 before = canvas.paintedCells();
     const QRect dirty = canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
     QCOMPARE(canvas.paintedCells() - before, qint64(2));
-    QCOMPARE(dirty, Canvas::cellRect(3, 4) | Canvas::cellRect(49, 49));
+    QCOMPARE(dirty, canvas.cellRect(3, 4) | canvas.cellRect(49, 49));
     QVERIFY(!marked(canvas, 3, 4));
     QVERIFY(!marked(canvas, 49, 49));
     // Unchanged cells are not touched, even with something else drawn over them.
@@ -162,7 +167,7 @@ void TestCanvas::reDrawPaintsExactlyTheDifferingCells() {
 
     // A cell whose text changed back is repainted again; a second ReDraw paints nothing.
     doc.CurGrid.at(3, 4) = CharCell::blank();
-    QCOMPARE(canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50), Canvas::cellRect(3, 4));
+    QCOMPARE(canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50), canvas.cellRect(3, 4));
     QVERIFY(inkIn(canvas, 3, 4).isEmpty());
     QVERIFY(canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50).isEmpty());
 }
@@ -217,27 +222,123 @@ void TestCanvas::badBytesStillPaint() {
     QVERIFY(inkIn(canvas, 3, 0).isEmpty());
 }
 
-void TestCanvas::narrowSymbolsAreCentredAndPaintedWhole() {
-    // → is a double-byte character drawn half width by the canvas font: it sits in the middle of its 16
-    // pixels.
+namespace {
+
+// Where the ink of the text square of cell (col, row) lies: its leftmost and rightmost columns,
+// counted from the square's left edge (-1, -1 without ink).
+std::pair<int, int> inkColumns(const Canvas& c, int col, int row) {
+    int left = -1, right = -1;
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y)
+            if (px(c, 18 * col + 2 + x, 18 * row + 2 + y) != kWhite) {
+                if (left < 0) left = x;
+                right = x;
+                break;
+            }
+    return {left, right};
+}
+
+} // namespace
+
+void TestCanvas::symbolsFillTheirDoubleCell() {
+    // The symbols character art is made of take the width of a Chinese character, centred.
+    const QString shapes = QStringLiteral("■□●○◆◇▲△★☆※");
     ChildDocument doc;
-    doc.CurGrid.at(0, 0) = CharCell::of(0xA1, 0xFA);
+    setGridText(doc.CurGrid, shapes);
     Canvas canvas;
     canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
-    const QList<QPoint> ink = inkIn(canvas, 0, 0);
-    QVERIFY(!ink.isEmpty());
-    int left = 99, right = -1;
-    for (const QPoint& p : ink) {
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
+    for (int i = 0; i < shapes.size(); ++i) {
+        const auto [left, right] = inkColumns(canvas, i, 0);
+        const QString where = QStringLiteral("%1: %2..%3").arg(shapes[i]).arg(left).arg(right);
+        QVERIFY2(left >= 0 && right - left + 1 >= 12, qPrintable(where));
+        QVERIFY2(std::abs(left + right - 15) <= 3, qPrintable(where)); // centred
     }
-    QVERIFY2(left >= 4 && right <= 15, qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
 
-    // Painted directly over another glyph (as the pencil does), the whole character shows.
+    // Lines meet the lines of the cells beside them: each reaches the side it leads to, and a
+    // vertical stroke runs down the middle.
+    struct Line {
+        QString text;
+        bool toLeft, toRight, middle;
+    };
+    const QList<Line> lines{
+        {QStringLiteral("─"), true, true, false}, {QStringLiteral("│"), false, false, true},
+        {QStringLiteral("┌"), false, true, true}, {QStringLiteral("┐"), true, false, true},
+        {QStringLiteral("└"), false, true, true}, {QStringLiteral("┘"), true, false, true},
+        {QStringLiteral("├"), false, true, true}, {QStringLiteral("┤"), true, false, true},
+        {QStringLiteral("┬"), true, true, true},  {QStringLiteral("┴"), true, true, true},
+        {QStringLiteral("┼"), true, true, true},
+    };
+    QString row;
+    for (const Line& l : lines) row += l.text;
+    setGridText(doc.CurGrid, row);
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    for (int i = 0; i < lines.size(); ++i) {
+        const Line& l = lines[i];
+        const auto [left, right] = inkColumns(canvas, i, 0);
+        const QString where = QStringLiteral("%1: %2..%3").arg(l.text).arg(left).arg(right);
+        QVERIFY2(left >= 0, qPrintable(where));
+        QVERIFY2((left == 0) == l.toLeft, qPrintable(where));
+        QVERIFY2((right == 15) == l.toRight, qPrintable(where));
+        if (l.middle) {
+            // The square's middle column, or the one left of it, carries ink from top to bottom half.
+            bool stroke = false;
+            for (int x : {7, 8}) {
+                int inked = 0;
+                for (int y = 0; y < 16; ++y) inked += px(canvas, 18 * i + 2 + x, 2 + y) != kWhite;
+                stroke |= inked >= 7;
+            }
+            QVERIFY2(stroke, qPrintable(where));
+        }
+    }
+}
+
+void TestCanvas::fewDoubleByteCharactersAreNarrow() {
+    // Over every GBK double-byte character: those the canvas face draws narrower than 90 % of 中
+    // are letters of other alphabets and single marks, and there are few of them.
+    Canvas canvas;
+    const QFontMetrics metrics(canvas.cellPainter().face().wide);
+    const int full = metrics.horizontalAdvance(QStringLiteral("中"));
+    int characters = 0;
+    QString narrow, unexpected;
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const char bytes[2] = {char(lead), char(trail)};
+            bool ok = false;
+            const QString text = gbkToUnicode(QByteArrayView(bytes, 2), &ok);
+            if (!ok || text.size() != 1 || text[0].isNull() || text[0].category() == QChar::Other_PrivateUse)
+                continue;
+            ++characters;
+            if (metrics.horizontalAdvance(text) * 10 >= full * 9) continue;
+            narrow += text;
+            // Never narrow: Chinese characters and their punctuation, kana, full-width forms, and the
+            // blocks character art is drawn with (lines, blocks, shapes, symbols, circled numbers, arrows).
+            const char16_t u = text[0].unicode();
+            const bool art = (u >= 0x2190 && u <= 0x21FF) || (u >= 0x2460 && u <= 0x27BF) ||
+                             (u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) ||
+                             (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF01 && u <= 0xFF60) ||
+                             (u >= 0xFFE0 && u <= 0xFFE6);
+            if (art) unexpected += text;
+        }
+    QVERIFY2(characters > 21000, qPrintable(QString::number(characters)));
+    QVERIFY2(narrow.size() < 160, qPrintable(QStringLiteral("%1: %2").arg(narrow.size()).arg(narrow)));
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+}
+
+void TestCanvas::narrowCharactersAreCentred() {
+    // α stays narrow in a Chinese face: it sits in the middle of the character's 16 pixels.
+    ChildDocument doc;
+    setGridText(doc.CurGrid, QStringLiteral("α"));
+    Canvas canvas;
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 50, 50);
+    const auto [left, right] = inkColumns(canvas, 0, 0);
+    QVERIFY2(left >= 3 && right <= 12 && std::abs(left + right - 15) <= 2,
+             qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
+
+    // Painted directly over another glyph (as the pencil does), the whole square is the new text.
     doc.CurGrid.at(1, 0) = CharCell::of(0xBB, 0xAD);
     canvas.reDraw(doc.CurGrid, doc.ShownGrid, 50, 50);
-    canvas.cellPainter().paintText(canvas.picture(), 1, 0, CharCell::of(0xA1, 0xFA));
-    for (const QPoint& p : ink) QCOMPARE(px(canvas, p.x() + 18, p.y()), px(canvas, p.x(), p.y()));
+    canvas.cellPainter().paintText(canvas.picture(), 1, 0, doc.CurGrid.at(0, 0));
     for (int y = 2; y < 18; ++y)
         for (int x = 2; x < 18; ++x) QCOMPARE(px(canvas, 18 + x, y), px(canvas, x, y));
 }

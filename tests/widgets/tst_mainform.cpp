@@ -133,6 +133,9 @@ void TestMainForm::menuItems_data() {
     row("N18", QStringLiteral("标准工具栏(&S)"));
     row("N19", QStringLiteral("作图工具箱(&T)"));
     row("N29", QStringLiteral("状态栏(&Z)"));
+    row("ZoomIn1", QStringLiteral("放大(&I)"), QStringLiteral("Ctrl+="));
+    row("ZoomOut1", QStringLiteral("缩小(&O)"), QStringLiteral("Ctrl+-"));
+    row("ZoomReset1", QStringLiteral("实际大小(&A)"), QStringLiteral("Ctrl+0"));
     row("N9", QStringLiteral("层叠(&C)"));
     row("N10", QStringLiteral("水平平铺(&H)"));
     row("N11", QStringLiteral("竖直平铺(&V)"));
@@ -155,7 +158,7 @@ void TestMainForm::menuItems() {
 }
 
 void TestMainForm::menusAndToolbar() {
-    for (const char* sep : {"N6", "N5", "N15", "N7", "N20", "N22"}) QVERIFY2(action(sep)->isSeparator(), sep);
+    for (const char* sep : {"N6", "N5", "N15", "N7", "N20", "N22", "ZoomSeparator1"}) QVERIFY2(action(sep)->isSeparator(), sep);
     const QStringList menus{QStringLiteral("文件(&F)"), QStringLiteral("编辑(&E)"),
                             QStringLiteral("视图(&V)"), QStringLiteral("窗口(&W)"),
                             QStringLiteral("帮助(&H)")};

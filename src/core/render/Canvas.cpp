@@ -27,8 +27,13 @@ Canvas::Canvas() {
     reset(50, 50);
 }
 
+QSize Canvas::pictureSize(int width, int height) const {
+    return {geometry().edge(width), geometry().edge(height)};
+}
+
 void Canvas::allocate(int width, int height) {
-    m_picture = QImage(width * kCellSize, height * kCellSize, QImage::Format_Indexed8);
+    const QSize size = pictureSize(width, height);
+    m_picture = QImage(size, QImage::Format_Indexed8);
     m_picture.setColorTable(palette());
 }
 
@@ -39,17 +44,23 @@ void Canvas::reset(int width, int height) {
 }
 
 void Canvas::drawGridLines(int width, int height) {
-    // Every pixel outside the cell interiors: the lines between cells, dotted, and
-    // the picture's top row and left column, which carry no line and stay white.
-    const int pw = width * kCellSize, ph = height * kCellSize;
+    // Every pixel outside the cell interiors: the lines between cells, dotted, one device pixel
+    // wide, and the picture's top row and left column, which carry no line and stay white.
+    const CellGeometry& g = geometry();
+    const int pw = m_picture.width(), ph = m_picture.height();
     std::vector<uchar> across(static_cast<size_t>(pw)); // a horizontal line, drawn over the vertical ones
     for (int x = 0; x < pw; ++x) across[size_t(x)] = dotted(x);
+    std::vector<int> lines; // the columns of the vertical lines
+    for (int i = 1; i < width; ++i) lines.push_back(g.edge(i));
+    if (m_picture.isNull()) return; // no memory for a picture of this size
     uchar* bits = m_picture.bits();
     const qsizetype bpl = m_picture.bytesPerLine();
+    int nextRow = 1; // the next horizontal line is edge(nextRow)
     for (int y = 0; y < ph; ++y) {
         uchar* line = bits + y * bpl;
-        if (y > 0 && y % kCellSize == 0) {
+        if (nextRow < height && y == g.edge(nextRow)) {
             std::memcpy(line, across.data(), size_t(pw));
+            ++nextRow;
             continue;
         }
         if (y == 0)
@@ -57,7 +68,7 @@ void Canvas::drawGridLines(int width, int height) {
         else
             line[0] = kWhite;
         const uchar v = dotted(y);
-        for (int x = kCellSize; x < pw; x += kCellSize) line[x] = v;
+        for (int x : lines) line[x] = v;
     }
 }
 
@@ -80,24 +91,29 @@ template <typename Paint> void Canvas::outline(const QRect& r, Paint paint) {
 }
 
 QRect Canvas::drawFrame(const CellRect& c) {
-    return frame({c.Left * kCellSize, c.Top * kCellSize}, {c.Right * kCellSize, c.Bottom * kCellSize});
+    const CellGeometry& g = geometry();
+    return frame({g.edge(c.Left), g.edge(c.Top)}, {g.edge(c.Right), g.edge(c.Bottom)});
 }
 
 QRect Canvas::frameAll(int width, int height) {
-    return frame({1, 1}, {width * kCellSize, height * kCellSize});
+    // From just inside the top left corner, so that the top and left show as wide as the rest.
+    const int inside = geometry().frameWidth() - 1;
+    return frame({inside, inside}, {geometry().edge(width), geometry().edge(height)});
 }
 
 QRect Canvas::frame(QPoint a, QPoint b) {
-    // A pen two pixels wide centred on the rectangle's edges.
+    // A pen two screen pixels wide along the rectangle's edges: the last pixels of the cells
+    // before them and the grid lines.
     const QRect r = QRect(a, b - QPoint(1, 1)).normalized();
+    const int w = geometry().frameWidth();
     auto blue = [](uchar& p) { p = kBlue; };
-    outline(r, blue);
-    outline(r.adjusted(-1, -1, 1, 1), blue);
-    return r.adjusted(-1, -1, 1, 1) & m_picture.rect();
+    for (int k = 0; k < w; ++k) outline(r.adjusted(-k, -k, k, k), blue);
+    return r.adjusted(1 - w, 1 - w, w - 1, w - 1) & m_picture.rect();
 }
 
 QRect Canvas::xorBand(QPoint fromCell, QPoint toCell) {
-    const QPoint a = fromCell * kCellSize, b = toCell * kCellSize;
+    const CellGeometry& g = geometry();
+    const QPoint a(g.edge(fromCell.x()), g.edge(fromCell.y())), b(g.edge(toCell.x()), g.edge(toCell.y()));
     const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                   QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
     if (r.width() < 1 || r.height() < 1) return {}; // no rectangle between the corners: nothing to draw
@@ -107,7 +123,8 @@ QRect Canvas::xorBand(QPoint fromCell, QPoint toCell) {
 
 QRect Canvas::reDraw(const CharGrid& cur, CharGrid& shown, int width, int height) {
     // A picture too small for the area would be written past its end: start it afresh.
-    if (m_picture.width() < width * kCellSize || m_picture.height() < height * kCellSize)
+    const QSize size = pictureSize(width, height);
+    if (m_picture.width() < size.width() || m_picture.height() < size.height())
         return reDrawAll(cur, shown, width, height);
     int left = width, top = height, right = -1, bottom = -1; // the cells painted
     uchar* bits = nullptr;
@@ -132,10 +149,10 @@ QRect Canvas::reDraw(const CharGrid& cur, CharGrid& shown, int width, int height
 }
 
 QRect Canvas::reDrawAll(const CharGrid& cur, CharGrid& shown, int width, int height) {
-    if (m_picture.width() != width * kCellSize || m_picture.height() != height * kCellSize)
-        allocate(width, height);
+    if (m_picture.size() != pictureSize(width, height)) allocate(width, height);
     // The grid lines and the cell tiles between them cover every pixel: no separate clear.
     drawGridLines(width, height);
+    if (m_picture.isNull()) return {};
     // Rows outer here only for memory locality; the result does not depend on the order.
     uchar* bits = m_picture.bits();
     const qsizetype bpl = m_picture.bytesPerLine();

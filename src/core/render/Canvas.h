@@ -1,5 +1,6 @@
-// The canvas picture of a drawing: 18 x 18 pixels per cell inside a dotted red
-// grid. ReDraw and ReDrawAll are the only ways the grids reach it.
+// The canvas picture of a drawing: 18 x 18 pixels per cell at 100 % inside a dotted red
+// grid, more or fewer at other zooms and device pixel ratios. ReDraw and ReDrawAll are the
+// only ways the grids reach it.
 #pragma once
 
 #include "CellPainter.h"
@@ -20,8 +21,11 @@ public:
 
     Canvas();
 
-    void setFont(const QFont& font) { m_painter.setFont(font); }
+    void setFont(const QString& name, int pointSize) { m_painter.setFont(name, pointSize); }
     CellPainter& cellPainter() { return m_painter; }
+    // The size cells are drawn at from now on; the caller repaints.
+    void setGeometry(const CellGeometry& geometry) { m_painter.setGeometry(geometry); }
+    const CellGeometry& geometry() const { return m_painter.geometry(); }
 
     // A fresh white picture for a grid of width x height cells with only the grid lines drawn.
     void reset(int width, int height);
@@ -47,12 +51,11 @@ public:
     // in red by exclusive-or, so that drawing it again erases it. Returns the pixels touched.
     QRect xorBand(QPoint fromCell, QPoint toCell);
 
-    static QRect cellRect(int col, int row) {
-        return QRect(col * kCellSize, row * kCellSize, kCellSize, kCellSize);
-    }
+    QRect cellRect(int col, int row) const { return geometry().cellRect(col, row); }
 
 private:
     QRect frame(QPoint a, QPoint b);
+    QSize pictureSize(int width, int height) const;
     void allocate(int width, int height);
     void drawGridLines(int width, int height);
     template <typename Paint> void outline(const QRect& r, Paint paint);

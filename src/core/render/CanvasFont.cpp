@@ -1,10 +1,29 @@
 // Font names and the fonts that serve them.
 #include "CanvasFont.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+#include <algorithm>
+
 namespace {
 
 bool isCanvasFont(const QString& name) {
     return name.compare(kCanvasFontName, Qt::CaseInsensitive) == 0;
+}
+
+QString firstInstalled(const QStringList& families) {
+    for (const QString& f : families)
+        if (QFontDatabase::hasFamily(f)) return f;
+    return families.back();
+}
+
+// Checked against the font database once: it does not change while the program runs.
+const QString& monoFamily() {
+    static const QString family =
+        firstInstalled({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Micro Hei Mono"),
+                        QStringLiteral("Unifont")});
+    return family;
 }
 
 } // namespace
@@ -16,17 +35,44 @@ void installFontStandIns() {
 }
 
 QString servingFamily(const QString& name) {
-    return isCanvasFont(name) ? QStringLiteral("Unifont") : name;
+    return isCanvasFont(name) ? monoFamily() : name;
+}
+
+QString canvasWideFamily() {
+    static const QString family = firstInstalled(
+        {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"), kChineseFamily});
+    return family;
+}
+
+CanvasFace canvasFace(const QString& name, int pointSize, int em) {
+    CanvasFace face;
+    face.em = std::max(em, 1);
+    if (isCanvasFont(name)) {
+        face.wide = QFont(canvasWideFamily());
+        face.narrow = QFont(servingFamily(name));
+        for (QFont* f : {&face.wide, &face.narrow}) {
+            f->setPixelSize(face.em);
+            // Cells are black on white: outlines rasterised without grey, thin strokes kept.
+            f->setStyleStrategy(QFont::NoAntialias);
+            f->setHintingPreference(QFont::PreferFullHinting);
+        }
+    } else {
+        face.wide = QFont(name);
+        face.wide.setPointSize(pointSize > 0 ? pointSize : 10);
+        face.narrow = face.wide;
+    }
+    // 中 fills the square of a Chinese face: its ink centred vertically gives the baseline.
+    const QRect ink = QFontMetrics(face.wide).tightBoundingRect(QStringLiteral("中"));
+    face.baseline =
+        ink.isEmpty() ? QFontMetrics(face.wide).ascent() : (face.em - ink.height()) / 2 - ink.top();
+    return face;
 }
 
 QFont canvasFont(const QString& name, int pointSize) {
     if (isCanvasFont(name)) {
-        // A bitmap font of one size: 16 pixels high, 8 wide per byte.
         QFont font(servingFamily(name));
         font.setPixelSize(16);
         font.setFixedPitch(true);
-        font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
         return font;
     }
     QFont font(name);

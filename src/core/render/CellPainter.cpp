@@ -9,15 +9,29 @@
 #include <algorithm>
 #include <cstring>
 
-CellPainter::CellPainter(const QFont& font) : m_index(1 << 16, -1) {
-    setFont(font);
+CellPainter::CellPainter(const QString& fontName, int pointSize, const CellGeometry& geometry)
+    : m_fontName(fontName), m_pointSize(pointSize), m_geometry(geometry), m_index(1 << 16, -1) {
+    m_face = canvasFace(m_fontName, m_pointSize, m_geometry.em());
 }
 
-void CellPainter::setFont(const QFont& font) {
-    m_font = font;
-    m_ascent = QFontMetrics(font).ascent();
+void CellPainter::clearTiles() {
     std::fill(m_index.begin(), m_index.end(), -1);
     m_tiles.clear();
+}
+
+void CellPainter::setFont(const QString& name, int pointSize) {
+    m_fontName = name;
+    m_pointSize = pointSize;
+    m_face = canvasFace(m_fontName, m_pointSize, m_geometry.em());
+    clearTiles();
+}
+
+void CellPainter::setGeometry(const CellGeometry& geometry) {
+    if (geometry == m_geometry) return;
+    const bool newSize = geometry.em() != m_geometry.em();
+    m_geometry = geometry;
+    if (newSize) m_face = canvasFace(m_fontName, m_pointSize, m_geometry.em());
+    clearTiles();
 }
 
 namespace {
@@ -31,38 +45,46 @@ constexpr uchar kWhiteIndex = 7;
 const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     int& slot = m_index[(cell.b0 << 8) | cell.b1];
     if (slot >= 0) return m_tiles[size_t(slot)];
+    const int side = m_geometry.tileSide(), em = m_face.em, origin = m_geometry.textOffset();
     Tile tile;
-    tile.pixels.fill(kWhiteIndex);
+    tile.pixels.assign(size_t(side) * size_t(side), kWhiteIndex);
     const QString text = gbkToUnicode(cell.text());
-    constexpr int kFullWidth = kTileSize - 1; // a double-byte character's 16 pixels
-    const int advance = QFontMetrics(m_font).horizontalAdvance(text);
-    // A double-byte character whose glyph is half width (arrows and other symbols in the canvas
-    // font) is centred in the character's full width, as a Chinese font would draw it.
-    const bool narrowWide = isGbkLeadByte(cell.b0) && text.size() == 1 && advance * 2 <= kFullWidth;
+    // One double-byte character takes the whole square, centred in it whatever its advance (the
+    // symbols of character art are narrow in some faces); single-byte characters take a half each.
+    const bool wide = isGbkLeadByte(cell.b0) && cell.b1 != 0 && text.size() == 1;
+    const int glyphs = wide ? 1 : int(std::min<qsizetype>(text.size(), 2));
     // Two spaces still have a width: drawn directly they blank the glyphs under them.
-    tile.textWidth = narrowWide ? kFullWidth : std::min(advance, kFullWidth);
-    if (!cell.isBlank()) {
-        QImage image(kTileSize, kTileSize, QImage::Format_RGB32);
+    tile.textWidth = wide ? em : glyphs * (em / 2);
+    if (!cell.isBlank() && glyphs > 0) {
+        QImage image(side, side, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
-        p.setFont(m_font);
         p.setPen(Qt::black);
-        p.setClipRect(1, 1, kFullWidth, kFullWidth);
-        p.drawText(1 + (narrowWide ? (kFullWidth - advance) / 2 : 0), 1 + m_ascent, text);
+        p.setClipRect(origin, origin, em, em);
+        const QFont& font = wide ? m_face.wide : m_face.narrow;
+        p.setFont(font);
+        const QFontMetrics metrics(font);
+        const int box = wide ? em : em / 2;
+        for (int i = 0; i < glyphs; ++i) {
+            const QString glyph = wide ? text : text.mid(i, 1);
+            const int x = origin + i * box + (box - metrics.horizontalAdvance(glyph)) / 2;
+            p.drawText(x, origin + m_face.baseline, glyph);
+        }
         p.end();
-        for (int y = 0; y < kTileSize; ++y) {
+        for (int y = 0; y < side; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < kTileSize; ++x)
-                tile.pixels[size_t(y * kTileSize + x)] = qGray(row[x]) < 128 ? kBlackIndex : kWhiteIndex;
+            for (int x = 0; x < side; ++x)
+                tile.pixels[size_t(y * side + x)] = qGray(row[x]) < 128 ? kBlackIndex : kWhiteIndex;
         }
     }
     slot = int(m_tiles.size());
-    m_tiles.push_back(tile);
+    m_tiles.push_back(std::move(tile));
     return m_tiles.back();
 }
 
 void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx, int sy, int w, int h) {
     // Clip to the picture; callers stay inside it, but a wrong cell must never write out of bounds.
+    const int side = m_geometry.tileSide();
     const int x0 = std::max(px, 0), y0 = std::max(py, 0);
     const int x1 = std::min(px + w, picture.width()), y1 = std::min(py + h, picture.height());
     if (x0 >= x1 || y0 >= y1) return;
@@ -70,29 +92,39 @@ void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx
     const qsizetype bpl = picture.bytesPerLine();
     for (int y = y0; y < y1; ++y) {
         uchar* out = bits + y * bpl + x0;
-        const uchar* in = tile.pixels.data() + (sy + y - py) * kTileSize + (sx + x0 - px);
+        const uchar* in = tile.pixels.data() + (sy + y - py) * side + (sx + x0 - px);
         std::memcpy(out, in, size_t(x1 - x0));
     }
 }
 
 void CellPainter::paintCell(QImage& picture, int col, int row, CharCell cell) {
-    const int px = col * kCellSize + 1, py = row * kCellSize + 1;
-    if (px < 0 || py < 0 || px + kTileSize > picture.width() || py + kTileSize > picture.height()) {
-        blit(picture, px, py, tileFor(cell), 0, 0, kTileSize, kTileSize); // clipped at the edge
+    const QRect r = m_geometry.cellRect(col, row);
+    if (r.left() < 0 || r.top() < 0 || r.right() >= picture.width() || r.bottom() >= picture.height()) {
+        // Clipped at the edge.
+        blit(picture, r.left() + 1, r.top() + 1, tileFor(cell), 0, 0, m_geometry.inside(col),
+             m_geometry.inside(row));
         return;
     }
     paintCellUnchecked(picture.bits(), picture.bytesPerLine(), col, row, cell);
 }
 
 void CellPainter::paintCellUnchecked(uchar* bits, qsizetype bytesPerLine, int col, int row, CharCell cell) {
+    const int side = m_geometry.tileSide();
+    const int w = m_geometry.inside(col), h = m_geometry.inside(row);
     const uchar* in = tileFor(cell).pixels.data();
-    uchar* out = bits + (row * kCellSize + 1) * bytesPerLine + col * kCellSize + 1;
-    // A copy of fixed size, which the compiler turns into a few moves.
-    for (int y = 0; y < kTileSize; ++y, out += bytesPerLine, in += kTileSize) std::memcpy(out, in, kTileSize);
+    uchar* out = bits + qsizetype(m_geometry.edge(row) + 1) * bytesPerLine + m_geometry.edge(col) + 1;
+    if (w == 17 && h == 17) {
+        // The common size, as a copy of fixed length, which the compiler turns into a few moves.
+        for (int y = 0; y < 17; ++y, out += bytesPerLine, in += side) std::memcpy(out, in, 17);
+        return;
+    }
+    for (int y = 0; y < h; ++y, out += bytesPerLine, in += side) std::memcpy(out, in, size_t(w));
 }
 
 void CellPainter::paintText(QImage& picture, int col, int row, CharCell cell) {
     const Tile& t = tileFor(cell);
     if (t.textWidth == 0) return;
-    blit(picture, col * kCellSize + 2, row * kCellSize + 2, t, 1, 1, t.textWidth, kTileSize - 1);
+    const int o = m_geometry.textOffset();
+    blit(picture, m_geometry.edge(col) + 1 + o, m_geometry.edge(row) + 1 + o, t, o, o,
+         std::min(t.textWidth, m_geometry.inside(col) - o), m_geometry.inside(row) - o);
 }

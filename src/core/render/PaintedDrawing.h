@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "core/model/Drawing.h"
 
+#include <QList>
 #include <QRect>
 
 class DrawingView {
@@ -33,6 +34,10 @@ public:
     void resetCanvas();
     // Draws a cell's text straight onto the picture, without clearing the cell first.
     void paintText(int col, int row, CharCell cell);
+    // Paints the picture again at another zoom or device pixel ratio with what it showed: the
+    // cells as shown and the frames drawn over them. False, and nothing changed, when there is
+    // no memory for a picture that large.
+    bool setGeometry(const CellGeometry& geometry);
 
     void ReDraw() override;
     void ReDrawAll() override;
@@ -44,6 +49,15 @@ public:
 
 private:
     void changed(const QRect& pixels);
+
+    // The frames drawn over the cells since the last full repaint, to draw again at another
+    // size. (Text painted straight onto the picture is in the shown grid, repainted from there.)
+    struct Overlay {
+        enum Kind { Frame, FrameAll, Band } kind;
+        CellRect cells; // a frame's cells; a band's corners as Left, Top and Right, Bottom
+    };
+    void replayOverlays();
+    QList<Overlay> m_overlays;
 
     Canvas m_canvas;
     QSize m_size; // the picture's size when the view last heard of it

@@ -5,28 +5,30 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <algorithm>
 
-QImage exportedPicture(const CharGrid& grid, int width, int height, const QFont& font, int scale,
-                       bool inverted) {
-    // Painted by the canvas's own painter, so the picture is what the screen shows.
+QImage exportedPicture(const CharGrid& grid, int width, int height, const QString& fontName, int pointSize,
+                       int scale, bool inverted) {
+    // Painted by the canvas's own painter at that size, so the picture is what the screen shows.
     Canvas canvas;
-    canvas.setFont(font);
+    canvas.setFont(fontName, pointSize);
+    canvas.setGeometry(CellGeometry(std::max(scale, 1)));
     canvas.reset(width, height);
     CharGrid shown(CharCell::blank());
     canvas.reDrawAll(grid, shown, width, height);
     const QImage& painted = canvas.picture();
+    if (painted.isNull()) return {};
 
     // Text pixels are ink; the grid lines and everything else are paper.
     const uchar ink = 1, paper = 0;
-    QImage out(painted.width() * scale, painted.height() * scale, QImage::Format_Indexed8);
+    QImage out(painted.size(), QImage::Format_Indexed8);
+    if (out.isNull()) return {};
     out.setColorTable(
         {inverted ? qRgb(0, 0, 0) : qRgb(255, 255, 255), inverted ? qRgb(255, 255, 255) : qRgb(0, 0, 0)});
     for (int y = 0; y < painted.height(); ++y) {
         const uchar* in = painted.constScanLine(y);
-        uchar* row = out.scanLine(y * scale);
-        for (int x = 0; x < painted.width(); ++x)
-            std::fill_n(row + x * scale, scale, in[x] == Canvas::kBlack ? ink : paper);
-        for (int k = 1; k < scale; ++k) std::copy_n(row, out.width(), out.scanLine(y * scale + k));
+        uchar* row = out.scanLine(y);
+        for (int x = 0; x < painted.width(); ++x) row[x] = in[x] == Canvas::kBlack ? ink : paper;
     }
     return out;
 }

@@ -47,8 +47,9 @@ QPoint ToolController::cellAt(QPoint pixel) const {
     const QPoint p = pixel + hotSpotOffset(m_cursor);
     // Division truncating towards zero, then clamping: a pointer outside the drawing acts on the nearest
     // edge cell.
-    const int col = std::clamp(p.x() / kCellSize, 0, doc.GridWidth - 1);
-    const int row = std::clamp(p.y() / kCellSize, 0, doc.GridHeight - 1);
+    const double cell = kCellSize * m_zoom;
+    const int col = std::clamp(int(std::clamp(p.x() / cell, -1.0, double(kGridMax))), 0, doc.GridWidth - 1);
+    const int row = std::clamp(int(std::clamp(p.y() / cell, -1.0, double(kGridMax))), 0, doc.GridHeight - 1);
     return {col, row};
 }
 

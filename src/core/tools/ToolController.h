@@ -38,9 +38,11 @@ public:
     // The drawing was made afresh: nothing is in progress any more.
     void reset();
 
-    // Pixel to cell: the cursor's hot-spot offset added, divided by the cell size,
-    // clamped to the drawing.
+    // Pixel to cell: the cursor's hot-spot offset added, divided by the cell size at the zoom
+    // shown (the offsets stay in pixels of the screen: cursors do not zoom), clamped to the
+    // drawing.
     QPoint cellAt(QPoint pixel) const;
+    void setZoom(double zoom) { m_zoom = zoom; }
     CursorSlot cursorShown() const { return m_cursor; }
 
     // What the gestures keep between events, for those who show or check it.
@@ -55,6 +57,7 @@ private:
     ToolContext m_ctx;
     ToolId m_tool = ToolId::Select;
     CursorSlot m_cursor = ArrowCursor;
+    double m_zoom = 1.0;
     bool m_inMove = false; // a move that arrives while one is handled (a repaint let it in) is dropped
     SelectGesture m_select;
     FreehandGesture m_freehand;

@@ -81,6 +81,11 @@ const std::array<CommandRow, kCommandCount> kCommands{{
     view(CommandId::ShowToolbar, "N18", QStringLiteral("标准工具栏(&S)")),
     view(CommandId::ShowPalette, "N19", QStringLiteral("作图工具箱(&T)")),
     view(CommandId::ShowStatusBar, "N29", QStringLiteral("状态栏(&Z)")),
+    item(CommandId::ZoomIn, "ZoomIn1", QStringLiteral("放大(&I)"), MenuId::View, K(kCtrl | Qt::Key_Equal),
+         "ZoomSeparator1"),
+    item(CommandId::ZoomOut, "ZoomOut1", QStringLiteral("缩小(&O)"), MenuId::View, K(kCtrl | Qt::Key_Minus)),
+    item(CommandId::ZoomReset, "ZoomReset1", QStringLiteral("实际大小(&A)"), MenuId::View,
+         K(kCtrl | Qt::Key_0)),
 
     window(CommandId::Cascade, "N9", QStringLiteral("层叠(&C)"), "WindowCascade1"),
     window(CommandId::TileHorizontally, "N10", QStringLiteral("水平平铺(&H)"), "WindowTileHorizontal1"),

@@ -1,6 +1,7 @@
 // The drawing windows.
 #include "DrawingWindows.h"
 
+#include "core/render/CellGeometry.h"
 #include "ui/document/TChildForm.h"
 
 #include <QFileInfo>
@@ -15,6 +16,10 @@ namespace {
 
 constexpr int kWheelStep = 120; // one notch of a standard mouse wheel
 constexpr int kWheelScroll = 10;
+
+int zoomTarget(int percent, int direction) {
+    return direction == 0 ? 100 : nextZoomStep(percent, direction);
+}
 
 } // namespace
 
@@ -181,8 +186,33 @@ void DrawingWindows::scrollActive(bool down) {
     }
 }
 
+bool DrawingWindows::canZoom(int direction) const {
+    const TChildForm* child = active();
+    return child && zoomTarget(child->zoomPercent(), direction) != child->zoomPercent();
+}
+
+void DrawingWindows::zoomActive(int direction, std::optional<QPoint> pivot) {
+    if (TChildForm* child = active())
+        child->setZoomPercent(zoomTarget(child->zoomPercent(), direction), pivot);
+}
+
 bool DrawingWindows::wheel(QWheelEvent* event) {
     const QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        TChildForm* child = active();
+        m_zoomRemainder += delta.y() != 0 ? delta.y() : delta.x();
+        const int steps = m_zoomRemainder / kWheelStep;
+        m_zoomRemainder -= steps * kWheelStep;
+        if (child && steps != 0) {
+            const QWidget* viewport = child->scrollArea()->viewport();
+            const QPoint at = viewport->mapFromGlobal(event->globalPosition()).toPoint();
+            const bool inside = viewport->rect().contains(at);
+            for (int i = 0; i < std::abs(steps); ++i)
+                zoomActive(steps > 0 ? 1 : -1, inside ? std::optional<QPoint>(at) : std::nullopt);
+        }
+        event->accept();
+        return true;
+    }
     // Shift turns the wheel sideways, as does a wheel that tilts.
     const bool sideways =
         (event->modifiers() & Qt::ShiftModifier) || std::abs(delta.x()) > std::abs(delta.y());

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QObject>
 
+#include <optional>
+
 class ChildHost;
 class QMdiArea;
 class QMenu;
@@ -41,8 +43,12 @@ public:
     // The open drawings below the Window menu's commands, the active one checked.
     void listIn(QMenu* menu);
 
-    // The wheel over the frame: the active drawing scrolls by whole notches, sideways with Shift.
+    // The wheel over the frame: the active drawing scrolls by whole notches, sideways with Shift,
+    // and zooms a step a notch with Ctrl, around the pointer.
     bool wheel(QWheelEvent* event);
+    // The active drawing a zoom step larger (direction > 0), smaller (< 0), or at 100 % (0).
+    void zoomActive(int direction, std::optional<QPoint> pivot = std::nullopt);
+    bool canZoom(int direction) const;
     // One notch down (towards the user) or up.
     void scrollActive(bool down);
 
@@ -60,6 +66,7 @@ private:
     QMdiArea* m_area;
     int m_cascade = 0; // the next new drawing's step down the cascade
     int m_wheelRemainder = 0;
+    int m_zoomRemainder = 0;
     int m_sidewaysRemainder = 0;
     QList<QAction*> m_listed; // the Window menu's list of drawings
 };

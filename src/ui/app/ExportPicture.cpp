@@ -45,7 +45,7 @@ bool ExportPicture::run(Drawing& d) {
 
     // What the canvas shows, a floating block included, as saving takes it.
     const QImage picture =
-        exportedPicture(d.ShownGrid, d.GridWidth, d.GridHeight, canvasFont(d.FontName, d.FontSize),
+        exportedPicture(d.ShownGrid, d.GridWidth, d.GridHeight, d.FontName, d.FontSize,
                         m_form.scale(), m_form.inverted());
     const QByteArray bytes = pngBytes(picture);
     QString problem;

@@ -117,6 +117,14 @@ std::unique_ptr<Command> FrameCommands::make(CommandId id) {
     case CommandId::ShowPalette:
     case CommandId::ShowStatusBar:
         return always([&f, id] { f.toggleBar(id); });
+    case CommandId::ZoomIn:
+    case CommandId::ZoomOut:
+    case CommandId::ZoomReset: {
+        const int direction = id == CommandId::ZoomIn ? 1 : id == CommandId::ZoomOut ? -1 : 0;
+        return std::make_unique<FunctionCommand>(
+            [&windows, direction] { windows.zoomActive(direction); },
+            [&windows, direction] { return windows.canZoom(direction); });
+    }
     case CommandId::Cascade:
         return onWindows([&windows] { windows.cascade(); });
     case CommandId::TileHorizontally:

@@ -93,6 +93,7 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     connect(m_windows, &DrawingWindows::changed, this, [this] {
         m_commands->refresh();
         updateEncodingLabel();
+        updateZoomLabel();
     });
     m_commands->refresh();
     m_settings = std::make_unique<FrameSettings>(
@@ -121,6 +122,11 @@ void TMainForm::buildStatusBar() {
     m_encodingLabel = new QLabel;
     m_encodingLabel->setObjectName(QStringLiteral("EncodingLabel"));
     m_encodingLabel->setToolTip(QStringLiteral("当前画板文件的编码"));
+    // The active drawing's zoom, beside it.
+    m_zoomLabel = new QLabel;
+    m_zoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
+    m_zoomLabel->setToolTip(QStringLiteral("当前画板的显示比例"));
+    StatusBar1->addPermanentWidget(m_zoomLabel);
     StatusBar1->addPermanentWidget(m_encodingLabel);
     setStatusBar(StatusBar1);
 }
@@ -239,6 +245,17 @@ void TMainForm::toggleBar(CommandId view) {
 
 void TMainForm::updateEncodingLabel() {
     m_encodingLabel->setText(encodingText());
+}
+
+void TMainForm::updateZoomLabel() {
+    const TChildForm* child = activeChild();
+    m_zoomLabel->setText(child ? QStringLiteral("%1%").arg(child->zoomPercent()) : QString());
+}
+
+void TMainForm::zoomChanged(TChildForm& child) {
+    if (&child != activeChild()) return;
+    updateZoomLabel();
+    m_commands->refresh();
 }
 
 QString TMainForm::encodingText() const {

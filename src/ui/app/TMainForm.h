@@ -67,6 +67,7 @@ public:
     Drawing* showDrawingOf(const QString& path) override;
     void setStatusText(const QString& text) override;
     void setBrushCaption(const QString& text) override;
+    void zoomChanged(TChildForm& child) override;
     // The cursor loaded into a slot at start-up; the arrow for slot 0.
     QCursor cursorForSlot(int slot) const override;
 
@@ -84,6 +85,8 @@ public:
     // The active drawing's encoding as the status bar shows it; empty without a drawing.
     QString encodingText() const;
     void updateEncodingLabel();
+    // The active drawing's zoom in the status bar, as "100%"; empty without a drawing.
+    void updateZoomLabel();
     QString brushCaption() const;
     QMdiArea* mdiArea() const;
 
@@ -131,6 +134,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* m_statusPanel = nullptr;
     QLabel* m_encodingLabel = nullptr;
+    QLabel* m_zoomLabel = nullptr;
     std::array<QCursor, 8> m_cursors;
     ToolId m_tool = ToolId::Select;
     QSize m_newDocSize{50, 50};

@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <cmath>
 
 CanvasWidget::CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -14,14 +17,42 @@ CanvasWidget::CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), m
 }
 
 void CanvasWidget::syncSize() {
-    setFixedSize(m_canvas.picture().size());
+    // The picture is in device pixels; the widget in the screen's logical ones.
+    const double dpr = m_canvas.geometry().devicePixelRatio();
+    const QSize size = m_canvas.picture().size();
+    setFixedSize(int(std::ceil(size.width() / dpr - 1e-9)), int(std::ceil(size.height() / dpr - 1e-9)));
+}
+
+void CanvasWidget::updatePixels(const QRect& pixels) {
+    const double dpr = m_canvas.geometry().devicePixelRatio();
+    if (dpr == 1.0) {
+        update(pixels);
+        return;
+    }
+    const QRectF logical(pixels.x() / dpr, pixels.y() / dpr, pixels.width() / dpr, pixels.height() / dpr);
+    update(logical.toAlignedRect());
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
+    const double dpr = m_canvas.geometry().devicePixelRatio();
+    if (devicePixelRatioF() != dpr && !m_densityPending) {
+        m_densityPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_densityPending = false;
+            if (devicePixelRatioF() != m_canvas.geometry().devicePixelRatio()) Q_EMIT densityChanged();
+        });
+    }
     QPainter p(this);
+    const QImage& picture = m_canvas.picture();
+    // Only the part to be painted is turned into screen colours, one picture pixel a device
+    // pixel: nothing is scaled.
     const QRect r = event->rect();
-    // Only the part to be painted is turned into screen colours.
-    p.drawImage(r.topLeft(), m_canvas.picture().copy(r).convertToFormat(QImage::Format_RGB32));
+    const QRect source =
+        QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect() & picture.rect();
+    if (source.isEmpty()) return;
+    QImage part = picture.copy(source).convertToFormat(QImage::Format_RGB32);
+    part.setDevicePixelRatio(dpr);
+    p.drawImage(QPointF(source.x() / dpr, source.y() / dpr), part);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

@@ -13,13 +13,18 @@ public:
 
     // Takes the picture's size; call after the picture was replaced.
     void syncSize();
+    // Repaints these pixels of the picture.
+    void updatePixels(const QRect& pixels);
 
 Q_SIGNALS:
-    // Positions are pixels of the canvas picture.
+    // Positions are logical pixels of the widget (the picture's pixels at 100 % on an ordinary
+    // screen).
     void pressed(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void moved(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void released(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void doubleClicked();
+    // The widget is on a screen whose device pixel ratio differs from the canvas picture's.
+    void densityChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,4 +35,5 @@ protected:
 
 private:
     Canvas& m_canvas;
+    bool m_densityPending = false;
 };

@@ -21,4 +21,6 @@ public:
     virtual void openTextBanner(TChildForm& child, QPoint cell) = 0;
     // The palette's brush button caption.
     virtual void setBrushCaption(const QString& text) = 0;
+    // The drawing is shown at another zoom.
+    virtual void zoomChanged(TChildForm& child) = 0;
 };

@@ -10,12 +10,15 @@
 #include "core/text/GbkText.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <cmath>
 
 TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidth, int newDocHeight,
                        QWidget* parent)
@@ -49,6 +52,8 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     connect(Image1, &CanvasWidget::moved, this, &TChildForm::Image1MouseMove);
     connect(Image1, &CanvasWidget::released, this, &TChildForm::Image1MouseUp);
     connect(Image1, &CanvasWidget::doubleClicked, this, &TChildForm::Image1DblClick);
+    // Moved to a screen of another pixel density: painted again for it, to stay sharp.
+    connect(Image1, &CanvasWidget::densityChanged, this, [this] { applyGeometry(m_zoomPercent); });
 
     // The in-place edit box: inside one cell's grid lines, red text, at most two GBK bytes.
     Edit1 = new QLineEdit(Image1);
@@ -56,8 +61,7 @@ TChildForm::TChildForm(ChildHost& host, const QString& brushText, int newDocWidt
     Edit1->setFrame(false);
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setContentsMargins(0, 0, 0, 0);
-    Edit1->setFixedSize(kCellSize - 1, kCellSize - 1);
-    Edit1->setFont(canvasFont(d.FontName, d.FontSize));
+    placeEditBox();
     QPalette red = Edit1->palette();
     red.setColor(QPalette::Text, Qt::red);
     Edit1->setPalette(red);
@@ -76,7 +80,9 @@ QScrollBar* TChildForm::horizontalScrollBar() const {
 }
 
 QSize TChildForm::preferredSize() const {
-    const QSize canvasSize(kCellSize * m_drawing.GridWidth, kCellSize * m_drawing.GridHeight);
+    const double cell = kCellSize * m_zoomPercent / 100.0;
+    const QSize canvasSize(int(std::ceil(cell * m_drawing.GridWidth)),
+                           int(std::ceil(cell * m_drawing.GridHeight)));
     const int frameW = width() - m_scroll->viewport()->width();
     const int frameH = height() - m_scroll->viewport()->height();
     return canvasSize + QSize(std::max(frameW, 0), std::max(frameH, 0));
@@ -121,12 +127,49 @@ void TChildForm::closeEvent(QCloseEvent* event) {
 
 void TChildForm::FormShow() {
     m_drawing.resetForShow();
+    m_drawing.canvas().setGeometry(CellGeometry(m_zoomPercent / 100.0, Image1->devicePixelRatioF()));
     // A fresh picture with the grid lines only: every cell is still two spaces.
     m_drawing.resetCanvas();
 }
 
 void TChildForm::pictureChanged(const QRect& pixels) {
-    Image1->update(pixels);
+    Image1->updatePixels(pixels);
+}
+
+bool TChildForm::applyGeometry(int percent) {
+    return m_drawing.setGeometry(CellGeometry(percent / 100.0, Image1->devicePixelRatioF()));
+}
+
+bool TChildForm::setZoomPercent(int percent, std::optional<QPoint> pivot) {
+    if (percent == m_zoomPercent) return true;
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) return false;
+    const QPoint at = pivot.value_or(m_scroll->viewport()->rect().center());
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    // The canvas point under the pivot, in pixels at 100 %.
+    const double before = m_zoomPercent / 100.0, after = percent / 100.0;
+    const QPointF point((h->value() + at.x()) / before, (v->value() + at.y()) / before);
+    if (!applyGeometry(percent)) return false;
+    m_zoomPercent = percent;
+    m_tools.setZoom(after);
+    placeEditBox();
+    // The scroll bars take the canvas's new size before they are moved.
+    m_scroll->widget()->updateGeometry();
+    QCoreApplication::sendPostedEvents(m_scroll, QEvent::LayoutRequest);
+    h->setValue(int(std::lround(point.x() * after - at.x())));
+    v->setValue(int(std::lround(point.y() * after - at.y())));
+    m_host.zoomChanged(*this);
+    return true;
+}
+
+void TChildForm::placeEditBox() {
+    const double cell = kCellSize * m_zoomPercent / 100.0;
+    const int side = std::max(int(std::lround(cell)) - 1, 1);
+    Edit1->setFixedSize(side, side);
+    QFont font = canvasFont(m_drawing.FontName, m_drawing.FontSize);
+    font.setPixelSize(std::max(int(std::lround(16 * m_zoomPercent / 100.0)), 6));
+    Edit1->setFont(font);
+    Edit1->move(int(std::lround(m_box.cell.x() * cell)) + 1, int(std::lround(m_box.cell.y() * cell)) + 1);
 }
 
 void TChildForm::pictureReplaced() {
@@ -192,13 +235,14 @@ quint32 TChildForm::clockSeed() {
 void TChildForm::openEditBox(QPoint cell) {
     m_box.cell = cell;
     m_box.original = m_drawing.CurGrid.at(cell.x(), cell.y());
-    Edit1->move(cell.x() * kCellSize + 1, cell.y() * kCellSize + 1);
+    placeEditBox();
     Edit1->setText(gbkToUnicode(m_box.original.text()));
     Edit1->show();
     Edit1->setFocus();
     Edit1->selectAll();
     // Scrolled into view, so that the user sees where the typing goes.
-    m_scroll->ensureWidgetVisible(Edit1, kCellSize, kCellSize);
+    const int margin = int(std::lround(kCellSize * m_zoomPercent / 100.0));
+    m_scroll->ensureWidgetVisible(Edit1, margin, margin);
 }
 
 void TChildForm::openTextBanner(QPoint cell) {

@@ -7,6 +7,8 @@
 
 #include <QMdiSubWindow>
 
+#include <optional>
+
 class CanvasWidget;
 class ChildHost;
 class QKeyEvent;
@@ -37,6 +39,14 @@ public:
     // An open edit box gets the keyboard again, so that typing goes on into it.
     void takeKeyboardBack();
 
+    // The zoom, in per cent of 18 pixels a cell.
+    int zoomPercent() const { return m_zoomPercent; }
+    // Shows the drawing at another zoom, keeping the point of the canvas under `pivot` (a point
+    // of the scrolling area's viewport; its middle when none is given) where it is. Refused (false)
+    // while a mouse button is held, as a gesture is then under way, or when there is no memory
+    // for a picture that large.
+    bool setZoomPercent(int percent, std::optional<QPoint> pivot = std::nullopt);
+
     CanvasWidget* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -58,6 +68,10 @@ protected:
 
 private:
     void FormShow();
+    // The canvas at the zoom and the screen's device pixel ratio; false when it could not be.
+    bool applyGeometry(int percent);
+    // The edit box over its cell at the zoom shown.
+    void placeEditBox();
 
     // DrawingView
     void pictureChanged(const QRect& pixels) override;
@@ -84,6 +98,7 @@ private:
     EditBox m_box;
     QScrollArea* m_scroll = nullptr;
     bool m_shown = false;
+    int m_zoomPercent = 100;
     // The edit box's text, selection and caret when it last lost the keyboard.
     struct BoxSelection {
         QString text;
