@@ -48,6 +48,8 @@ private Q_SLOTS:
     void blankingACellLeavesNoInk();
     void badBytesStillPaint();
     void symbolsFillTheirDoubleCell();
+    void cellsAtOtherZoomsAndDensities_data();
+    void cellsAtOtherZoomsAndDensities();
     void fewDoubleByteCharactersAreNarrow();
     void narrowCharactersAreCentred();
 };
@@ -290,6 +292,78 @@ void TestCanvas::symbolsFillTheirDoubleCell() {
             QVERIFY2(stroke, qPrintable(where));
         }
     }
+}
+
+void TestCanvas::cellsAtOtherZoomsAndDensities_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("density");
+    QTest::addColumn<QList<int>>("edges"); // where the grid lines before cells 1, 2 and 3 lie
+    QTest::addColumn<int>("em");           // the text square's side
+    QTest::addColumn<int>("frame");        // the selection frame's width
+    QTest::newRow("75%") << 0.75 << 1.0 << QList<int>{14, 27, 41} << 11 << 2;
+    QTest::newRow("200%") << 2.0 << 1.0 << QList<int>{36, 72, 108} << 32 << 2;
+    QTest::newRow("100% at density 2") << 1.0 << 2.0 << QList<int>{36, 72, 108} << 32 << 4;
+    QTest::newRow("400%") << 4.0 << 1.0 << QList<int>{72, 144, 216} << 64 << 2;
+}
+
+void TestCanvas::cellsAtOtherZoomsAndDensities() {
+    QFETCH(double, zoom);
+    QFETCH(double, density);
+    QFETCH(QList<int>, edges);
+    QFETCH(int, em);
+    QFETCH(int, frame);
+    ChildDocument doc;
+    doc.GridWidth = doc.GridHeight = 3;
+    setGridText(doc.CurGrid, QStringLiteral("画"));
+    Canvas canvas;
+    canvas.setGeometry(CellGeometry(zoom, density));
+    canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 3, 3);
+    const int side = edges[2];
+    QCOMPARE(canvas.picture().size(), QSize(side, side));
+    QCOMPARE(canvas.cellPainter().face().em, em);
+    QCOMPARE(canvas.cellPainter().face().wide.pixelSize(), em);
+
+    // Grid lines one device pixel wide at the edges, dotted three on, three off; nothing red elsewhere.
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const bool onLine =
+                (y > 0 && edges.contains(y)) || (x > 0 && edges.contains(x) && !edges.contains(y));
+            const bool dot = edges.contains(y) && y > 0 ? x % 6 < 3 : y % 6 < 3;
+            if (px(canvas, x, y) == kRed)
+                QVERIFY2(onLine && dot, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            else if (onLine && dot && x > 0 && y > 0)
+                QFAIL(qPrintable(QStringLiteral("no dot at %1, %2").arg(x).arg(y)));
+        }
+
+    // 画 drawn by the font at the square's size, not a scaled picture of the 16-pixel glyph.
+    const CanvasFace& face = canvas.cellPainter().face();
+    QImage expected(em, em, QImage::Format_RGB32);
+    expected.fill(kWhite);
+    {
+        QPainter p(&expected);
+        p.setFont(face.wide);
+        p.setPen(Qt::black);
+        p.drawText((em - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2, face.baseline,
+                   QStringLiteral("画"));
+    }
+    const int origin = 1 + canvas.geometry().textOffset();
+    int ink = 0;
+    for (int y = 0; y < em; ++y)
+        for (int x = 0; x < em; ++x) {
+            QCOMPARE(px(canvas, origin + x, origin + y), expected.pixel(x, y) | 0xFF000000u);
+            ink += expected.pixel(x, y) != kWhite;
+        }
+    QVERIFY(ink > em * 2);
+
+    // The selection frame around cell (1, 1): two screen pixels wide on its grid lines.
+    canvas.drawFrame({1, 1, 2, 2});
+    const QRgb blue = qRgb(0, 0, 255);
+    for (int k = 0; k < frame; ++k) {
+        QCOMPARE(px(canvas, edges[0] - k, edges[0] + 3), blue);
+        QCOMPARE(px(canvas, edges[1] - 1 + k, edges[0] + 3), blue);
+    }
+    QVERIFY(px(canvas, edges[0] - frame, edges[0] + 3) != blue);
+    QVERIFY(px(canvas, edges[0] + 1, edges[0] + 3) != blue);
 }
 
 void TestCanvas::fewDoubleByteCharactersAreNarrow() {

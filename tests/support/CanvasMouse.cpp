@@ -22,7 +22,7 @@ bool CanvasMouse::choose(ToolId tool) {
 }
 
 QPoint CanvasMouse::pixel(QPoint cell) const {
-    return pixelForCell(m_tool, cell);
+    return pixelForCell(m_tool, cell, m_zoom);
 }
 
 void CanvasMouse::send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,

@@ -26,6 +26,8 @@ public:
     ToolId tool() const { return m_tool; }
     // The canvas pixel that acts on the centre of the cell with the chosen tool.
     QPoint pixel(QPoint cell) const;
+    // The drawing is shown at this zoom (1 for 100 %): cells are that much larger.
+    void setZoom(double zoom) { m_zoom = zoom; }
 
     // One event at a pixel, for what no cell centre expresses (far outside, between cells).
     void send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -50,4 +52,5 @@ private:
     QPointer<TMainForm> m_frame;
     QPointer<QWidget> m_canvas;
     ToolId m_tool = ToolId::Select;
+    double m_zoom = 1.0;
 };

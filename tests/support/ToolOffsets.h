@@ -7,6 +7,8 @@
 
 #include <QPoint>
 
+#include <cmath>
+
 inline QPoint expectedHotSpot(ToolId tool) {
     switch (tool) {
     case ToolId::Pencil:
@@ -22,6 +24,8 @@ inline QPoint expectedHotSpot(ToolId tool) {
 }
 
 // The canvas pixel that acts on the centre of a cell once the tool's cursor is shown.
-inline QPoint pixelForCell(ToolId tool, QPoint cell) {
-    return cell * 18 + QPoint(9, 9) - expectedHotSpot(tool);
+inline QPoint pixelForCell(ToolId tool, QPoint cell, double zoom = 1.0) {
+    const QPoint centre(int(std::lround((cell.x() * 18 + 9) * zoom)),
+                        int(std::lround((cell.y() * 18 + 9) * zoom)));
+    return centre - expectedHotSpot(tool);
 }

@@ -24,9 +24,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace {
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void recentFiles();
     void exportShowsTheCanvasWithoutGridLines();
     void exportFailuresAreTold();
+    void zoomStepsShortcutsAndTheWheel();
     void droppedFiles();
     void dialogsOpenWhereTheyWere();
     void fileDialogsStartInTheFolderLastUsed();
@@ -351,9 +355,89 @@ void TestDesktop::exportShowsTheCanvasWithoutGridLines() {
     QVERIFY(keptChoices);
     const QImage once(path("art1.png"));
     QCOMPARE(once.size(), QSize(900, 900));
-    QCOMPARE(pixels(once, QRect(0, 0, 36, 18)),
-             pixels(shownAt100, QRect(0, 0, 36, 18)).replaceInStrings(QStringLiteral("?"), QStringLiteral(".")));
+    QCOMPARE(
+        pixels(once, QRect(0, 0, 36, 18)),
+        pixels(shownAt100, QRect(0, 0, 36, 18)).replaceInStrings(QStringLiteral("?"), QStringLiteral(".")));
     QCOMPARE(pixels(once, QRect(0, 0, 18, 1)), QStringList{QStringLiteral("..................")});
+}
+
+void TestDesktop::zoomStepsShortcutsAndTheWheel() {
+    QVERIFY(activate());
+    TChildForm* c = active();
+    auto zoomShown = [this] { return m_main->findChild<QLabel*>(QStringLiteral("ZoomLabel"))->text(); };
+    auto enabled = [this](const char* name) {
+        Q_EMIT menu("N2")->aboutToShow(); // the View menu refreshes its commands as it opens
+        return action(name)->isEnabled();
+    };
+    QCOMPARE(zoomShown(), QStringLiteral("100%"));
+    QVERIFY(!enabled("ZoomReset1"));
+
+    // The steps up and down, the ends disabled, the status bar following.
+    QStringList steps;
+    for (int i = 0; i < 5; ++i) {
+        action("ZoomIn1")->trigger();
+        steps << zoomShown();
+    }
+    QCOMPARE(steps, QStringList({"150%", "200%", "300%", "400%", "400%"}));
+    QVERIFY(!enabled("ZoomIn1"));
+    action("ZoomOut1")->trigger();
+    QCOMPARE(c->zoomPercent(), 300);
+    QVERIFY(enabled("ZoomReset1"));
+    action("ZoomReset1")->trigger();
+    QCOMPARE(zoomShown(), QStringLiteral("100%"));
+    action("ZoomOut1")->trigger();
+    action("ZoomOut1")->trigger();
+    QCOMPARE(zoomShown(), QStringLiteral("50%"));
+    QVERIFY(!enabled("ZoomOut1"));
+    QCOMPARE(c->Image1->size(), QSize(450, 450));
+
+    // The shortcuts, from the canvas.
+    c->Image1->setFocus();
+    QTest::keyClick(c->Image1, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 75);
+    QTest::keyClick(c->Image1, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 100);
+    QTest::keyClick(c->Image1, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 75);
+    action("ZoomReset1")->trigger();
+
+    // A selection stays framed through a zoom, at the new size.
+    setGridText(c->drawing().CurGrid, QStringLiteral("abcd\nefgh"));
+    c->drawing().ReDrawAll();
+    c->drawing().selection.SelRect = {1, 0, 3, 2};
+    c->drawing().drawFrame(c->drawing().selection.SelRect);
+    QVERIFY(c->setZoomPercent(200));
+    const QImage& picture = c->canvas().picture();
+    QCOMPARE(picture.pixel(36, 40), qRgb(0, 0, 255)); // the left edge, on the grid line of column 1
+    QCOMPARE(picture.pixel(35, 40), qRgb(0, 0, 255));
+    QVERIFY(picture.pixel(37, 40) != qRgb(0, 0, 255));
+    QVERIFY(picture.pixel(140, 40) != qRgb(0, 0, 255));
+    QVERIFY(c->setZoomPercent(100));
+
+    // Ctrl and the wheel zoom a step a notch, keeping the cell under the pointer where it is;
+    // the wheel alone still scrolls ten pixels a notch.
+    QScrollBar* h = c->horizontalScrollBar();
+    QScrollBar* v = c->verticalScrollBar();
+    h->setValue(0);
+    v->setValue(0);
+    QWidget* viewport = c->scrollArea()->viewport();
+    auto wheel = [&](QPoint at, int notches, Qt::KeyboardModifiers mods) {
+        const QPoint global = viewport->mapToGlobal(at);
+        QWheelEvent e(QPointF(at), QPointF(global), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_main.get(), &e);
+    };
+    wheel({100, 80}, 1, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 150);
+    QCOMPARE(QPoint(h->value(), v->value()), QPoint(50, 40)); // pixel (100, 80) at 100 % is (150, 120) now
+    wheel({100, 80}, 2, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 300);
+    QCOMPARE(QPoint(h->value(), v->value()), QPoint(200, 160));
+    wheel({100, 80}, -1, Qt::NoModifier);
+    QCOMPARE(QPoint(h->value(), v->value()), QPoint(200, 170));
+    wheel({100, 80}, -3, Qt::ControlModifier);
+    QCOMPARE(c->zoomPercent(), 100);
+    QCOMPARE(QPoint(h->value(), v->value()), QPoint(0, 3)); // (100, 250 / 3) stays under the pointer
 }
 
 void TestDesktop::exportFailuresAreTold() {

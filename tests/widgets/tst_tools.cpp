@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void mappingFollowsTheCursorShown();
+    void toolsLandInTheCellUnderThePointerAtEveryZoom_data();
+    void toolsLandInTheCellUnderThePointerAtEveryZoom();
     void lineAndShapesPreviewThenCommit();
     void shapesNeverPaintTheLastColumnOrRow_data();
     void shapesNeverPaintTheLastColumnOrRow();
@@ -87,6 +90,67 @@ void TestTools::mappingFollowsTheCursorShown() {
         QCOMPARE(c.hotSpot(), QPoint(0, 0));
         QCOMPARE(c.bitmap().size(), QSize(32, 32));
     }
+}
+
+void TestTools::toolsLandInTheCellUnderThePointerAtEveryZoom_data() {
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("edge5"); // the pixel where cell 5 begins: its grid line
+    QTest::newRow("50%") << 50 << 45;
+    QTest::newRow("75%") << 75 << 68;
+    QTest::newRow("150%") << 150 << 135;
+    QTest::newRow("200%") << 200 << 180;
+    QTest::newRow("400%") << 400 << 360;
+}
+
+void TestTools::toolsLandInTheCellUnderThePointerAtEveryZoom() {
+    QFETCH(int, percent);
+    QFETCH(int, edge5);
+    QVERIFY(m_child->setZoomPercent(percent));
+    m_mouse.setZoom(percent / 100.0);
+    const QImage& picture = m_child->canvas().picture();
+    QCOMPARE(picture.width(), int(std::lround(50 * 18 * percent / 100.0)));
+    QCOMPARE(m_child->Image1->width(), picture.width());
+
+    // The cell boundary the pointer crosses is the grid line drawn there, one pixel wide.
+    ToolController& tools = m_child->tools();
+    QCOMPARE(tools.cellAt({edge5 - 1, edge5 - 1}), QPoint(4, 4));
+    QCOMPARE(tools.cellAt({edge5, edge5}), QPoint(5, 5));
+    auto redIn = [&](int x) {
+        int reds = 0;
+        for (int y = 1; y < edge5; ++y) reds += picture.pixel(x, y) == qRgb(255, 0, 0);
+        return reds;
+    };
+    QVERIFY(redIn(edge5) > edge5 / 3);
+    // Beside it, only the dots where the four horizontal lines above cell 5 cross.
+    QVERIFY(redIn(edge5 - 1) <= 4);
+    QVERIFY(redIn(edge5 + 1) <= 4);
+
+    // The shapes, the pen and the block land where they do at 100 %.
+    QVERIFY(m_mouse.choose(ToolId::Line));
+    m_mouse.stroke({{2, 5}, {5, 5}, {8, 5}});
+    QVERIFY(m_mouse.choose(ToolId::Rectangle));
+    m_mouse.stroke({{1, 1}, {5, 4}});
+    QVERIFY(m_mouse.choose(ToolId::Pencil));
+    m_mouse.stroke({{8, 0}, {9, 1}});
+    QCOMPARE(drawn(10, 6),
+             art({"........#.", ".####....#", ".#..#.....", ".####.....", "..........", "..######.."}));
+    // The rectangle lifted with the select tool and dragged three cells right and one down.
+    QVERIFY(m_mouse.choose(ToolId::Select));
+    m_mouse.stroke({{1, 1}, {5, 4}});
+    m_mouse.stroke({{2, 2}, {4, 3}, {5, 3}});
+    QVERIFY(m_mouse.choose(ToolId::Line)); // a press elsewhere commits the block
+    m_mouse.stroke({{0, 9}, {1, 9}});
+    QCOMPARE(drawn(10, 6),
+             art({"........#.", ".........#", "....####..", "....#..#..", "....####..", "..######.."}));
+
+    // The edit box covers the inside of the cell clicked, in a font of the zoom's size.
+    QVERIFY(m_mouse.choose(ToolId::ModifyText));
+    m_mouse.moveAndClick({3, 2});
+    QTRY_VERIFY(m_child->Edit1->isVisible());
+    const double cell = 18 * percent / 100.0;
+    QCOMPARE(m_child->Edit1->geometry(), QRect(int(std::lround(3 * cell)) + 1, int(std::lround(2 * cell)) + 1,
+                                               int(std::lround(cell)) - 1, int(std::lround(cell)) - 1));
+    QCOMPARE(m_child->Edit1->font().pixelSize(), std::max(6, int(std::lround(16 * percent / 100.0))));
 }
 
 void TestTools::lineAndShapesPreviewThenCommit() {
