@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,6 +75,18 @@ void benchCanvas() {
               201, [] {}, [&] { canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); }) /
               1e6,
           "ms");
+    // The same at 200 % and 400 %: four and sixteen times the pixels, glyphs drawn at that size.
+    for (const auto& [zoom, name] :
+         {std::pair{2.0, "redrawall_200_ms"}, std::pair{4.0, "redrawall_400_ms"}}) {
+        canvas.setGeometry(CellGeometry(zoom));
+        canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); // the picture and the tiles at that size
+        print(
+            name,
+            medianNs(
+                zoom > 2 ? 31 : 101, [] {}, [&] { canvas.reDrawAll(doc.CurGrid, doc.ShownGrid, 100, 100); }) /
+                1e6,
+            "ms");
+    }
 }
 
 // A field of /proc/self/status in megabytes (VmRSS, VmHWM).
@@ -155,17 +169,24 @@ public:
     bool commitEditBox() override { return false; }
 };
 
+// The pointer over the middle of a cell at a zoom.
+double g_zoom = 1.0;
 QPoint pixelOf(QPoint cell) {
-    return cell * 18 + QPoint(9, 9);
+    return QPointF(QPointF(cell * 18 + QPoint(9, 9)) * g_zoom).toPoint();
 }
 
-void benchTools() {
+// The shapes' previews as the pointer moves on, at a zoom; the figures' names end in `suffix`.
+void benchTools(double zoom, const char* suffix) {
+    g_zoom = zoom;
+    auto named = [suffix](const char* name) { return std::string(name) + suffix; };
     BenchDrawing doc;
     doc.GridWidth = doc.GridHeight = 100;
+    doc.canvas().setGeometry(CellGeometry(zoom));
     for (int x = 0; x < 100; ++x)
         for (int y = 0; y < 100; ++y) doc.CurGrid.at(x, y) = CharCell::of(quint8(0xB0 + (x + y) % 40), 0xA1);
     doc.ReDrawAll();
     ToolController tools(doc, doc);
+    tools.setZoom(zoom);
     const auto left = Qt::MouseButtons(Qt::LeftButton);
 
     double worst = 0;
@@ -173,14 +194,14 @@ void benchTools() {
         ToolId tool;
         const char* name;
     } shapes[] = {
-        {ToolId::Line, "preview_step_line_ms"},
-        {ToolId::Curve, "preview_step_curve_ms"},
-        {ToolId::Rectangle, "preview_step_rectangle_ms"},
-        {ToolId::FilledRectangle, "preview_step_filled_rectangle_ms"},
-        {ToolId::Ellipse, "preview_step_ellipse_ms"},
-        {ToolId::FilledEllipse, "preview_step_filled_ellipse_ms"},
-        {ToolId::RoundRect, "preview_step_roundrect_ms"},
-        {ToolId::FilledRoundRect, "preview_step_filled_roundrect_ms"},
+        {ToolId::Line, "preview_step_line"},
+        {ToolId::Curve, "preview_step_curve"},
+        {ToolId::Rectangle, "preview_step_rectangle"},
+        {ToolId::FilledRectangle, "preview_step_filled_rectangle"},
+        {ToolId::Ellipse, "preview_step_ellipse"},
+        {ToolId::FilledEllipse, "preview_step_filled_ellipse"},
+        {ToolId::RoundRect, "preview_step_roundrect"},
+        {ToolId::FilledRoundRect, "preview_step_filled_roundrect"},
     };
     for (const auto& s : shapes) {
         const ToolId t = s.tool;
@@ -208,7 +229,7 @@ void benchTools() {
             [&] { tools.move(at, left, {}); });
         tools.release(at, Qt::LeftButton, {});
         worst = std::max(worst, ns / 1e6);
-        print(s.name, ns / 1e6, "ms");
+        print(named(s.name).c_str(), ns / 1e6, "ms");
     }
 
     // The polygon's rubber band with 19 vertices.
@@ -229,8 +250,8 @@ void benchTools() {
                             [&] { tools.move(at, Qt::NoButton, {}); }) /
                         1e6;
     worst = std::max(worst, band);
-    print("polygon_band_step_ms", band, "ms");
-    print("preview_step_max_ms", worst, "ms");
+    print(named("polygon_band_step").c_str(), band, "ms");
+    print(named("preview_step_max").c_str(), worst, "ms");
 }
 
 void benchBlocks() {
@@ -342,7 +363,8 @@ int main(int argc, char* argv[]) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     benchCanvas();
-    benchTools();
+    benchTools(1.0, "_ms");
+    benchTools(4.0, "_400_ms");
     benchBlocks();
     benchImport();
     benchFiles();
