@@ -108,15 +108,32 @@ void CellPainter::paintCell(QImage& picture, int col, int row, CharCell cell) {
     paintCellUnchecked(picture.bits(), picture.bytesPerLine(), col, row, cell);
 }
 
+namespace {
+
+template <int Side> void copyRows(uchar* out, qsizetype bytesPerLine, const uchar* in) {
+    for (int y = 0; y < Side; ++y, out += bytesPerLine, in += Side) std::memcpy(out, in, Side);
+}
+
+} // namespace
+
 void CellPainter::paintCellUnchecked(uchar* bits, qsizetype bytesPerLine, int col, int row, CharCell cell) {
     const int side = m_geometry.tileSide();
     const int w = m_geometry.inside(col), h = m_geometry.inside(row);
     const uchar* in = tileFor(cell).pixels.data();
     uchar* out = bits + qsizetype(m_geometry.edge(row) + 1) * bytesPerLine + m_geometry.edge(col) + 1;
-    if (w == 17 && h == 17) {
-        // The common size, as a copy of fixed length, which the compiler turns into a few moves.
-        for (int y = 0; y < 17; ++y, out += bytesPerLine, in += side) std::memcpy(out, in, 17);
-        return;
+    // The sizes of whole-numbered zooms as copies of fixed length, which the compiler turns into a
+    // few moves each.
+    if (w == side && h == side) {
+        switch (side) {
+        case 17:
+            return copyRows<17>(out, bytesPerLine, in);
+        case 35:
+            return copyRows<35>(out, bytesPerLine, in);
+        case 71:
+            return copyRows<71>(out, bytesPerLine, in);
+        default:
+            break;
+        }
     }
     for (int y = 0; y < h; ++y, out += bytesPerLine, in += side) std::memcpy(out, in, size_t(w));
 }
