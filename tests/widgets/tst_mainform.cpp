@@ -38,6 +38,7 @@ private Q_SLOTS:
     void menuItems_data();
     void menuItems();
     void menusAndToolbar();
+    void toolbarPictures();
     void paletteButtons_data();
     void paletteButtons();
     void lineThenCurve();
@@ -177,6 +178,24 @@ void TestMainForm::menusAndToolbar() {
         QStringLiteral("| SpeedButton12:新建 SpeedButton11:打开 SpeedButton10:保存 | SpeedButton6:打印 | "
                        "SpeedButton29:导入图片 | SpeedButton9:剪切 SpeedButton8:复制 SpeedButton7:粘贴 | "
                        "SpeedButton4:访问软件主页 SpeedButton3:发EMAIL给作者 SpeedButton2:帮助"));
+}
+
+void TestMainForm::toolbarPictures() {
+    // Save's picture at the button's size: the blue of its body left of the label, and the
+    // style's greyed variant of it while the button is disabled.
+    QToolButton* save = button("SpeedButton10");
+    QCOMPARE(save->iconSize(), QSize(20, 20));
+    const QImage normal = save->icon().pixmap(QSize(20, 20)).toImage();
+    QCOMPARE(normal.size(), QSize(20, 20));
+    QCOMPARE(normal.pixel(4, 9), qRgb(0x2f, 0x6f, 0xd6));
+    QCOMPARE(qAlpha(normal.pixel(0, 0)), 0);
+    const QImage disabled = save->icon().pixmap(QSize(20, 20), QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), QSize(20, 20));
+    QVERIFY(disabled.pixel(4, 9) != normal.pixel(4, 9));
+    QCOMPARE(qAlpha(disabled.pixel(0, 0)), 0);
+    // The frame's picture, as the title bars show it.
+    QCOMPARE(m_main->windowIcon().pixmap(QSize(16, 16)).size(), QSize(16, 16));
+    QCOMPARE(m_main->activeChild()->windowIcon().cacheKey(), m_main->windowIcon().cacheKey());
 }
 
 void TestMainForm::paletteButtons_data() {

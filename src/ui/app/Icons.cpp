@@ -1,6 +1,8 @@
 // SVG icons and cursors.
 #include "Icons.h"
 
+#include "SvgIconEngine.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QPainter>
@@ -18,9 +20,7 @@ QPixmap svgPixmap(const QString& resource, QSize size) {
 }
 
 QIcon svgIcon(const QString& resource) {
-    QIcon icon;
-    for (int s : {16, 20, 24, 32, 48, 64}) icon.addPixmap(svgPixmap(resource, QSize(s, s)));
-    return icon;
+    return QIcon(new SvgIconEngine(resource));
 }
 
 QCursor svgCursor(const QString& resource) {
