@@ -146,16 +146,22 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     setWindowTitle(QStringLiteral("Runeboard(符阵画板) V" RUNEBOARD_VERSION " "));
-    m_cursors[ArrowCursor] = QCursor(Qt::ArrowCursor);
-    for (const CursorResource& c : cursorResources())
-        m_cursors[c.slot] = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));
     m_tool = ToolId::Select;
     m_newDocSize = {50, 50};
     m_arriving->openAtStart(std::exchange(m_startupFiles, {}), this);
 }
 
 QCursor TMainForm::cursorForSlot(int slot) const {
-    return slot >= 0 && slot < int(m_cursors.size()) ? m_cursors[slot] : QCursor(Qt::ArrowCursor);
+    if (slot <= ArrowCursor || slot >= int(m_cursors.size())) return QCursor(Qt::ArrowCursor);
+    // A tool's cursor is drawn the first time that tool shows it: most runs use a few tools.
+    std::optional<QCursor>& cursor = m_cursors[size_t(slot)];
+    if (!cursor) {
+        cursor = QCursor(Qt::ArrowCursor);
+        for (const CursorResource& c : cursorResources())
+            if (c.slot == slot)
+                cursor = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));
+    }
+    return *cursor;
 }
 
 TChildForm* TMainForm::createChild() {

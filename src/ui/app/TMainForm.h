@@ -15,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CommandBinder;
 class DrawingWindows;
@@ -67,7 +68,7 @@ public:
     Drawing* showDrawingOf(const QString& path) override;
     void setStatusText(const QString& text) override;
     void setBrushCaption(const QString& text) override;
-    // The cursor loaded into a slot at start-up; the arrow for slot 0.
+    // The cursor of a slot, made when first shown; the arrow for slot 0.
     QCursor cursorForSlot(int slot) const override;
 
     // The tool chosen on the palette, and the size the next new drawing takes.
@@ -131,7 +132,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* m_statusPanel = nullptr;
     QLabel* m_encodingLabel = nullptr;
-    std::array<QCursor, 8> m_cursors;
+    mutable std::array<std::optional<QCursor>, 8> m_cursors;
     ToolId m_tool = ToolId::Select;
     QSize m_newDocSize{50, 50};
     QStringList m_startupFiles;
