@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -47,6 +48,7 @@ private Q_SLOTS:
     void tiling();
     void wheelScrollsTheActiveDrawing();
     void helpHomePageMailAndAbout();
+    void dialogsAreMadeOnceWhenFirstShown();
     void drawingWindowsStayInsideTheFrame();
     void maximisedDrawingsStayMaximised();
     void windowMenuListsTheDrawings();
@@ -473,6 +475,42 @@ void TestMainForm::helpHomePageMailAndAbout() {
     // Exit closes the main window.
     action("Q1")->trigger();
     QVERIFY(!m_main->isVisible());
+}
+
+void TestMainForm::dialogsAreMadeOnceWhenFirstShown() {
+    // None at start: each is made when its command first shows it.
+    QVERIFY(m_main->findChildren<QDialog*>().isEmpty());
+    m_platform.onDialog = [](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    action("N14")->trigger();
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 1);
+    QCOMPARE(m_platform.dialogsShown.size(), 1);
+    QCOMPARE(m_platform.dialogsShown[0]->objectName(), QStringLiteral("AboutForm"));
+    // The second showing is the same window, as it was left.
+    action("N14")->trigger();
+    QCOMPARE(m_platform.dialogsShown.size(), 2);
+    QCOMPARE(m_platform.dialogsShown[1], m_platform.dialogsShown[0]);
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 1);
+    // The brush chooser keeps what was typed into its memo for the next opening.
+    m_platform.onDialog = [](QDialog& d) {
+        d.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(QStringLiteral("★"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    button("SpeedButton17")->click();
+    QString memo;
+    m_platform.onDialog = [&memo](QDialog& d) {
+        memo = d.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    button("SpeedButton17")->click();
+    QCOMPARE(memo, QStringLiteral("★"));
+    QCOMPARE(m_platform.dialogsShown.size(), 4);
+    QCOMPARE(m_platform.dialogsShown[3], m_platform.dialogsShown[2]);
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 2);
 }
 
 void TestMainForm::drawingWindowsStayInsideTheFrame() {

@@ -20,19 +20,14 @@
 class CommandBinder;
 class DrawingWindows;
 class FrameCommands;
+class FrameDialogs;
 class ArrivingFiles;
 class FrameSettings;
 class QLabel;
 class QMdiArea;
 class QToolBar;
 class RecentFilesMenu;
-class TAboutForm;
 class TChildForm;
-class TExportForm;
-class THBXZForm;
-class TNewForm;
-class TPictureForm;
-class TTextForm;
 class ToolPalette;
 class UiPlatform;
 
@@ -42,12 +37,9 @@ public:
     explicit TMainForm(UiPlatform& platform, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    void setAboutForm(TAboutForm* form);
-    void setBrushForm(THBXZForm* form) { m_brushForm = form; }
-    void setPictureForm(TPictureForm* form);
-    void setTextForm(TTextForm* form);
-    void setNewForm(TNewForm* form);
-    void setExportForm(TExportForm* form);
+    // The dialogs the frame and its commands show, made as they are first needed.
+    void setDialogs(std::unique_ptr<FrameDialogs> dialogs);
+    FrameDialogs& dialogs() { return *m_dialogs; }
 
     // Opens files as if each was chosen in the Open dialog.
     void openFiles(const QStringList& paths);
@@ -124,9 +116,7 @@ private:
     DrawingWindows* m_windows = nullptr;
     std::unique_ptr<ArrivingFiles> m_arriving;
     std::unique_ptr<FrameSettings> m_settings;
-    THBXZForm* m_brushForm = nullptr;
-    TPictureForm* m_pictureForm = nullptr;
-    TTextForm* m_textForm = nullptr;
+    std::unique_ptr<FrameDialogs> m_dialogs;
     QToolBar* ToolBar1 = nullptr;
     ToolPalette* CoolBar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
