@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void menuItems();
     void menusAndToolbar();
     void toolbarPictures();
+    void brushButtonWritesInSongti();
     void paletteButtons_data();
     void paletteButtons();
     void lineThenCurve();
@@ -198,6 +200,26 @@ void TestMainForm::toolbarPictures() {
     // The frame's picture, as the title bars show it.
     QCOMPARE(m_main->windowIcon().pixmap(QSize(16, 16)).size(), QSize(16, 16));
     QCOMPARE(m_main->activeChild()->windowIcon().cacheKey(), m_main->windowIcon().cacheKey());
+}
+
+void TestMainForm::brushButtonWritesInSongti() {
+    // The brush button's caption is drawn as "宋体" at 13 pixels draws it, whichever font serves that name.
+    auto drawn = [](const QFont& font) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(2, 16, QStringLiteral("画★a"));
+        return image;
+    };
+    QFont songti(QStringLiteral("宋体"));
+    songti.setPixelSize(13);
+    const QFont shown = button("SpeedButton17")->font();
+    QCOMPARE(shown.pixelSize(), 13);
+    QCOMPARE(QFontInfo(shown).family().toLower(), QFontInfo(songti).family().toLower());
+    QCOMPARE(drawn(shown), drawn(songti));
+    QVERIFY(drawn(shown) != drawn(QFont(QStringLiteral("Unifont"))));
 }
 
 void TestMainForm::paletteButtons_data() {
