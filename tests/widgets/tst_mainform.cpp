@@ -1,6 +1,8 @@
 // The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
 #include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
+#include "ui/app/BakedIcons.h"
+#include "ui/app/SvgImage.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void menuItems();
     void menusAndToolbar();
     void toolbarPictures();
+    void bakedIconsAreTheirPictures();
     void brushButtonWritesInSongti();
     void paletteButtons_data();
     void paletteButtons();
@@ -185,21 +188,44 @@ void TestMainForm::menusAndToolbar() {
 }
 
 void TestMainForm::toolbarPictures() {
-    // Save's picture at the button's size: the blue of its body left of the label, and the
-    // style's greyed variant of it while the button is disabled.
+    // Save's picture at the size the toolbar shows it: the blue of its body left of the label, and
+    // the style's greyed variant of it while the button is disabled.
     QToolButton* save = button("SpeedButton10");
-    QCOMPARE(save->iconSize(), QSize(20, 20));
-    const QImage normal = save->icon().pixmap(QSize(20, 20)).toImage();
-    QCOMPARE(normal.size(), QSize(20, 20));
-    QCOMPARE(normal.pixel(4, 9), qRgb(0x2f, 0x6f, 0xd6));
+    const QSize shown = m_main->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->iconSize();
+    QCOMPARE(shown, QSize(24, 24));
+    const QImage normal = save->icon().pixmap(shown).toImage();
+    QCOMPARE(normal.size(), QSize(24, 24));
+    QCOMPARE(normal.pixel(5, 11), qRgb(0x2f, 0x6f, 0xd6));
     QCOMPARE(qAlpha(normal.pixel(0, 0)), 0);
-    const QImage disabled = save->icon().pixmap(QSize(20, 20), QIcon::Disabled).toImage();
-    QCOMPARE(disabled.size(), QSize(20, 20));
-    QVERIFY(disabled.pixel(4, 9) != normal.pixel(4, 9));
+    const QImage disabled = save->icon().pixmap(shown, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), QSize(24, 24));
+    QVERIFY(disabled.pixel(5, 11) != normal.pixel(5, 11));
     QCOMPARE(qAlpha(disabled.pixel(0, 0)), 0);
+    // A size the build did not draw is drawn from the SVG: the same body at 20 pixels.
+    const QImage small = save->icon().pixmap(QSize(20, 20)).toImage();
+    QCOMPARE(small.size(), QSize(20, 20));
+    QCOMPARE(small.pixel(4, 9), qRgb(0x2f, 0x6f, 0xd6));
     // The frame's picture, as the title bars show it.
     QCOMPARE(m_main->windowIcon().pixmap(QSize(16, 16)).size(), QSize(16, 16));
     QCOMPARE(m_main->activeChild()->windowIcon().cacheKey(), m_main->windowIcon().cacheKey());
+}
+
+void TestMainForm::bakedIconsAreTheirPictures() {
+    // What the build drew is what the SVG draws now, for every button and both sizes.
+    QCOMPARE(bakedIcons().size(), size_t(54));
+    QStringList seen;
+    for (const BakedIcon& icon : bakedIcons()) {
+        const QString resource = QLatin1String(icon.resource);
+        const QSize size(icon.side, icon.side);
+        QVERIFY2(icon.side == 20 || icon.side == 24, icon.resource);
+        QCOMPARE(bakedIcon(resource, size), svgImage(resource, size));
+        seen << resource;
+    }
+    QVERIFY(seen.contains(QStringLiteral(":/icons/save.svg")));
+    QVERIFY(seen.contains(QStringLiteral(":/icons/tool-pencil.svg")));
+    QVERIFY(!seen.contains(QStringLiteral(":/icons/runeboard.svg")));
+    QVERIFY(bakedIcon(QStringLiteral(":/icons/save.svg"), QSize(16, 16)).isNull());
+    QVERIFY(bakedIcon(QStringLiteral(":/icons/runeboard.svg"), QSize(24, 24)).isNull());
 }
 
 void TestMainForm::brushButtonWritesInSongti() {

@@ -2,21 +2,13 @@
 #include "Icons.h"
 
 #include "SvgIconEngine.h"
+#include "SvgImage.h"
 
 #include <QBitmap>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 QPixmap svgPixmap(const QString& resource, QSize size) {
-    QSvgRenderer renderer(resource);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    if (renderer.isValid()) {
-        QPainter p(&image);
-        renderer.render(&p);
-    }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(svgImage(resource, size));
 }
 
 QIcon svgIcon(const QString& resource) {
@@ -25,8 +17,7 @@ QIcon svgIcon(const QString& resource) {
 
 QCursor svgCursor(const QString& resource) {
     constexpr int kSize = 32;
-    const QImage art =
-        svgPixmap(resource, QSize(kSize, kSize)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage art = svgImage(resource, QSize(kSize, kSize)).convertToFormat(QImage::Format_ARGB32);
     QImage bits(kSize, kSize, QImage::Format_Mono), mask(kSize, kSize, QImage::Format_Mono);
     bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});

@@ -1,6 +1,7 @@
 // Icons drawn on demand from SVG.
 #include "SvgIconEngine.h"
 
+#include "BakedIcons.h"
 #include "Icons.h"
 
 #include <QApplication>
@@ -15,7 +16,9 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
         if (d.size == size && d.mode == mode) return d.pixmap;
     QPixmap drawn;
     if (mode == QIcon::Normal) {
-        drawn = svgPixmap(m_resource, size);
+        // Drawn by the build at the sizes the frame shows, else from the SVG now.
+        const QImage baked = bakedIcon(m_resource, size);
+        drawn = baked.isNull() ? svgPixmap(m_resource, size) : QPixmap::fromImage(baked);
     } else {
         // Disabled, active and selected pictures are the style's variants of the normal one, as for
         // an icon made of pixmaps.

@@ -1,5 +1,6 @@
 // An icon drawn from an SVG picture at the size a widget asks for, when it first asks,
-// instead of at every size up front: a toolbar button shows one size of its picture.
+// instead of at every size up front: a toolbar button shows one size of its picture. The
+// sizes the frame shows its buttons at were drawn by the build already (BakedIcons.h).
 #pragma once
 
 #include <QIconEngine>
