@@ -1,16 +1,33 @@
 // runeboard-iconbake: draws the buttons' SVG icons at the sizes the frame shows them, while the
 // program is built, into a C++ file of their pixels (BakedIcons.h), with the same drawing the
 // program uses; the program then shows them without drawing SVG at its start.
-// Usage: runeboard-iconbake OUTPUT.cpp SIDE[,SIDE...] ICON.svg...
+// Usage: runeboard-iconbake OUTPUT.cpp SIDE[,SIDE...] ICON.svg... [SIDE[,SIDE...] ICON.svg...]...
 #include "ui/app/SvgImage.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+// The font families a picture's text names; empty for a picture without text.
+QStringList fontFamilies(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QStringList families;
+    static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& m : family.globalMatch(QString::fromUtf8(f.readAll())))
+        families << m.captured(1);
+    return families;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Drawing needs an application (for fonts); no screen is used.
@@ -18,17 +35,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: runeboard-iconbake OUTPUT.cpp SIDE[,SIDE...] ICON.svg...\n");
+        std::fprintf(stderr,
+                     "usage: runeboard-iconbake OUTPUT.cpp SIDE[,SIDE...] ICON.svg... [SIDE[,SIDE...] "
+                     "ICON.svg...]...\n");
         return 2;
-    }
-    QList<int> sides;
-    for (const QString& s : args[2].split(QLatin1Char(','))) {
-        bool ok = false;
-        sides << s.toInt(&ok);
-        if (!ok || sides.last() <= 0) {
-            std::fprintf(stderr, "runeboard-iconbake: not a size: %s\n", qPrintable(s));
-            return 2;
-        }
     }
     QString code;
     QTextStream out(&code);
@@ -36,10 +46,29 @@ int main(int argc, char* argv[]) {
            "#include \"ui/app/BakedIcons.h\"\n\nnamespace {\n\n";
     QStringList table;
     int n = 0;
-    for (const QString& file : args.mid(3)) {
+    QList<int> sides;
+    static const QRegularExpression sizeList(QStringLiteral("^[0-9]+(,[0-9]+)*$"));
+    for (const QString& arg : args.mid(2)) {
+        // A list of sizes applies to the files after it.
+        if (sizeList.match(arg).hasMatch()) {
+            sides.clear();
+            for (const QString& side : arg.split(QLatin1Char(','))) sides << side.toInt();
+            continue;
+        }
+        const QString& file = arg;
         if (!QFileInfo(file).isFile()) {
             std::fprintf(stderr, "runeboard-iconbake: no such file: %s\n", qPrintable(file));
             return 1;
+        }
+        // Text in a font this machine lacks would be drawn in another: such a picture is left
+        // to be drawn where it is shown.
+        bool fontsHere = true;
+        for (const QString& family : fontFamilies(file))
+            fontsHere = fontsHere && QFontDatabase::hasFamily(family);
+        if (!fontsHere) {
+            std::printf("runeboard-iconbake: %s left to be drawn at run time: its font is not installed\n",
+                        qPrintable(file));
+            continue;
         }
         const QString resource = QStringLiteral(":/icons/") + QFileInfo(file).fileName();
         for (int side : sides) {

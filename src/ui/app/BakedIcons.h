@@ -1,5 +1,5 @@
-// The buttons' icons as the build drew them from their SVG files (runeboard-iconbake), at the
-// sizes the frame shows them: a start shows them without reading or drawing any SVG.
+// The icons as the build drew them from their SVG files (runeboard-iconbake), at the sizes the
+// frame shows them: a start shows them without reading or drawing any SVG.
 #pragma once
 
 #include <QImage>
