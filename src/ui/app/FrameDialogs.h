@@ -7,7 +7,6 @@
 
 #include <optional>
 
-class QDialog;
 class TAboutForm;
 class TExportForm;
 class THBXZForm;

@@ -33,7 +33,9 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
 }
 
 void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    // At the device's pixels, so that a high-density screen shows a sharp picture.
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
 }
 
 QIconEngine* SvgIconEngine::clone() const {
