@@ -1,6 +1,8 @@
 // The main frame driven headless: start state, palette, View and Window menus, wheel, Help and About.
 #include "MainWindowFixture.h"
 #include "ui/app/AppStartup.h"
+#include "ui/app/BakedIcons.h"
+#include "ui/app/SvgImage.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
 #include "ui/document/TChildForm.h"
@@ -11,11 +13,14 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,6 +43,9 @@ private Q_SLOTS:
     void menuItems_data();
     void menuItems();
     void menusAndToolbar();
+    void toolbarPictures();
+    void bakedIconsAreTheirPictures();
+    void brushButtonWritesInSongti();
     void paletteButtons_data();
     void paletteButtons();
     void lineThenCurve();
@@ -46,6 +54,7 @@ private Q_SLOTS:
     void tiling();
     void wheelScrollsTheActiveDrawing();
     void helpHomePageMailAndAbout();
+    void dialogsAreMadeOnceWhenFirstShown();
     void drawingWindowsStayInsideTheFrame();
     void maximisedDrawingsStayMaximised();
     void windowMenuListsTheDrawings();
@@ -180,6 +189,69 @@ void TestMainForm::menusAndToolbar() {
         QStringLiteral("| SpeedButton12:新建 SpeedButton11:打开 SpeedButton10:保存 | SpeedButton6:打印 | "
                        "SpeedButton29:导入图片 | SpeedButton9:剪切 SpeedButton8:复制 SpeedButton7:粘贴 | "
                        "SpeedButton4:访问软件主页 SpeedButton3:发EMAIL给作者 SpeedButton2:帮助"));
+}
+
+void TestMainForm::toolbarPictures() {
+    // Save's picture at the size the toolbar shows it: the blue of its body left of the label, and
+    // the style's greyed variant of it while the button is disabled.
+    QToolButton* save = button("SpeedButton10");
+    const QSize shown = m_main->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->iconSize();
+    QCOMPARE(shown, QSize(24, 24));
+    const QImage normal = save->icon().pixmap(shown).toImage();
+    QCOMPARE(normal.size(), QSize(24, 24));
+    QCOMPARE(normal.pixel(5, 11), qRgb(0x2f, 0x6f, 0xd6));
+    QCOMPARE(qAlpha(normal.pixel(0, 0)), 0);
+    const QImage disabled = save->icon().pixmap(shown, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), QSize(24, 24));
+    QVERIFY(disabled.pixel(5, 11) != normal.pixel(5, 11));
+    QCOMPARE(qAlpha(disabled.pixel(0, 0)), 0);
+    // A size the build did not draw is drawn from the SVG: the same body at 20 pixels.
+    const QImage small = save->icon().pixmap(QSize(20, 20)).toImage();
+    QCOMPARE(small.size(), QSize(20, 20));
+    QCOMPARE(small.pixel(4, 9), qRgb(0x2f, 0x6f, 0xd6));
+    // The frame's picture, as the title bars show it.
+    QCOMPARE(m_main->windowIcon().pixmap(QSize(16, 16)).size(), QSize(16, 16));
+    QCOMPARE(m_main->activeChild()->windowIcon().cacheKey(), m_main->windowIcon().cacheKey());
+}
+
+void TestMainForm::bakedIconsAreTheirPictures() {
+    // What the build drew is what the SVG draws now: every button at both sizes, and the program's
+    // picture at its five when the font of its text is installed (here as where it was built).
+    const bool pictureText = QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei"));
+    QCOMPARE(bakedIcons().size(), size_t(pictureText ? 59 : 54));
+    QStringList seen;
+    for (const BakedIcon& icon : bakedIcons()) {
+        const QString resource = QLatin1String(icon.resource);
+        const QSize size(icon.side, icon.side);
+        QCOMPARE(bakedIcon(resource, size), svgImage(resource, size));
+        seen << QStringLiteral("%1@%2").arg(resource).arg(icon.side);
+    }
+    QVERIFY(seen.contains(QStringLiteral(":/icons/save.svg@24")));
+    QVERIFY(seen.contains(QStringLiteral(":/icons/tool-pencil.svg@20")));
+    QCOMPARE(seen.contains(QStringLiteral(":/icons/runeboard.svg@18")), pictureText);
+    QVERIFY(bakedIcon(QStringLiteral(":/icons/save.svg"), QSize(16, 16)).isNull());
+    QVERIFY(bakedIcon(QStringLiteral(":/icons/runeboard.svg"), QSize(24, 24)).isNull());
+    QVERIFY(bakedIcon(QStringLiteral(":/icons/save.svg"), QSize(24, 20)).isNull());
+}
+
+void TestMainForm::brushButtonWritesInSongti() {
+    // The brush button's caption is drawn as "宋体" at 13 pixels draws it, whichever font serves that name.
+    auto drawn = [](const QFont& font) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(2, 16, QStringLiteral("画★a"));
+        return image;
+    };
+    QFont songti(QStringLiteral("宋体"));
+    songti.setPixelSize(13);
+    const QFont shown = button("SpeedButton17")->font();
+    QCOMPARE(shown.pixelSize(), 13);
+    QCOMPARE(QFontInfo(shown).family().toLower(), QFontInfo(songti).family().toLower());
+    QCOMPARE(drawn(shown), drawn(songti));
+    QVERIFY(drawn(shown) != drawn(QFont(QStringLiteral("Unifont"))));
 }
 
 void TestMainForm::paletteButtons_data() {
@@ -457,6 +529,42 @@ void TestMainForm::helpHomePageMailAndAbout() {
     // Exit closes the main window.
     action("Q1")->trigger();
     QVERIFY(!m_main->isVisible());
+}
+
+void TestMainForm::dialogsAreMadeOnceWhenFirstShown() {
+    // None at start: each is made when its command first shows it.
+    QVERIFY(m_main->findChildren<QDialog*>().isEmpty());
+    m_platform.onDialog = [](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    action("N14")->trigger();
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 1);
+    QCOMPARE(m_platform.dialogsShown.size(), 1);
+    QCOMPARE(m_platform.dialogsShown[0]->objectName(), QStringLiteral("AboutForm"));
+    // The second showing is the same window, as it was left.
+    action("N14")->trigger();
+    QCOMPARE(m_platform.dialogsShown.size(), 2);
+    QCOMPARE(m_platform.dialogsShown[1], m_platform.dialogsShown[0]);
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 1);
+    // The brush chooser keeps what was typed into its memo for the next opening.
+    m_platform.onDialog = [](QDialog& d) {
+        d.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(QStringLiteral("★"));
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    button("SpeedButton17")->click();
+    QString memo;
+    m_platform.onDialog = [&memo](QDialog& d) {
+        memo = d.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        return d.result();
+    };
+    button("SpeedButton17")->click();
+    QCOMPARE(memo, QStringLiteral("★"));
+    QCOMPARE(m_platform.dialogsShown.size(), 4);
+    QCOMPARE(m_platform.dialogsShown[3], m_platform.dialogsShown[2]);
+    QCOMPARE(m_main->findChildren<QDialog*>().size(), 2);
 }
 
 void TestMainForm::drawingWindowsStayInsideTheFrame() {

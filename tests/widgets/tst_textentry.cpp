@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 #include "core/text/CandidateFile.h"
 #include "ui/app/AppStartup.h"
+#include "ui/app/FrameDialogs.h"
 #include "ui/app/TMainForm.h"
 #include "ui/dialogs/THBXZForm.h"
 #include "ui/document/CanvasWidget.h"
@@ -284,7 +285,7 @@ void TestTextEntry::boxTakesTheKeyboardBack() {
 }
 
 void TestTextEntry::chooserPicksAndApplies() {
-    auto* form = m_main->findChild<THBXZForm*>();
+    auto* form = &m_main->dialogs().brush();
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("画笔选择"));
     // Started from the candidate file beside the program, without a word.
@@ -344,7 +345,7 @@ void TestTextEntry::chooserPicksAndApplies() {
 }
 
 void TestTextEntry::chooserTakesTypingAtOnce() {
-    auto* form = m_main->findChild<THBXZForm*>();
+    auto* form = &m_main->dialogs().brush();
     auto* b17 = button("SpeedButton17");
     // Opens the chooser and types into its window as the keyboard would: the keys go wherever the
     // focus is. A click on a button instead of typing, when `click` is given.
@@ -380,7 +381,7 @@ void TestTextEntry::chooserTakesTypingAtOnce() {
 void TestTextEntry::candidatesAreSavedAndReadBack() {
     QTemporaryDir dir;
     auto saveFrom = [&](const QStringList& lines) {
-        auto* form = m_main->findChild<THBXZForm*>();
+        auto* form = &m_main->dialogs().brush();
         bool stayedOpen = false;
         m_platform.onDialog = [&](QDialog&) {
             form->Memo1->setPlainText(lines.join(QLatin1Char('\n')));
@@ -395,7 +396,7 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     auto nextRun = [&] {
         m_platform.messages.clear();
         startAgain();
-        return m_main->findChild<THBXZForm*>()->memoLines();
+        return m_main->dialogs().brush().memoLines();
     };
     const QStringList defaults{QStringLiteral("↖↗↘↙∈∏∑∕√∝∞∟∠∣∥∧∨∩∪∫∮"),
                                QStringLiteral("∴∵∶∷∽≈≌≒≠≡≤≥≦≧≮≯⊕⊙⊥⊿⌒"), QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑴⑵⑶⑷")};
@@ -422,7 +423,7 @@ void TestTextEntry::candidatesAreSavedAndReadBack() {
     QVERIFY(saveFrom({QStringLiteral("lost?")}));
     QCOMPARE(m_platform.messages.size(), 1);
     QCOMPARE(m_platform.messages[0].kind, MessageKind::Error);
-    QCOMPARE(m_main->findChild<THBXZForm*>()->memoLines(), QStringList{QStringLiteral("lost?")});
+    QCOMPARE(m_main->dialogs().brush().memoLines(), QStringList{QStringLiteral("lost?")});
 
     // An installed program whose folder cannot be written: the user's own copy instead.
     m_platform.programDirectory = dir.filePath(QStringLiteral("readonly/missing"));
@@ -452,7 +453,7 @@ void TestTextEntry::candidatesAreNotSavedThroughSomeoneElsesLink() {
     QCOMPARE(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
     startAgain();
     m_platform.messages.clear();
-    auto* form = m_main->findChild<THBXZForm*>();
+    auto* form = &m_main->dialogs().brush();
     m_platform.onDialog = [&](QDialog&) {
         form->Memo1->setPlainText(QStringLiteral("★☆"));
         QTest::mouseClick(form->Button3, Qt::LeftButton);

@@ -89,7 +89,11 @@ void TestTools::mappingFollowsTheCursorShown() {
         QCOMPARE(c.shape(), Qt::BitmapCursor);
         QCOMPARE(c.hotSpot(), QPoint(0, 0));
         QCOMPARE(c.bitmap().size(), QSize(32, 32));
+        // Drawn once: the next ask gets the same picture.
+        QCOMPARE(m_main->cursorForSlot(slot).bitmap().cacheKey(), c.bitmap().cacheKey());
     }
+    QCOMPARE(m_main->cursorForSlot(0).shape(), Qt::ArrowCursor);
+    QCOMPARE(m_main->cursorForSlot(8).shape(), Qt::ArrowCursor);
 }
 
 void TestTools::toolsLandInTheCellUnderThePointerAtEveryZoom_data() {

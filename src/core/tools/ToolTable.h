@@ -84,7 +84,7 @@ struct CursorResource {
     CursorSlot slot;
     const char* name;
 };
-// The cursors in the order they are loaded at start-up.
+// The cursors' pictures, by slot.
 std::span<const CursorResource> cursorResources();
 
 // Added to the pointer position before it is mapped to a cell. Every cursor has its

@@ -1,19 +1,9 @@
 // Application start-up.
 #include "AppStartup.h"
 
-#include "Icons.h"
+#include "FrameDialogs.h"
 #include "TMainForm.h"
 #include "core/render/CanvasFont.h"
-#include "ui/dialogs/DialogPlace.h"
-#include "ui/dialogs/TAboutForm.h"
-#include "ui/dialogs/TExportForm.h"
-#include "ui/dialogs/THBXZForm.h"
-#include "ui/dialogs/TKGZForm.h"
-#include "ui/dialogs/TNewForm.h"
-#include "ui/dialogs/TPictureForm.h"
-#include "ui/dialogs/TPictureSetForm.h"
-#include "ui/dialogs/TTextForm.h"
-#include "ui/platform/UiPlatform.h"
 
 #include <QApplication>
 #include <QFont>
@@ -42,20 +32,6 @@ void setupApplication(QApplication& app) {
 
 std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform) {
     auto main = std::make_unique<TMainForm>(platform);
-    main->setBrushForm(new THBXZForm(platform, main.get()));
-    // In the program's fixed order: the brush chooser, the text banner, picture import and its two
-    // settings dialogs (the banner shares the fill settings), New and About.
-    auto* text = new TTextForm(platform, main.get());
-    auto* picture = new TPictureForm(platform, *main, main.get());
-    auto* fill = new TPictureSetForm(platform, main.get());
-    picture->setSettingsForms(new TKGZForm(main.get()), fill);
-    text->setFillForm(fill);
-    main->setTextForm(text);
-    main->setPictureForm(picture);
-    main->setNewForm(new TNewForm(platform, main.get()));
-    main->setAboutForm(
-        new TAboutForm(svgPixmap(QStringLiteral(":/icons/runeboard.svg"), QSize(64, 64)), main.get()));
-    main->setExportForm(new TExportForm(main.get()));
-    for (QDialog* dialog : main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) new DialogPlace(dialog);
+    main->setDialogs(std::make_unique<FrameDialogs>(platform, *main));
     return main;
 }

@@ -9,5 +9,5 @@ class TMainForm;
 
 // Application name and fonts: the names the program uses are served by installed fonts.
 void setupApplication(QApplication& app);
-// The main window and, once each, the dialogs it reuses for the whole run.
+// The main window, and the dialogs it reuses for the whole run, each made when first needed.
 std::unique_ptr<TMainForm> createMainWindow(UiPlatform& platform);

@@ -3,6 +3,7 @@
 
 #include "DrawingWindows.h"
 #include "ExportPicture.h"
+#include "FrameDialogs.h"
 #include "Links.h"
 #include "NewCommand.h"
 #include "Printing.h"
@@ -33,12 +34,14 @@ FrameCommands::FrameCommands(TMainForm& frame, UiPlatform& platform)
 
 FrameCommands::~FrameCommands() = default;
 
-void FrameCommands::setNewForm(TNewForm* form) {
-    if (m_new) m_new->setForm(form);
+void FrameCommands::setDialogs(FrameDialogs* dialogs) {
+    m_dialogs = dialogs;
+    if (m_new) m_new->setForm([dialogs]() -> TNewForm& { return dialogs->newDrawing(); });
 }
 
-void FrameCommands::setExportForm(TExportForm* form) {
-    m_export = std::make_unique<ExportPicture>(m_platform, *form);
+ExportPicture& FrameCommands::exporter() {
+    if (!m_export) m_export = std::make_unique<ExportPicture>(m_platform, m_dialogs->exporting());
+    return *m_export;
 }
 
 std::unique_ptr<Command> FrameCommands::make(CommandId id) {
@@ -81,8 +84,8 @@ std::unique_ptr<Command> FrameCommands::make(CommandId id) {
                     .arg(d && isUtf8(d->Encoding) ? QStringLiteral("GBK") : QStringLiteral("UTF-8"));
             });
     case CommandId::ExportPicture:
-        return onDrawing([this](Drawing& d) { m_export->run(d); },
-                         [this](const Drawing&) { return m_export != nullptr; });
+        return onDrawing([this](Drawing& d) { exporter().run(d); },
+                         [this](const Drawing&) { return m_dialogs != nullptr; });
     case CommandId::PrinterSetup:
         return always([this] { m_printing->setup(); });
     case CommandId::Print:
@@ -137,7 +140,7 @@ std::unique_ptr<Command> FrameCommands::make(CommandId id) {
         return onWindows([&windows] { windows.minimizeAll(); });
     case CommandId::About:
         return always([this] {
-            if (m_about) m_platform.execDialog(*m_about);
+            if (m_dialogs) m_platform.execDialog(m_dialogs->about());
         });
     case CommandId::Help:
         return always([this] { showHelp(); });

@@ -10,13 +10,11 @@
 
 class Command;
 class ExportPicture;
+class FrameDialogs;
 class NewCommand;
 class Printing;
-class TAboutForm;
-class TExportForm;
 class THelpForm;
 class TMainForm;
-class TNewForm;
 class UiPlatform;
 
 class FrameCommands {
@@ -26,13 +24,12 @@ public:
 
     std::unique_ptr<Command> make(CommandId id);
 
-    // The dialogs some commands show, given once they are made.
-    void setNewForm(TNewForm* form);
-    void setExportForm(TExportForm* form);
-    void setAboutForm(TAboutForm* form) { m_about = form; }
+    // The dialogs some commands show; without them New, Export and About do nothing.
+    void setDialogs(FrameDialogs* dialogs);
 
 private:
     void showHelp();
+    ExportPicture& exporter();
     // Opens an address with the system's program, or says where to go when it cannot.
     void openLink(const QString& address, const QString& failure);
 
@@ -41,6 +38,6 @@ private:
     std::unique_ptr<Printing> m_printing;
     std::unique_ptr<ExportPicture> m_export;
     NewCommand* m_new = nullptr;
-    TAboutForm* m_about = nullptr;
+    FrameDialogs* m_dialogs = nullptr;
     THelpForm* m_help = nullptr;
 };

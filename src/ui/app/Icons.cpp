@@ -1,32 +1,23 @@
 // SVG icons and cursors.
 #include "Icons.h"
 
+#include "SvgIconEngine.h"
+#include "SvgImage.h"
+
 #include <QBitmap>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 QPixmap svgPixmap(const QString& resource, QSize size) {
-    QSvgRenderer renderer(resource);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    if (renderer.isValid()) {
-        QPainter p(&image);
-        renderer.render(&p);
-    }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(svgImage(resource, size));
 }
 
 QIcon svgIcon(const QString& resource) {
-    QIcon icon;
-    for (int s : {16, 20, 24, 32, 48, 64}) icon.addPixmap(svgPixmap(resource, QSize(s, s)));
-    return icon;
+    return QIcon(new SvgIconEngine(resource));
 }
 
 QCursor svgCursor(const QString& resource) {
     constexpr int kSize = 32;
-    const QImage art =
-        svgPixmap(resource, QSize(kSize, kSize)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage art = svgImage(resource, QSize(kSize, kSize)).convertToFormat(QImage::Format_ARGB32);
     QImage bits(kSize, kSize, QImage::Format_Mono), mask(kSize, kSize, QImage::Format_Mono);
     bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});

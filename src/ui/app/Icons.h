@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 
+// Drawn at each size when it is first shown, not before.
 QIcon svgIcon(const QString& resource);
 QPixmap svgPixmap(const QString& resource, QSize size);
 // A 32 x 32 monochrome cursor from an SVG picture: dark paint is black, light

@@ -8,7 +8,7 @@
 #include "ui/platform/UiPlatform.h"
 
 void NewCommand::run() {
-    TNewForm& form = *m_form;
+    TNewForm& form = m_form();
     // Read once: the fill uses these lines even if the clipboard changes meanwhile.
     const ClipboardLines clip = ClipboardLines::read(m_platform.clipboardText());
     form.propose(clip.usable, clip.rectangular, clip.width, clip.height);

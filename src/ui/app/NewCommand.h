@@ -4,6 +4,8 @@
 
 #include "core/commands/Command.h"
 
+#include <functional>
+
 class DrawingHost;
 class TNewForm;
 class UiPlatform;
@@ -12,13 +14,14 @@ class NewCommand final : public Command {
 public:
     NewCommand(DrawingHost& host, UiPlatform& platform) : m_host(host), m_platform(platform) {}
 
-    void setForm(TNewForm* form) { m_form = form; }
+    // The dialog, made when New first needs it.
+    void setForm(std::function<TNewForm&()> form) { m_form = std::move(form); }
 
-    bool enabled() const override { return m_form != nullptr; }
+    bool enabled() const override { return bool(m_form); }
     void run() override;
 
 private:
     DrawingHost& m_host;
     UiPlatform& m_platform;
-    TNewForm* m_form = nullptr;
+    std::function<TNewForm&()> m_form;
 };

@@ -5,6 +5,7 @@
 #include "CommandBinder.h"
 #include "DrawingWindows.h"
 #include "FrameCommands.h"
+#include "FrameDialogs.h"
 #include "FrameMenus.h"
 #include "FrameSettings.h"
 #include "Icons.h"
@@ -152,16 +153,22 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     setWindowTitle(QStringLiteral("Runeboard(符阵画板) V" RUNEBOARD_VERSION " "));
-    m_cursors[ArrowCursor] = QCursor(Qt::ArrowCursor);
-    for (const CursorResource& c : cursorResources())
-        m_cursors[c.slot] = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));
     m_tool = ToolId::Select;
     m_newDocSize = {50, 50};
     m_arriving->openAtStart(std::exchange(m_startupFiles, {}), this);
 }
 
 QCursor TMainForm::cursorForSlot(int slot) const {
-    return slot >= 0 && slot < int(m_cursors.size()) ? m_cursors[slot] : QCursor(Qt::ArrowCursor);
+    if (slot <= ArrowCursor || slot >= int(m_cursors.size())) return QCursor(Qt::ArrowCursor);
+    // A tool's cursor is drawn the first time that tool shows it: most runs use a few tools.
+    std::optional<QCursor>& cursor = m_cursors[size_t(slot)];
+    if (!cursor) {
+        cursor = QCursor(Qt::ArrowCursor);
+        for (const CursorResource& c : cursorResources())
+            if (c.slot == slot)
+                cursor = svgCursor(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(c.name)));
+    }
+    return *cursor;
 }
 
 TChildForm* TMainForm::createChild() {
@@ -285,17 +292,9 @@ void TMainForm::dropEvent(QDropEvent* event) {
     m_arriving->drop(*event->mimeData(), this);
 }
 
-void TMainForm::setAboutForm(TAboutForm* form) {
-    m_frameCommands->setAboutForm(form);
-}
-
-void TMainForm::setExportForm(TExportForm* form) {
-    m_frameCommands->setExportForm(form);
-    m_commands->refresh();
-}
-
-void TMainForm::setNewForm(TNewForm* form) {
-    m_frameCommands->setNewForm(form);
+void TMainForm::setDialogs(std::unique_ptr<FrameDialogs> dialogs) {
+    m_dialogs = std::move(dialogs);
+    m_frameCommands->setDialogs(m_dialogs.get());
     m_commands->refresh();
 }
 
@@ -303,23 +302,13 @@ void TMainForm::openFiles(const QStringList& paths) {
     for (const QString& path : paths) m_files.openFile(path);
 }
 
-void TMainForm::setPictureForm(TPictureForm* form) {
-    m_pictureForm = form;
-    form->setStatusSink([this](const QString& text) { setStatusText(text); });
-}
-
-void TMainForm::setTextForm(TTextForm* form) {
-    m_textForm = form;
-    form->setStatusSink([this](const QString& text) { setStatusText(text); });
-}
-
 void TMainForm::openTextBanner(TChildForm& child, QPoint cell) {
-    if (m_textForm) m_textForm->openFor(child.drawing(), &child, cell);
+    if (m_dialogs) m_dialogs->text().openFor(child.drawing(), &child, cell);
 }
 
 void TMainForm::importPicture() {
-    if (!m_pictureForm) return;
-    TPictureForm& form = *m_pictureForm;
+    if (!m_dialogs) return;
+    TPictureForm& form = m_dialogs->picture();
     form.PictureBrushText = brushCaption();
     TChildForm* target = activeChild();
     form.TargetDrawing = target ? &target->drawing() : nullptr;
@@ -328,12 +317,12 @@ void TMainForm::importPicture() {
 }
 
 void TMainForm::importPictureFile(const QString& path) {
-    if (m_pictureForm && m_pictureForm->loadFile(path)) importPicture();
+    if (m_dialogs && m_dialogs->picture().loadFile(path)) importPicture();
 }
 
 void TMainForm::SpeedButton17Click() {
-    if (!m_brushForm) return;
-    THBXZForm& form = *m_brushForm;
+    if (!m_dialogs) return;
+    THBXZForm& form = m_dialogs->brush();
     form.Edit1->setText(brushCaption());
     m_platform.execDialog(form);
     if (form.Confirmed != 1) return;

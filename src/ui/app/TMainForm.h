@@ -15,23 +15,19 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CommandBinder;
 class DrawingWindows;
 class FrameCommands;
+class FrameDialogs;
 class ArrivingFiles;
 class FrameSettings;
 class QLabel;
 class QMdiArea;
 class QToolBar;
 class RecentFilesMenu;
-class TAboutForm;
 class TChildForm;
-class TExportForm;
-class THBXZForm;
-class TNewForm;
-class TPictureForm;
-class TTextForm;
 class ToolPalette;
 class UiPlatform;
 
@@ -41,12 +37,9 @@ public:
     explicit TMainForm(UiPlatform& platform, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    void setAboutForm(TAboutForm* form);
-    void setBrushForm(THBXZForm* form) { m_brushForm = form; }
-    void setPictureForm(TPictureForm* form);
-    void setTextForm(TTextForm* form);
-    void setNewForm(TNewForm* form);
-    void setExportForm(TExportForm* form);
+    // The dialogs the frame and its commands show, made as they are first needed.
+    void setDialogs(std::unique_ptr<FrameDialogs> dialogs);
+    FrameDialogs& dialogs() { return *m_dialogs; }
 
     // Opens files as if each was chosen in the Open dialog.
     void openFiles(const QStringList& paths);
@@ -68,7 +61,7 @@ public:
     void setStatusText(const QString& text) override;
     void setBrushCaption(const QString& text) override;
     void zoomChanged(TChildForm& child) override;
-    // The cursor loaded into a slot at start-up; the arrow for slot 0.
+    // The cursor of a slot, made when first shown; the arrow for slot 0.
     QCursor cursorForSlot(int slot) const override;
 
     // The tool chosen on the palette, and the size the next new drawing takes.
@@ -126,16 +119,14 @@ private:
     DrawingWindows* m_windows = nullptr;
     std::unique_ptr<ArrivingFiles> m_arriving;
     std::unique_ptr<FrameSettings> m_settings;
-    THBXZForm* m_brushForm = nullptr;
-    TPictureForm* m_pictureForm = nullptr;
-    TTextForm* m_textForm = nullptr;
+    std::unique_ptr<FrameDialogs> m_dialogs;
     QToolBar* ToolBar1 = nullptr;
     ToolPalette* CoolBar1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* m_statusPanel = nullptr;
     QLabel* m_encodingLabel = nullptr;
     QLabel* m_zoomLabel = nullptr;
-    std::array<QCursor, 8> m_cursors;
+    mutable std::array<std::optional<QCursor>, 8> m_cursors;
     ToolId m_tool = ToolId::Select;
     QSize m_newDocSize{50, 50};
     QStringList m_startupFiles;

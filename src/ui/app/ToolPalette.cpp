@@ -1,6 +1,7 @@
 // The tool palette.
 #include "ToolPalette.h"
 
+#include "StandInFont.h"
 #include "ToolButton.h"
 
 #include <QButtonGroup>
@@ -32,9 +33,7 @@ ToolPalette::ToolPalette(QWidget* parent) : QFrame(parent) {
     SpeedButton17->setGeometry(19, 298, 30, 28);
     SpeedButton17->setText(QStringLiteral("画"));
     SpeedButton17->setToolTip(QStringLiteral("画笔文本 单击修改"));
-    QFont brushFont(QStringLiteral("宋体"));
-    brushFont.setPixelSize(13);
-    SpeedButton17->setFont(brushFont);
+    SpeedButton17->setFont(standInFont(QStringLiteral("宋体"), 13));
     SpeedButton17->setStyleSheet(QStringLiteral("QToolButton { color: black; }"));
     connect(SpeedButton17, &QToolButton::clicked, this, &ToolPalette::brushClicked);
 }

@@ -18,7 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform) {
+THBXZForm::THBXZForm(Platform& platform, const std::optional<QStringList>& candidates, QWidget* parent)
+    : QDialog(parent), m_platform(platform) {
     setObjectName(QStringLiteral("HBXZForm"));
     setWindowTitle(QStringLiteral("画笔选择"));
     setModal(true);
@@ -59,21 +60,21 @@ THBXZForm::THBXZForm(Platform& platform, QWidget* parent) : QDialog(parent), m_p
     layout->addLayout(buttons.row({Button3}));
     setFixedSize(sizeHint().expandedTo(QSize(314, 270)));
 
-    FormCreate();
+    if (candidates) Memo1->setPlainText(candidates->join(QLatin1Char('\n')));
 }
 
-void THBXZForm::FormCreate() {
-    const QString dir = m_platform.programDir();
+std::optional<QStringList> THBXZForm::readCandidates(Platform& platform) {
+    const QString dir = platform.programDir();
     const QString path =
-        candidates::readPath(dir, candidates::programDirWritable(dir), m_platform.userConfigDir());
+        candidates::readPath(dir, candidates::programDirWritable(dir), platform.userConfigDir());
     std::optional<FileError> error;
-    const QStringList lines = candidates::read(path, &error);
+    QStringList lines = candidates::read(path, &error);
     if (error) {
-        m_platform.messageBox(messages::cannotReadCandidates(path, *error), messages::kCaption,
-                              MessageButtons::Ok, MessageKind::Warning);
-        return;
+        platform.messageBox(messages::cannotReadCandidates(path, *error), messages::kCaption,
+                            MessageButtons::Ok, MessageKind::Warning);
+        return std::nullopt;
     }
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    return lines;
 }
 
 QStringList THBXZForm::memoLines() const {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+
+#include <optional>
 
 class Platform;
 class QLabel;
@@ -13,7 +16,11 @@ class QPushButton;
 class THBXZForm : public QDialog {
     Q_OBJECT
 public:
-    THBXZForm(Platform& platform, QWidget* parent = nullptr);
+    // The memo starts with the candidate lines, or with its default lines without them.
+    THBXZForm(Platform& platform, const std::optional<QStringList>& candidates, QWidget* parent = nullptr);
+
+    // The candidate file's lines; a file that cannot be read is said, and gives none.
+    static std::optional<QStringList> readCandidates(Platform& platform);
 
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -37,9 +44,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Reads the candidate file into the memo; a file that cannot be read is said once and the
-    // memo keeps its default lines.
-    void FormCreate();
     void Memo1MouseUp();
 
     Platform& m_platform;
