@@ -119,8 +119,8 @@ void TestCanvas::textPlacement() {
         QPainter p(&expected);
         p.setFont(face.wide);
         p.setPen(Qt::black);
-        p.drawText((16 - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2, face.baseline,
-                   QStringLiteral("画"));
+        p.drawText((16 - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2,
+                   face.baseline(), QStringLiteral("画"));
     }
     int inkPixels = 0;
     for (int y = 0; y < 16; ++y)
@@ -343,8 +343,8 @@ void TestCanvas::cellsAtOtherZoomsAndDensities() {
         QPainter p(&expected);
         p.setFont(face.wide);
         p.setPen(Qt::black);
-        p.drawText((em - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2, face.baseline,
-                   QStringLiteral("画"));
+        p.drawText((em - QFontMetrics(face.wide).horizontalAdvance(QStringLiteral("画"))) / 2,
+                   face.baseline(), QStringLiteral("画"));
     }
     const int origin = 1 + canvas.geometry().textOffset();
     int ink = 0;

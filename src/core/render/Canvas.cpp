@@ -23,9 +23,7 @@ const QList<QRgb>& Canvas::palette() {
     return colours;
 }
 
-Canvas::Canvas() {
-    reset(50, 50);
-}
+Canvas::Canvas() = default;
 
 QSize Canvas::pictureSize(int width, int height) const {
     return {geometry().edge(width), geometry().edge(height)};

@@ -19,6 +19,7 @@ public:
     enum Colour : uchar { kBlack = 0, kBlue = 1, kRed = 4, kWhite = 7 };
     static const QList<QRgb>& palette();
 
+    // No picture until the first reset or repaint, which make it at the drawing's size.
     Canvas();
 
     void setFont(const QString& name, int pointSize) { m_painter.setFont(name, pointSize); }

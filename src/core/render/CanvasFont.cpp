@@ -61,11 +61,17 @@ CanvasFace canvasFace(const QString& name, int pointSize, int em) {
         face.wide.setPointSize(pointSize > 0 ? pointSize : 10);
         face.narrow = face.wide;
     }
-    // 中 fills the square of a Chinese face: its ink centred vertically gives the baseline.
-    const QRect ink = QFontMetrics(face.wide).tightBoundingRect(QStringLiteral("中"));
-    face.baseline =
-        ink.isEmpty() ? QFontMetrics(face.wide).ascent() : (face.em - ink.height()) / 2 - ink.top();
     return face;
+}
+
+int CanvasFace::baseline() const {
+    if (m_baseline < 0) {
+        // 中 fills the square of a Chinese face: its ink centred vertically gives the baseline.
+        const QFontMetrics metrics(wide);
+        const QRect ink = metrics.tightBoundingRect(QStringLiteral("中"));
+        m_baseline = ink.isEmpty() ? metrics.ascent() : (em - ink.height()) / 2 - ink.top();
+    }
+    return m_baseline;
 }
 
 QFont canvasFont(const QString& name, int pointSize) {

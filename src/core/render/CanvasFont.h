@@ -30,7 +30,12 @@ struct CanvasFace {
     QFont wide;
     QFont narrow;
     int em = 16;
-    int baseline = 14; // from the square's top
+    // From the square's top. Measured when first asked for, since that loads the face: a
+    // drawing of blank cells is shown without.
+    int baseline() const;
+
+private:
+    mutable int m_baseline = -1;
 };
 CanvasFace canvasFace(const QString& name, int pointSize, int em = 16);
 

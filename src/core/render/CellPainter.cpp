@@ -20,6 +20,7 @@ void CellPainter::clearTiles() {
 }
 
 void CellPainter::setFont(const QString& name, int pointSize) {
+    if (name == m_fontName && pointSize == m_pointSize) return; // the tiles are still good
     m_fontName = name;
     m_pointSize = pointSize;
     m_face = canvasFace(m_fontName, m_pointSize, m_geometry.em());
@@ -68,7 +69,7 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
         for (int i = 0; i < glyphs; ++i) {
             const QString glyph = wide ? text : text.mid(i, 1);
             const int x = origin + i * box + (box - metrics.horizontalAdvance(glyph)) / 2;
-            p.drawText(x, origin + m_face.baseline, glyph);
+            p.drawText(x, origin + m_face.baseline(), glyph);
         }
         p.end();
         for (int y = 0; y < side; ++y) {

@@ -5,9 +5,8 @@
 
 #include <utility>
 
-PaintedDrawing::PaintedDrawing() {
-    resetCanvas();
-}
+// The picture is made when the drawing is first shown, at its size then.
+PaintedDrawing::PaintedDrawing() = default;
 
 void PaintedDrawing::changed(const QRect& pixels) {
     // A repaint may have had to make the picture anew, at another size.
