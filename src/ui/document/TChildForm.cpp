@@ -162,13 +162,16 @@ bool TChildForm::setZoomPercent(int percent, std::optional<QPoint> pivot) {
     return true;
 }
 
-void TChildForm::placeEditBox() {
+void TChildForm::placeEditBox(bool opening) {
     const double cell = kCellSize * m_zoomPercent / 100.0;
     const int side = std::max(int(std::lround(cell)) - 1, 1);
     Edit1->setFixedSize(side, side);
-    QFont font = canvasFont(m_drawing.FontName, m_drawing.FontSize);
-    font.setPixelSize(std::max(int(std::lround(16 * m_zoomPercent / 100.0)), 6));
-    Edit1->setFont(font);
+    // The font only once the box is used: setting it loads the face, which a start need not wait for.
+    if (opening || Edit1->isVisible()) {
+        QFont font = canvasFont(m_drawing.FontName, m_drawing.FontSize);
+        font.setPixelSize(std::max(int(std::lround(16 * m_zoomPercent / 100.0)), 6));
+        if (font != Edit1->font()) Edit1->setFont(font);
+    }
     Edit1->move(int(std::lround(m_box.cell.x() * cell)) + 1, int(std::lround(m_box.cell.y() * cell)) + 1);
 }
 
@@ -235,7 +238,7 @@ quint32 TChildForm::clockSeed() {
 void TChildForm::openEditBox(QPoint cell) {
     m_box.cell = cell;
     m_box.original = m_drawing.CurGrid.at(cell.x(), cell.y());
-    placeEditBox();
+    placeEditBox(true);
     Edit1->setText(gbkToUnicode(m_box.original.text()));
     Edit1->show();
     Edit1->setFocus();

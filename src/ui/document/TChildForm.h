@@ -70,8 +70,8 @@ private:
     void FormShow();
     // The canvas at the zoom and the screen's device pixel ratio; false when it could not be.
     bool applyGeometry(int percent);
-    // The edit box over its cell at the zoom shown.
-    void placeEditBox();
+    // The edit box over its cell at the zoom shown, with its font when it is shown or `opening`.
+    void placeEditBox(bool opening = false);
 
     // DrawingView
     void pictureChanged(const QRect& pixels) override;
