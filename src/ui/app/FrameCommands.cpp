@@ -69,14 +69,14 @@ std::unique_ptr<Command> FrameCommands::make(CommandId id) {
     case CommandId::SaveAs:
         return onDrawing([&files, &f](Drawing& d) {
             files.saveAs(d);
-            f.updateEncodingLabel();
+            f.updateStatusLabels();
         });
     case CommandId::ReopenInOtherEncoding:
         return std::make_unique<DrawingCommand>(
             f,
             [&files, &f](Drawing& d) {
                 files.reopenInOtherEncoding(d);
-                f.updateEncodingLabel();
+                f.updateStatusLabels();
             },
             [](const Drawing& d) { return !d.FileName.isEmpty(); },
             [](const Drawing* d) {

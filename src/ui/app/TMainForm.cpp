@@ -8,6 +8,7 @@
 #include "FrameDialogs.h"
 #include "FrameMenus.h"
 #include "FrameSettings.h"
+#include "FrameStatusBar.h"
 #include "Icons.h"
 #include "RecentFilesMenu.h"
 #include "ToolButton.h"
@@ -26,13 +27,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -66,7 +65,8 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     CoolBar1 = new ToolPalette;
     connect(CoolBar1, &ToolPalette::toolChosen, this, &TMainForm::PaletteButtonClick);
     connect(CoolBar1, &ToolPalette::brushClicked, this, &TMainForm::SpeedButton17Click);
-    buildStatusBar();
+    StatusBar1 = new FrameStatusBar;
+    setStatusBar(StatusBar1);
     FrameMenus::build(
         *menuBar(), *m_commands, *m_frameCommands, *m_windows,
         [this](QMenu* file) {
@@ -93,8 +93,7 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
     // Which drawing is active, or whether there is one, decides the enabling of most commands.
     connect(m_windows, &DrawingWindows::changed, this, [this] {
         m_commands->refresh();
-        updateEncodingLabel();
-        updateZoomLabel();
+        updateStatusLabels();
     });
     m_commands->refresh();
     m_settings = std::make_unique<FrameSettings>(
@@ -110,26 +109,6 @@ TMainForm::~TMainForm() {
     // The drawing windows go with the frame; nothing is to be updated for them on the way.
     disconnect(m_windows, nullptr, this, nullptr);
     for (TChildForm* child : children()) disconnect(child, nullptr, m_windows, nullptr);
-}
-
-void TMainForm::buildStatusBar() {
-    StatusBar1 = new QStatusBar;
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(19 + 4);
-    m_statusPanel = new QLabel;
-    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar1->addWidget(m_statusPanel, 1);
-    // Which encoding the active drawing's file is read and written in.
-    m_encodingLabel = new QLabel;
-    m_encodingLabel->setObjectName(QStringLiteral("EncodingLabel"));
-    m_encodingLabel->setToolTip(QStringLiteral("当前画板文件的编码"));
-    // The active drawing's zoom, beside it.
-    m_zoomLabel = new QLabel;
-    m_zoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
-    m_zoomLabel->setToolTip(QStringLiteral("当前画板的显示比例"));
-    StatusBar1->addPermanentWidget(m_zoomLabel);
-    StatusBar1->addPermanentWidget(m_encodingLabel);
-    setStatusBar(StatusBar1);
 }
 
 void TMainForm::run(CommandId id) {
@@ -210,11 +189,11 @@ QMdiArea* TMainForm::mdiArea() const {
 }
 
 QString TMainForm::statusText() const {
-    return m_statusPanel->text();
+    return StatusBar1->text();
 }
 
 void TMainForm::setStatusText(const QString& text) {
-    m_statusPanel->setText(text);
+    StatusBar1->setText(text);
 }
 
 QString TMainForm::brushCaption() const {
@@ -250,29 +229,19 @@ void TMainForm::toggleBar(CommandId view) {
     bar->setVisible(on);
 }
 
-void TMainForm::updateEncodingLabel() {
-    m_encodingLabel->setText(encodingText());
-}
-
-void TMainForm::updateZoomLabel() {
-    const TChildForm* child = activeChild();
-    m_zoomLabel->setText(child ? QStringLiteral("%1%").arg(child->zoomPercent()) : QString());
+void TMainForm::updateStatusLabels() {
+    StatusBar1->showDrawing(activeChild());
 }
 
 void TMainForm::zoomChanged(TChildForm& child) {
     if (&child != activeChild()) return;
-    updateZoomLabel();
+    updateStatusLabels();
     m_commands->refresh();
-}
-
-QString TMainForm::encodingText() const {
-    const TChildForm* child = activeChild();
-    return child ? encodingName(child->drawing().Encoding) : QString();
 }
 
 void TMainForm::fileOpened(const QString& path) {
     m_recent.add(path);
-    updateEncodingLabel();
+    updateStatusLabels();
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {

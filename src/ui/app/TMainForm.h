@@ -23,7 +23,7 @@ class FrameCommands;
 class FrameDialogs;
 class ArrivingFiles;
 class FrameSettings;
-class QLabel;
+class FrameStatusBar;
 class QMdiArea;
 class QToolBar;
 class RecentFilesMenu;
@@ -75,11 +75,8 @@ public:
     TChildForm* createChild();
 
     QString statusText() const;
-    // The active drawing's encoding as the status bar shows it; empty without a drawing.
-    QString encodingText() const;
-    void updateEncodingLabel();
-    // The active drawing's zoom in the status bar, as "100%"; empty without a drawing.
-    void updateZoomLabel();
+    // The active drawing's zoom and encoding in the status bar.
+    void updateStatusLabels();
     QString brushCaption() const;
     QMdiArea* mdiArea() const;
 
@@ -103,7 +100,6 @@ private:
     void FormShow();
     void SpeedButton17Click(); // the brush chooser
     void PaletteButtonClick(ToolId tool);
-    void buildStatusBar();
     // After a menu closed with Esc, the menu bar keeps the keyboard; an open edit box takes it back.
     void menuClosed();
     // The import dialog with the picture file already loaded; nothing when it cannot be loaded.
@@ -122,10 +118,7 @@ private:
     std::unique_ptr<FrameDialogs> m_dialogs;
     QToolBar* ToolBar1 = nullptr;
     ToolPalette* CoolBar1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* m_statusPanel = nullptr;
-    QLabel* m_encodingLabel = nullptr;
-    QLabel* m_zoomLabel = nullptr;
+    FrameStatusBar* StatusBar1 = nullptr;
     mutable std::array<std::optional<QCursor>, 8> m_cursors;
     ToolId m_tool = ToolId::Select;
     QSize m_newDocSize{50, 50};
