@@ -26,7 +26,7 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
     const bool convert = args.value(0) == QLatin1String("convert");
     o.command = convert ? Subcommand::Convert : Subcommand::Banner;
     // The words of the options that take one of a few words, checked once all is read.
-    QString output, encoding, autoMethod;
+    QString output, encoding, autoMethod, mode;
     bool haveInput = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString a = args[i];
@@ -71,7 +71,9 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         else if (convert && a == QLatin1String("--auto"))
             f = value(&autoMethod);
         else if (convert && a == QLatin1String("--gradient"))
-            o.mode = convert::Mode::Gradient;
+            mode = QStringLiteral("gradient");
+        else if (convert && a == QLatin1String("--mode"))
+            f = value(&mode);
         else if (!convert && a == QLatin1String("--font"))
             f = value(&o.font);
         else if (!convert && a == QLatin1String("--size"))
@@ -110,6 +112,14 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         return usage(localized(QStringLiteral("--encoding is gbk or utf8, not '%1'"),
                                QStringLiteral("--encoding 只能是 gbk 或 utf8，而不是“%1”"))
                          .arg(encoding));
+    if (mode == QLatin1String("gradient"))
+        o.mode = convert::Mode::Gradient;
+    else if (mode == QLatin1String("dither"))
+        o.mode = convert::Mode::Dither;
+    else if (!mode.isEmpty() && mode != QLatin1String("threshold"))
+        return usage(localized(QStringLiteral("--mode is threshold, gradient or dither, not '%1'"),
+                               QStringLiteral("--mode 只能是 threshold、gradient 或 dither，而不是“%1”"))
+                         .arg(mode));
     if (autoMethod == QLatin1String("mean"))
         o.automatic = convert::ThresholdMethod::Mean;
     else if (autoMethod == QLatin1String("mode"))

@@ -135,6 +135,7 @@ private Q_SLOTS:
     void greyValues();
     void thresholdAndBrush();
     void gradientSteps();
+    void ditheringKeepsTheGreyLevel();
     void invertTwiceGivesItBack();
     void articleWalks();
     void automaticThreshold();
@@ -193,6 +194,61 @@ void TestConvert::gradientSteps() {
     QImage effect = blankPicture();
     gradient(constPixels(greys({0, 25, 26, 233, 234, 255, 130})), pixels(effect), 7, 1);
     QCOMPARE(row(cells(constPixels(effect), 7, 1, Mode::Gradient, Fill())), QByteArray("@@@@%%..    !!"));
+}
+
+void TestConvert::ditheringKeepsTheGreyLevel() {
+    // Flat greys of 0, 25, 50, 75 and 100 %: ink (the light side, as with the threshold) on that
+    // share of the cells, within three points, whatever the threshold.
+    Fill brush;
+    brush.brush = QByteArray("\xBB\xAD"); // 画
+    for (int threshold : {128, 150, 90})
+        for (const auto& [grey, percent] : {std::pair{0, 0}, {64, 25}, {128, 50}, {191, 75}, {255, 100}}) {
+            QImage flat = blankPicture();
+            flat.fill(qRgb(grey, grey, grey));
+            const Conversion c = convertPicture(
+                constPixels(flat),
+                {.size = {100, 100}, .mode = Mode::Dither, .threshold = threshold, .fill = brush});
+            int inked = 0;
+            for (const QByteArray& line : c.lines) inked += line.count("\xBB\xAD");
+            const QString what =
+                QStringLiteral("grey %1, threshold %2: %3 of 10000").arg(grey).arg(threshold).arg(inked);
+            QVERIFY2(std::abs(inked - percent * 100) <= 300, qPrintable(what));
+        }
+
+    // Half grey is spread evenly: every 10 x 10 block holds about half ink, not rows of it.
+    QImage half = blankPicture();
+    half.fill(qRgb(128, 128, 128));
+    QImage effect = blankPicture();
+    dither(constPixels(half), pixels(effect), 100, 100, kDefaultThreshold);
+    for (int by = 0; by < 100; by += 10)
+        for (int bx = 0; bx < 100; bx += 10) {
+            int inked = 0;
+            for (int y = by; y < by + 10; ++y)
+                for (int x = bx; x < bx + 10; ++x) inked += effect.pixel(x, y) == qRgb(0, 0, 0);
+            QVERIFY2(inked >= 35 && inked <= 65,
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(inked).arg(bx).arg(by)));
+        }
+
+    // A ramp from black to white: the ink grows from band to band of ten columns.
+    QImage ramp = blankPicture();
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) ramp.setPixel(x, y, qRgb(x * 255 / 99, x * 255 / 99, x * 255 / 99));
+    dither(constPixels(ramp), pixels(effect), 100, 100, kDefaultThreshold);
+    int before = -1;
+    for (int band = 0; band < 100; band += 10) {
+        int inked = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = band; x < band + 10; ++x) inked += effect.pixel(x, y) == qRgb(0, 0, 0);
+        QVERIFY2(inked > before,
+                 qPrintable(QStringLiteral("band %1: %2 after %3").arg(band).arg(inked).arg(before)));
+        before = inked;
+    }
+
+    // Inverted, ink and background change places as in the threshold mode.
+    const Conversion inverted =
+        convertPicture(constPixels(greys({255, 255, 255})),
+                       {.size = {3, 1}, .mode = Mode::Dither, .invert = true, .fill = brush});
+    QCOMPARE(row(inverted.lines), QByteArray("      "));
 }
 
 void TestConvert::invertTwiceGivesItBack() {

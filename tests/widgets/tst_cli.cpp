@@ -138,6 +138,11 @@ void TestCli::optionsReachTheConversion_data() {
     QTest::newRow("gradient") << "shades.png" << QStringList{"--gradient"} << "@@&&||!!,,  \n    %%%%!!!!\n";
     QTest::newRow("gradient, inverted")
         << "shades.png" << QStringList{"--gradient", "--invert"} << "  ,,!!||&&@@\n@@@@....||||\n";
+    // Dithered about 150, left to right and back: each pixel's error carried to its neighbours.
+    QTest::newRow("dither") << "shades.png" << QStringList{"--mode", "dither"} + ab
+                            << "      ababab\nabab    ab  \n";
+    QTest::newRow("--mode gradient") << "shades.png" << QStringList{"--mode", "gradient"}
+                                     << "@@&&||!!,,  \n    %%%%!!!!\n";
     QTest::newRow("inverted") << "shades.png" << QStringList{"--invert"} + ab
                               << "ababab      \n    ababab  \n";
     QTest::newRow("the default brush") << "shades.png" << QStringList{} << "      画画画\n画画      画\n";
@@ -262,6 +267,8 @@ void TestCli::errorsAndExitCodes() {
         {{"convert", picture, "--threshold", "300"}, 2, "whole number"},
         {{"convert", picture, "--threshold", "9", "--auto", "mean"}, 2, "exclude"},
         {{"convert", picture, "--auto", "median"}, 2, "mean or mode"},
+        {{"convert", picture, "--mode", "halftone"}, 2, "threshold, gradient or dither"},
+        {{"convert", picture, "--mode", "gradient", "--threshold", "9"}, 2, "no threshold"},
         {{"convert", picture, "--gradient", "--auto", "mean"}, 2, "no threshold"},
         {{"convert", picture, "--brush", "abc"}, 2, "--brush"},
         {{"convert", picture, "--encoding", "latin1"}, 2, "gbk or utf8"},

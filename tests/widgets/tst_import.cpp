@@ -247,6 +247,18 @@ void TestImport::convertClickAndAutomaticThreshold() {
     const QRgb before = f.effectPicture().pixel(0, 0);
     click(f.SpeedButton1);
     QCOMPARE(qRed(f.effectPicture().pixel(0, 0)), (9 - qRed(before) / 26) * 26);
+    // Dithering takes the threshold and the fill again; the effect picture is the dithered one.
+    f.RadioButton3->click();
+    QVERIFY(f.Button5->isEnabled());
+    QVERIFY(f.SpeedButton3->isEnabled());
+    load(f, filled(40, 40, QColor(128, 128, 128)));
+    f.Edit4->setText(QStringLiteral("40"));
+    f.Edit3->setText(QStringLiteral("40"));
+    click(f.Button3);
+    int ink = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) ink += f.effectPicture().pixel(x, y) == qRgb(0, 0, 0);
+    QVERIFY2(std::abs(ink - 800) <= 48, qPrintable(QString::number(ink))); // half of 1,600, within 3 points
     f.RadioButton1->click();
     QVERIFY(f.Button5->isEnabled());
 }, false);

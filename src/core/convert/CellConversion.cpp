@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace convert {
 
@@ -98,6 +99,34 @@ void twoColour(ConstPixels scaled, Pixels effect, int w, int h, int threshold) {
     }
 }
 
+void dither(ConstPixels scaled, Pixels effect, int w, int h, int threshold) {
+    const QRect area = areaIn(scaled, w, h) & areaIn(effect, w, h);
+    const int width = area.width();
+    // The error carried to each pixel of this row and the next, in sixteenths of a grey step,
+    // with a spare entry at each end for what falls off the edge.
+    std::vector<int> here(size_t(width) + 2), below(size_t(width) + 2);
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* in = scaled.row(y);
+        QRgb* out = effect.row(y);
+        const bool rightwards = y % 2 == 0;
+        const int step = rightwards ? 1 : -1;
+        std::fill(below.begin(), below.end(), 0);
+        for (int i = 0; i < width; ++i) {
+            const int x = rightwards ? i : width - 1 - i;
+            const size_t at = size_t(x + 1);
+            const int value = grey(in[x]) * 16 + here[at];
+            const bool ink = value >= threshold * 16;
+            out[x] = ink ? kInk : kPaper;
+            const int error = value - (ink ? 255 * 16 : 0);
+            here[at + size_t(step)] += error * 7 / 16;
+            below[at - size_t(step)] += error * 3 / 16;
+            below[at] += error * 5 / 16;
+            below[at + size_t(step)] += error / 16;
+        }
+        std::swap(here, below);
+    }
+}
+
 void gradient(ConstPixels scaled, Pixels effect, int w, int h) {
     const QRect area = areaIn(scaled, w, h) & areaIn(effect, w, h);
     for (int y = 0; y < area.height(); ++y) {
@@ -112,7 +141,7 @@ void invert(Pixels effect, int w, int h, Mode mode) {
     for (int y = 0; y < area.height(); ++y) {
         QRgb* row = effect.row(y);
         for (int x = 0; x < area.width(); ++x)
-            row[x] = mode == Mode::TwoColour ? (isInk(row[x]) ? kPaper : kInk) : level(9 - qRed(row[x]) / 26);
+            row[x] = mode == Mode::Gradient ? level(9 - qRed(row[x]) / 26) : (isInk(row[x]) ? kPaper : kInk);
     }
 }
 

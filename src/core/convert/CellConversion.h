@@ -18,7 +18,8 @@ namespace convert {
 inline constexpr int kMaxSide = kGridMax;
 inline constexpr int kDefaultThreshold = 150;
 
-enum class Mode { TwoColour, Gradient };
+// Dither is two colours too, by error diffusion.
+enum class Mode { TwoColour, Gradient, Dither };
 enum class ThresholdMethod { Mean, MostFrequent };
 
 // The size in cells proposed for a picture: its own size where it fits, else the
@@ -33,9 +34,15 @@ int grey(QRgb colour);
 
 // Grey at or above the threshold becomes ink (black), below it background (white).
 void twoColour(ConstPixels scaled, Pixels effect, int w, int h, int threshold);
+// Two colours by Floyd-Steinberg error diffusion over the greys, row by row in serpentine order:
+// a pixel whose grey with the error carried to it reaches the threshold is ink (255), any other
+// background (0), and the difference goes on to its neighbours. A flat grey gives that share of
+// ink, spread evenly.
+void dither(ConstPixels scaled, Pixels effect, int w, int h, int threshold);
 // Grey div 26 as one of ten grey levels 0, 26, ..., 234.
 void gradient(ConstPixels scaled, Pixels effect, int w, int h);
-// Two colours: exactly black becomes white, anything else black. Gradient: level k becomes 9 - k.
+// Two colours (threshold or dither): exactly black becomes white, anything else black.
+// Gradient: level k becomes 9 - k.
 void invert(Pixels effect, int w, int h, Mode mode);
 
 // The next cells of an article: it repeats from its start as often as needed, a

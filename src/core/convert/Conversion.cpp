@@ -19,6 +19,8 @@ Conversion convertPicture(ConstPixels picture, const ConversionSettings& setting
         copyPixels(picture, effect);
     else if (settings.mode == Mode::Gradient)
         gradient(picture, effect, w, h);
+    else if (settings.mode == Mode::Dither)
+        dither(picture, effect, w, h, threshold);
     else
         twoColour(picture, effect, w, h, threshold);
     if (settings.invert) invert(effect, w, h, settings.mode);

@@ -87,6 +87,7 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
 
     RadioButton1 = namedRadio(QStringLiteral("使用二色转换"), "RadioButton1", true);
     RadioButton2 = namedRadio(QStringLiteral("使用字母梯度转换"), "RadioButton2");
+    RadioButton3 = namedRadio(QStringLiteral("抖动"), "RadioButton3");
     Edit2 = lineEdit("Edit2", 50);
     Edit2->setText(QString::number(convert::kDefaultThreshold));
     Button5 = namedButton(QStringLiteral("自动"), "Button5");
@@ -118,6 +119,8 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     connect(Button5, &QPushButton::clicked, this, &TPictureForm::Button5Click);
     connect(RadioButton1, &QRadioButton::clicked, this, &TPictureForm::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TPictureForm::RadioButton2Click);
+    // Dithering has a threshold and fills its ink as the two colours do.
+    connect(RadioButton3, &QRadioButton::clicked, this, &TPictureForm::RadioButton1Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TPictureForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TPictureForm::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TPictureForm::SpeedButton3Click);
@@ -150,6 +153,7 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     colourGrid->addWidget(label(QStringLiteral("(0-255)")), 1, 2);
     colourGrid->addWidget(Button5, 1, 3);
     colourGrid->addWidget(RadioButton2, 2, 0, 1, 4);
+    colourGrid->addWidget(RadioButton3, 3, 0, 1, 4);
     auto* size = new QGroupBox(QStringLiteral("大小"));
     size->setObjectName(QStringLiteral("GroupBox2"));
     auto* sizeGrid = new QGridLayout(size);
@@ -319,7 +323,8 @@ QSize TPictureForm::converted() const {
 }
 
 convert::Mode TPictureForm::mode() const {
-    return RadioButton2->isChecked() ? convert::Mode::Gradient : convert::Mode::TwoColour;
+    if (RadioButton2->isChecked()) return convert::Mode::Gradient;
+    return RadioButton3->isChecked() ? convert::Mode::Dither : convert::Mode::TwoColour;
 }
 
 bool TPictureForm::convertNow(std::optional<convert::ThresholdMethod> automatic) {

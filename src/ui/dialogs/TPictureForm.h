@@ -52,6 +52,7 @@ public:
     QLineEdit* Edit2 = nullptr;           // the threshold
     QPushButton* Button5 = nullptr;       // 自动
     QRadioButton* RadioButton2 = nullptr; // the letter gradient
+    QRadioButton* RadioButton3 = nullptr; // dithering
     QPushButton* Button3 = nullptr;       // 转化
     QLabel* Image2 = nullptr;             // the scaled picture
     QLabel* Image3 = nullptr;             // the effect picture
