@@ -50,6 +50,13 @@ bool PaintedDrawing::setGeometry(const CellGeometry& geometry) {
     return true;
 }
 
+void PaintedDrawing::remember(const Overlay& frame) {
+    // A block's drag draws the frame where it stood at every step: once is enough to draw it again.
+    for (const Overlay& o : std::as_const(m_overlays))
+        if (o.kind == frame.kind && o.cells == frame.cells) return;
+    m_overlays.append(frame);
+}
+
 void PaintedDrawing::replayOverlays() {
     for (const Overlay& o : std::as_const(m_overlays)) {
         const CellRect& c = o.cells;
@@ -82,12 +89,12 @@ void PaintedDrawing::setCaption(const QString& caption) {
 }
 
 void PaintedDrawing::drawFrame(const CellRect& cells) {
-    m_overlays.append(Overlay{Overlay::Frame, cells});
+    remember({Overlay::Frame, cells});
     changed(m_canvas.drawFrame(cells));
 }
 
 void PaintedDrawing::frameAll() {
-    m_overlays.append(Overlay{Overlay::FrameAll, {}});
+    remember({Overlay::FrameAll, {}});
     changed(m_canvas.frameAll(GridWidth, GridHeight));
 }
 

@@ -56,6 +56,7 @@ private:
         enum Kind { Frame, FrameAll, Band } kind;
         CellRect cells; // a frame's cells; a band's corners as Left, Top and Right, Bottom
     };
+    void remember(const Overlay& frame);
     void replayOverlays();
     QList<Overlay> m_overlays;
 
