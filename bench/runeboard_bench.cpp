@@ -341,6 +341,20 @@ void benchImport() {
             (void)convert::convertPicture(convert::constPixels(scaled), {.size = {100, 75}});
         });
     print("import_12mp_ms", import / 1e6, "ms");
+    // What the dialog does at each change of a field once the picture is loaded: stretch the
+    // kept picture to 100 x 100 cells and convert it again.
+    const convert::Picture loaded = convert::Picture::load(path, &error);
+    int step = 0;
+    print("import_adjust_ms",
+          medianNs(
+              21, [] {},
+              [&] {
+                  const QImage scaled = loaded.scaled(100, 100);
+                  (void)convert::convertPicture(convert::constPixels(scaled),
+                                                {.size = {100, 100}, .threshold = 100 + step++ % 100});
+              }) /
+              1e6,
+          "ms");
     print("jpeg_decode_12mp_ms", decode / 1e6, "ms");
     print("import_over_decode_ratio", import / decode, "x");
     print("convert_12mp_ms",

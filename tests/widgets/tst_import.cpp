@@ -41,6 +41,7 @@ private Q_SLOTS:
     void sizeProposalsAndProportions();
     void fieldChecks();
     void convertClickAndAutomaticThreshold();
+    void theEffectFollowsTheFields();
     void intoAnOpenDrawing();
     void intoANewDrawing();
     void okWithoutAConversion();
@@ -261,6 +262,37 @@ void TestImport::convertClickAndAutomaticThreshold() {
     QVERIFY2(std::abs(ink - 800) <= 48, qPrintable(QString::number(ink))); // half of 1,600, within 3 points
     f.RadioButton1->click();
     QVERIFY(f.Button5->isEnabled());
+}, false);
+}
+
+void TestImport::theEffectFollowsTheFields() {
+    import([&](TPictureForm& f) {
+        // Grey 100 everywhere: paper at the threshold of 150, converted as the dialog opens it.
+        load(f, filled(8, 4, QColor(100, 100, 100)));
+    click(f.Button3);
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(255, 255, 255));
+    // Typing a threshold converts again at once, without 转化.
+    f.Edit2->setFocus();
+    f.Edit2->selectAll();
+    QTest::keyClicks(f.Edit2, QStringLiteral("90"));
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(0, 0, 0));
+    // A threshold being typed that is no number yet leaves the effect as it was, and says nothing.
+    QTest::keyClick(f.Edit2, Qt::Key_Backspace);
+    QTest::keyClick(f.Edit2, Qt::Key_Backspace);
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(0, 0, 0));
+    QVERIFY(m_platform.messages.isEmpty());
+    QTest::keyClicks(f.Edit2, QStringLiteral("150"));
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(255, 255, 255));
+    // The mode: the gradient's level of 100 (3 x 26) at once.
+    f.RadioButton2->click();
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(78, 78, 78));
+    f.RadioButton1->click();
+    QCOMPARE(f.effectPicture().pixel(0, 0), qRgb(255, 255, 255));
+    // The size: what OK would import follows the width typed.
+    f.Edit4->setFocus();
+    f.Edit4->selectAll();
+    QTest::keyClicks(f.Edit4, QStringLiteral("5"));
+    QCOMPARE(f.ScaledWidth, 5);
 }, false);
 }
 

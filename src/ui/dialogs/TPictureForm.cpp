@@ -121,6 +121,10 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     connect(RadioButton2, &QRadioButton::clicked, this, &TPictureForm::RadioButton2Click);
     // Dithering has a threshold and fills its ink as the two colours do.
     connect(RadioButton3, &QRadioButton::clicked, this, &TPictureForm::RadioButton1Click);
+    for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3})
+        connect(r, &QRadioButton::clicked, this, &TPictureForm::followFields);
+    for (QLineEdit* e : {Edit2, Edit3, Edit4})
+        connect(e, &QLineEdit::textEdited, this, &TPictureForm::followFields);
     connect(SpeedButton1, &QToolButton::clicked, this, &TPictureForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TPictureForm::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TPictureForm::SpeedButton3Click);
@@ -279,7 +283,10 @@ bool TPictureForm::sizeExit(QLineEdit* edit, QLineEdit* other, int side, int oth
     int value = 0;
     if (!readSize(edit, &value, true)) return false;
     // Kept in proportion to the picture; without a picture there is nothing to keep.
-    if (CheckBox1->isChecked() && side > 0) other->setText(QString::number(qint64(otherSide) * value / side));
+    if (CheckBox1->isChecked() && side > 0) {
+        other->setText(QString::number(qint64(otherSide) * value / side));
+        followFields();
+    }
     return true;
 }
 
@@ -333,6 +340,21 @@ bool TPictureForm::convertNow(std::optional<convert::ThresholdMethod> automatic)
     const bool ok = readSize(Edit4, &w, false) && readSize(Edit3, &h, false) && readThreshold(&t, false);
     m_inExit = false;
     if (!ok) return false;
+    convertWith(w, h, t, automatic);
+    return true;
+}
+
+void TPictureForm::followFields() {
+    // The effect picture follows the fields as they are typed, whenever they hold a conversion;
+    // a field half typed says nothing and leaves the effect as it was.
+    int w = 0, h = 0, t = 0;
+    if (m_picture.isNull() || !parseInteger(Edit4->text(), &w) || w < 0 || !parseInteger(Edit3->text(), &h) ||
+        h < 0 || !parseInteger(Edit2->text(), &t) || t < 0 || t > 255)
+        return;
+    convertWith(w, h, t, std::nullopt);
+}
+
+void TPictureForm::convertWith(int w, int h, int t, std::optional<convert::ThresholdMethod> automatic) {
     m_scaled = m_picture.scaled(w, h);
     ScaledHeight = h;
     ScaledWidth = w;
@@ -342,7 +364,6 @@ bool TPictureForm::convertNow(std::optional<convert::ThresholdMethod> automatic)
     if (c.automaticThreshold) Edit2->setText(QString::number(*c.automaticThreshold));
     m_effect = convert::toImage(c.effect.constPixels());
     showPictures();
-    return true;
 }
 
 convert::Conversion TPictureForm::fromEffect(bool invert, const convert::Fill& fill) const {

@@ -106,6 +106,8 @@ private:
     // Converts with the fields as they stand, by the threshold or the automatic method (which the
     // threshold field then shows); false (and says why) when a field is not a fit number.
     bool convertNow(std::optional<convert::ThresholdMethod> automatic = std::nullopt);
+    void convertWith(int w, int h, int threshold, std::optional<convert::ThresholdMethod> automatic);
+    void followFields();
     // The size in cells last converted, within the largest a drawing takes.
     QSize converted() const;
     convert::Mode mode() const;
