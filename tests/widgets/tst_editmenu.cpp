@@ -2,6 +2,7 @@
 // its shortcuts and the toolbar's Cut, Copy and Paste through the main window.
 #include "GridText.h"
 #include "MainWindowFixture.h"
+#include "core/model/UndoStep.h"
 #include "ui/app/AppStartup.h"
 #include "ui/app/TMainForm.h"
 #include "ui/document/CanvasWidget.h"
@@ -21,9 +22,11 @@ private Q_SLOTS:
     void selectAndDragWithTheMouse();
     void editMenuEnablingAndCaptions();
     void toolbarAndShortcuts();
+    void undoDepthIsChosenAndRemembered();
 
 private:
-    // The Edit menu as it shows when opened: each item's caption, and "-" for a disabled one.
+    // The Edit menu's commands as they show when it opens: each item's caption, and "-" for a
+    // disabled one (the undo depth submenu aside).
     QString editMenu();
 
     TChildForm* m_child = nullptr;
@@ -50,7 +53,7 @@ QString TestEditMenu::editMenu() {
     Q_EMIT edit->aboutToShow();
     QStringList items;
     for (QAction* a : edit->actions())
-        if (!a->isSeparator()) items << (a->isEnabled() ? a->text() : QStringLiteral("-"));
+        if (!a->isSeparator() && !a->menu()) items << (a->isEnabled() ? a->text() : QStringLiteral("-"));
     Q_EMIT edit->aboutToHide();
     return items.join(QLatin1Char(' '));
 }
@@ -158,6 +161,41 @@ void TestEditMenu::toolbarAndShortcuts() {
     for (const char* b : {"SpeedButton9", "SpeedButton8", "SpeedButton7"}) button(b)->click();
     QCOMPARE(m_platform.clipboard, QStringLiteral("keep"));
     QVERIFY(m_main->children().isEmpty());
+}
+
+void TestEditMenu::undoDepthIsChosenAndRemembered() {
+    // The submenu after Repeat: the classic single step checked at first.
+    QMenu* edit = menu("E1");
+    const QList<QAction*> items = edit->actions();
+    const qsizetype repeatAt = items.indexOf(action("N26"));
+    QCOMPARE(items.value(repeatAt + 1)->menu(), menu("UndoDepth1"));
+    QCOMPARE(items.value(repeatAt + 1)->text(), QStringLiteral("撤消步数"));
+    QStringList captions;
+    for (QAction* a : menu("UndoDepth1")->actions()) captions << a->text() + (a->isChecked() ? "*" : "");
+    QCOMPARE(captions, QStringList({"1（经典）*", "10", "100"}));
+    QCOMPARE(UndoStep::depth(), 1);
+
+    // Ten steps: two operations undone one after the other, the second can be repeated.
+    action("UndoDepth10")->trigger();
+    QVERIFY(!action("UndoDepthClassic")->isChecked());
+    Drawing& d = m_child->drawing();
+    setGridText(d.CurGrid, QStringLiteral("ab"));
+    action("A1")->trigger();  // Select all
+    editMenu();               // the menu opens: Delete is enabled, as there is a selection now
+    action("L1")->trigger();  // Delete: 删除
+    action("N21")->trigger(); // Clear: 清空
+    QCOMPARE(editMenu().section(QLatin1Char(' '), 0, 1), QStringLiteral("撤消清空(&U) -"));
+    action("U1")->trigger();
+    QCOMPARE(editMenu().section(QLatin1Char(' '), 0, 1), QStringLiteral("撤消删除(&U) 重复清空(&R)"));
+    action("U1")->trigger();
+    QCOMPARE(gridText(d.CurGrid, 1, 1), QStringLiteral("ab"));
+
+    // Remembered for the next run.
+    QVERIFY(restart());
+    QVERIFY(action("UndoDepth10")->isChecked());
+    QCOMPARE(UndoStep::depth(), 10);
+    action("UndoDepthClassic")->trigger();
+    QCOMPARE(UndoStep::depth(), 1);
 }
 
 QTEST_MAIN(TestEditMenu)

@@ -24,11 +24,12 @@ UndoMenuState undoMenuState(const ChildDocument* doc) {
     s.repeatCaption = QStringLiteral("重复(&R)");
     if (!doc) return s;
     const UndoStep& undo = doc->undo;
-    if (undo.UndoState == UndoStep::State::CanUndo) {
-        s.undoCaption = QStringLiteral("撤消") + undo.UndoName + QStringLiteral("(&U)");
+    if (undo.canUndo()) {
+        s.undoCaption = QStringLiteral("撤消") + undo.undoName() + QStringLiteral("(&U)");
         s.undoEnabled = true;
-    } else if (undo.UndoState == UndoStep::State::CanRepeat) {
-        s.repeatCaption = QStringLiteral("重复") + undo.UndoName + QStringLiteral("(&R)");
+    }
+    if (undo.canRepeat()) {
+        s.repeatCaption = QStringLiteral("重复") + undo.repeatName() + QStringLiteral("(&R)");
         s.repeatEnabled = true;
     }
     return s;

@@ -17,7 +17,8 @@
 #include <array>
 
 void FrameMenus::build(QMenuBar& bar, CommandBinder& binder, FrameCommands& commands, DrawingWindows& windows,
-                       const std::function<QMenu*(QMenu*)>& afterOpen, const std::function<void()>& closed) {
+                       const std::function<QMenu*(QMenu*)>& afterOpen, const std::function<void()>& closed,
+                       QMenu* afterRepeat) {
     bar.setObjectName(QStringLiteral("MainMenu1"));
     std::array<QMenu*, 5> menus{};
     for (const MenuRow& m : menuTable()) {
@@ -53,6 +54,7 @@ void FrameMenus::build(QMenuBar& bar, CommandBinder& binder, FrameCommands& comm
             binder.bind(row.id, item, commands.make(row.id));
         }
         if (row.id == CommandId::Open) menu->addMenu(afterOpen(menu));
+        if (row.id == CommandId::Repeat && afterRepeat) menu->addMenu(afterRepeat);
     }
     QMenu* window = menus[size_t(MenuId::Window)];
     QObject::connect(window, &QMenu::aboutToShow, &windows, [&binder, &windows, window] {

@@ -17,7 +17,7 @@ struct FrameMenus {
     // `closed` runs whenever a menu closes.
     static void build(QMenuBar& bar, CommandBinder& binder, FrameCommands& commands, DrawingWindows& windows,
                       const std::function<QMenu*(QMenu* fileMenu)>& afterOpen,
-                      const std::function<void()>& closed);
+                      const std::function<void()>& closed, QMenu* afterRepeat = nullptr);
     // The toolbar's buttons in their places and groups.
     static void buildToolBar(QToolBar& toolBar, CommandBinder& binder);
 };

@@ -13,6 +13,7 @@
 #include "RecentFilesMenu.h"
 #include "ToolButton.h"
 #include "ToolPalette.h"
+#include "UndoDepthMenu.h"
 #include "core/commands/Command.h"
 #include "core/text/BrushText.h"
 #include "ui/dialogs/THBXZForm.h"
@@ -73,7 +74,7 @@ TMainForm::TMainForm(UiPlatform& platform, QWidget* parent)
             return m_recentMenu = new RecentFilesMenu(
                        m_recent, [this](const QString& path) { m_files.openFile(path); }, file);
         },
-        [this] { menuClosed(); });
+        [this] { menuClosed(); }, new UndoDepthMenu(m_platform, this));
     ToolBar1 = new QToolBar;
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
