@@ -27,6 +27,15 @@ public:
     MemoryPlatform silent;
 };
 
+// Undo and Repeat as the Edit menu shows them: caption and enabling of each.
+QString menuState(const Command& undo, const Command& repeat) {
+    return QStringLiteral("%1 %2 | %3 %4")
+        .arg(undo.caption())
+        .arg(undo.enabled())
+        .arg(repeat.caption())
+        .arg(repeat.enabled());
+}
+
 } // namespace
 
 class TestCommands : public QObject {
@@ -41,13 +50,7 @@ void TestCommands::undoAndRepeatFollowTheUndoState() {
     Host host;
     const auto undo = makeUndoCommand(host);
     const auto repeat = makeRepeatCommand(host);
-    auto state = [&] {
-        return QStringLiteral("%1 %2 | %3 %4")
-            .arg(undo->caption())
-            .arg(undo->enabled())
-            .arg(repeat->caption())
-            .arg(repeat->enabled());
-    };
+    auto state = [&] { return menuState(*undo, *repeat); };
     QCOMPARE(state(), QStringLiteral("撤消(&U) 0 | 重复(&R) 0")); // no drawing
 
     Drawing& d = host.createDrawing(3, 1);
@@ -77,13 +80,7 @@ void TestCommands::historyOfTenAndOfAHundredSteps() {
     Host host;
     const auto undo = makeUndoCommand(host);
     const auto repeat = makeRepeatCommand(host);
-    auto state = [&] {
-        return QStringLiteral("%1 %2 | %3 %4")
-            .arg(undo->caption())
-            .arg(undo->enabled())
-            .arg(repeat->caption())
-            .arg(repeat->enabled());
-    };
+    auto state = [&] { return menuState(*undo, *repeat); };
     UndoStep::setDepth(10);
     Drawing& d = host.createDrawing(3, 1);
     // Three steps, each writing one cell more.

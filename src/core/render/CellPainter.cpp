@@ -98,17 +98,6 @@ void CellPainter::blit(QImage& picture, int px, int py, const Tile& tile, int sx
     }
 }
 
-void CellPainter::paintCell(QImage& picture, int col, int row, CharCell cell) {
-    const QRect r = m_geometry.cellRect(col, row);
-    if (r.left() < 0 || r.top() < 0 || r.right() >= picture.width() || r.bottom() >= picture.height()) {
-        // Clipped at the edge.
-        blit(picture, r.left() + 1, r.top() + 1, tileFor(cell), 0, 0, m_geometry.inside(col),
-             m_geometry.inside(row));
-        return;
-    }
-    paintCellUnchecked(picture.bits(), picture.bytesPerLine(), col, row, cell);
-}
-
 namespace {
 
 template <int Side> void copyRows(uchar* out, qsizetype bytesPerLine, const uchar* in) {

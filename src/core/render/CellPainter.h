@@ -24,9 +24,8 @@ public:
     const CellGeometry& geometry() const { return m_geometry; }
     const CanvasFace& face() const { return m_face; }
 
-    // Clears the inside of cell (col, row) of the picture and draws its text.
-    void paintCell(QImage& picture, int col, int row, CharCell cell);
-    // The same into a picture's bytes, for a cell known to lie wholly inside it.
+    // Clears the inside of cell (col, row) of a picture's bytes and draws its text, for a cell
+    // known to lie wholly inside the picture.
     void paintCellUnchecked(uchar* bits, qsizetype bytesPerLine, int col, int row, CharCell cell);
     // Draws the cell's text on its own opaque white background over the cell's text square,
     // without clearing the rest of the cell first.
