@@ -47,11 +47,15 @@ const char* const kHelp =
     "                          100 x 100; one of them alone keeps the picture's proportions)\n"
     "  --threshold N           grey from which a pixel is ink, 0..255 (default 150)\n"
     "  --auto mean|mode        the threshold from the mean or the most frequent grey\n"
-    "  --mode threshold|gradient|dither\n"
+    "  --mode threshold|gradient|dither|shapes\n"
     "                          ink from the threshold (default), the ten-step letter\n"
-    "                          gradient, or two colours dithered about the threshold\n"
+    "                          gradient, two colours dithered about the threshold, or\n"
+    "                          each cell the block, line or letter whose shape is\n"
+    "                          nearest the picture there\n"
     "  --gradient              the same as --mode gradient\n"
     "  --invert                swap ink and background (or reverse the gradient)\n"
+    "  --png FILE              also write the result drawn as the editor's canvas draws it,\n"
+    "                          as a PNG picture\n"
     "banner:\n"
     "  --font FAMILY           an installed font (default 宋体)\n"
     "  --size POINTS           1..200 (default 10)\n"
@@ -195,6 +199,26 @@ std::optional<Failure> print(const QByteArray& out) {
     return std::nullopt;
 }
 
+// Why a file could not be written, in the messages' language.
+Failure writeFailure(const QString& path, const FileError& problem) {
+    QString reason;
+    switch (problem.kind) {
+    case FileError::Kind::NotAFile:
+        reason = localized(QStringLiteral("not a plain file"), QStringLiteral("这不是一个普通文件"));
+        break;
+    case FileError::Kind::SomeoneElsesLink:
+        reason = localized(QStringLiteral("a link left by another user, not written through"),
+                           QStringLiteral("这是别人建立的链接，不会通过它写入"));
+        break;
+    case FileError::Kind::NoFolder: // the converter makes no folder
+    case FileError::Kind::System:
+        reason = systemReason(problem.code, problem.reason);
+        break;
+    }
+    return Failure{kFailed, localized(QStringLiteral("cannot write %1: %2"), QStringLiteral("无法写入%1：%2"))
+                                .arg(nameOf(path), reason)};
+}
+
 // The lines printed or written as the options ask.
 std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
     if (o.destination != Destination::Lines) {
@@ -206,25 +230,8 @@ std::optional<Failure> emit(const QList<QByteArray>& lines, const Options& o) {
         }
         if (o.encoding == TextEncoding::Utf8) bytes = gbkToUnicode(bytes).toUtf8();
         if (o.destination == Destination::DrawingToStandardOutput) return print(bytes);
-        if (const std::optional<FileError> problem = writeFileAtomically(o.outputPath, bytes)) {
-            QString reason;
-            switch (problem->kind) {
-            case FileError::Kind::NotAFile:
-                reason = localized(QStringLiteral("not a plain file"), QStringLiteral("这不是一个普通文件"));
-                break;
-            case FileError::Kind::SomeoneElsesLink:
-                reason = localized(QStringLiteral("a link left by another user, not written through"),
-                                   QStringLiteral("这是别人建立的链接，不会通过它写入"));
-                break;
-            case FileError::Kind::NoFolder: // the converter makes no folder
-            case FileError::Kind::System:
-                reason = systemReason(problem->code, problem->reason);
-                break;
-            }
-            return Failure{kFailed,
-                           localized(QStringLiteral("cannot write %1: %2"), QStringLiteral("无法写入%1：%2"))
-                               .arg(nameOf(o.outputPath), reason)};
-        }
+        if (const std::optional<FileError> problem = writeFileAtomically(o.outputPath, bytes))
+            return writeFailure(o.outputPath, *problem);
         return std::nullopt;
     }
     QByteArray out;
@@ -247,8 +254,27 @@ bool looksLikeSvg(const QByteArray& bytes) {
     return head.contains("<svg") || head.trimmed().startsWith("<?xml");
 }
 
+// The picture of the lines, when asked for: written before the lines, so that a failure to write
+// it leaves nothing half done.
+std::optional<Failure> writePng(const QList<QByteArray>& lines, const Options& o, const Backend& backend) {
+    if (o.pngPath.isEmpty()) return std::nullopt;
+    const QByteArray png = backend.png(lines);
+    if (png.isEmpty())
+        return Failure{kFailed, localized(QStringLiteral("cannot draw the result for %1"),
+                                          QStringLiteral("无法为%1画出结果"))
+                                    .arg(nameOf(o.pngPath))};
+    if (const std::optional<FileError> problem = writeFileAtomically(o.pngPath, png))
+        return writeFailure(o.pngPath, *problem);
+    return std::nullopt;
+}
+
 std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, const Backend& backend,
                                   bool* handOn) {
+    // Shapes and pictures of the result need the fonts, which this backend may not draw.
+    if ((o.mode == convert::Mode::Shapes && !backend.shapes) || (!o.pngPath.isEmpty() && !backend.png)) {
+        *handOn = true;
+        return std::nullopt;
+    }
     QByteArray article;
     if (!o.article.isEmpty())
         if (auto f = readArticle(o.article, &article)) return f;
@@ -269,13 +295,17 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
     };
     convert::PictureError error;
     QSize size;
-    const std::optional<convert::RgbRaster> picture = backend.scale(bytes, target, &error, &size, handOn);
+    std::optional<convert::RgbRaster> picture;
+    std::optional<QList<QByteArray>> shapes;
+    if (o.mode == convert::Mode::Shapes)
+        shapes = backend.shapes(bytes, target, o.invert, &error, &size);
+    else
+        picture = backend.scale(bytes, target, &error, &size, handOn);
     if (*handOn) return std::nullopt;
-    if (!picture)
+    if (!picture && !shapes)
         return Failure{kFailed,
                        localized(QStringLiteral("cannot convert %1: %2"), QStringLiteral("无法转换%1：%2"))
                            .arg(nameOf(o.input), reasonText(error))};
-    const convert::RgbRaster& scaled = *picture;
     if (!proposalProblem.isEmpty()) return Failure{kFailed, proposalProblem};
     const int w = std::min(size.width(), convert::kMaxSide), h = std::min(size.height(), convert::kMaxSide);
     if (w <= 0 || h <= 0)
@@ -283,13 +313,20 @@ std::optional<Failure> runConvert(const Options& o, const QByteArray& bytes, con
                                           QStringLiteral("%1 × %2 的大小里没有一个格子"))
                                     .arg(size.width())
                                     .arg(size.height())};
-    convert::ConversionSettings settings{.size = {w, h},
-                                         .mode = o.mode,
-                                         .threshold = o.threshold.value_or(convert::kDefaultThreshold),
-                                         .invert = o.invert,
-                                         .fill = fillOf(o, article)};
-    settings.automatic = o.automatic;
-    return emit(convert::convertPicture(scaled.constPixels(), settings).lines, o);
+    QList<QByteArray> lines;
+    if (shapes) {
+        lines = *shapes;
+    } else {
+        convert::ConversionSettings settings{.size = {w, h},
+                                             .mode = o.mode,
+                                             .threshold = o.threshold.value_or(convert::kDefaultThreshold),
+                                             .invert = o.invert,
+                                             .fill = fillOf(o, article)};
+        settings.automatic = o.automatic;
+        lines = convert::convertPicture(picture->constPixels(), settings).lines;
+    }
+    if (auto f = writePng(lines, o, backend)) return f;
+    return emit(lines, o);
 }
 
 std::optional<Failure> runBanner(const Options& o, const Backend& backend, bool* handOn) {
@@ -391,8 +428,9 @@ Result run(int argc, char* argv[], const Backend& backend) {
     if (converting)
         if (const auto f = readAll(options.input, convert::kMaxPixels * 4, &picture)) return fail(first, *f);
     int qtArgc = 1;
-    // Only a banner or a vector picture needs fonts.
-    const auto app = backend.application(qtArgc, argv, !converting || looksLikeSvg(picture));
+    // Only a banner, a vector picture, shapes and a picture of the result need fonts.
+    const bool drawsText = options.mode == convert::Mode::Shapes || !options.pngPath.isEmpty();
+    const auto app = backend.application(qtArgc, argv, !converting || drawsText || looksLikeSvg(picture));
     bool handOn = false;
     const auto f =
         converting ? runConvert(options, picture, backend, &handOn) : runBanner(options, backend, &handOn);

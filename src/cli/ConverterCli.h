@@ -7,6 +7,7 @@
 #include "core/convert/RgbRaster.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -35,6 +36,16 @@ struct Backend {
                                                     bool bold, bool italic, bool underline,
                                                     std::optional<QString>* standIn, bool* handOn)>
         banner;
+    // Shape matching: the picture in `bytes` stretched to the size `target` chooses, each cell the
+    // glyph of the canvas font nearest its part of the picture; nothing with *error. Empty in a
+    // backend that draws no text.
+    std::function<std::optional<QList<QByteArray>>(const QByteArray& bytes,
+                                                   const std::function<QSize(QSize)>& target, bool invert,
+                                                   convert::PictureError* error, QSize* size)>
+        shapes;
+    // The lines drawn as the canvas draws them, as the bytes of a PNG file (empty when there is
+    // nothing to draw or no memory for it). Empty in a backend that draws no text.
+    std::function<QByteArray(const QList<QByteArray>& lines)> png;
     // The application object the backend needs, fonts or not.
     std::function<std::unique_ptr<QCoreApplication>(int& argc, char** argv, bool fonts)> application;
 };

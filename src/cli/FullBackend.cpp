@@ -2,11 +2,16 @@
 #include "FullBackend.h"
 
 #include "core/convert/Banner.h"
+#include "core/convert/Conversion.h"
 #include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
 #include "core/render/CanvasFont.h"
+#include "core/render/PictureExport.h"
+#include "core/render/ShapeGlyphs.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 
 namespace cli {
 
@@ -35,6 +40,29 @@ Backend fullBackend() {
         const QFont font = convert::bannerFont(family, pointSize, bold, italic, underline);
         *standIn = convert::standInFamily(font);
         return toRaster(convert::renderBanner(text, font, {0, 0}));
+    };
+    b.shapes = [](const QByteArray& bytes, const std::function<QSize(QSize)>& target, bool invert,
+                  convert::PictureError* error, QSize* size) -> std::optional<QList<QByteArray>> {
+        const convert::Picture picture = convert::Picture::fromBytes(bytes, error);
+        if (picture.isNull()) return std::nullopt;
+        *size = target(picture.size());
+        return convert::convertShapes(picture.shapeSamples(size->width(), size->height()), canvasGlyphMasks(),
+                                      invert)
+            .lines;
+    };
+    b.png = [](const QList<QByteArray>& lines) {
+        CharGrid grid;
+        int width = 0;
+        const int height = int(std::min<qsizetype>(lines.size(), kGridMax));
+        for (int row = 0; row < height; ++row) {
+            const QByteArray& line = lines[row];
+            const int cells = int(std::min<qsizetype>(line.size() / 2, kGridMax));
+            for (int col = 0; col < cells; ++col)
+                grid.at(col, row) = CharCell::of(uchar(line[2 * col]), uchar(line[2 * col + 1]));
+            width = std::max(width, cells);
+        }
+        if (width == 0 || height == 0) return QByteArray();
+        return pngBytes(exportedPicture(grid, width, height, kCanvasFontName, 10, 1, false));
     };
     b.application = [](int& argc, char** argv, bool fonts) -> std::unique_ptr<QCoreApplication> {
         if (!fonts) return std::make_unique<QCoreApplication>(argc, argv);

@@ -26,7 +26,7 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
     const bool convert = args.value(0) == QLatin1String("convert");
     o.command = convert ? Subcommand::Convert : Subcommand::Banner;
     // The words of the options that take one of a few words, checked once all is read.
-    QString output, encoding, autoMethod, mode;
+    QString output, encoding, autoMethod, mode, png;
     bool haveInput = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString a = args[i];
@@ -62,6 +62,8 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
             f = value(&o.article);
         else if (a == QLatin1String("-o"))
             f = value(&output);
+        else if (convert && a == QLatin1String("--png"))
+            f = value(&png);
         else if (a == QLatin1String("--encoding"))
             f = value(&encoding);
         else if (a == QLatin1String("--invert"))
@@ -116,10 +118,17 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         o.mode = convert::Mode::Gradient;
     else if (mode == QLatin1String("dither"))
         o.mode = convert::Mode::Dither;
+    else if (mode == QLatin1String("shapes"))
+        o.mode = convert::Mode::Shapes;
     else if (!mode.isEmpty() && mode != QLatin1String("threshold"))
-        return usage(localized(QStringLiteral("--mode is threshold, gradient or dither, not '%1'"),
-                               QStringLiteral("--mode 只能是 threshold、gradient 或 dither，而不是“%1”"))
-                         .arg(mode));
+        return usage(
+            localized(QStringLiteral("--mode is threshold, gradient, dither or shapes, not '%1'"),
+                      QStringLiteral("--mode 只能是 threshold、gradient、dither 或 shapes，而不是“%1”"))
+                .arg(mode));
+    if (png == QLatin1String("-"))
+        return usage(localized(QStringLiteral("--png needs a file name; standard output carries the lines"),
+                               QStringLiteral("--png 需要一个文件名；标准输出用来输出文字")));
+    o.pngPath = png;
     if (autoMethod == QLatin1String("mean"))
         o.automatic = convert::ThresholdMethod::Mean;
     else if (autoMethod == QLatin1String("mode"))
@@ -133,16 +142,22 @@ std::optional<Failure> parse(const QStringList& args, Options& o) {
         o.destination = Destination::DrawingToStandardOutput;
     else if (!output.isEmpty())
         o.destination = Destination::File, o.outputPath = output;
-    const bool gradient = o.mode == convert::Mode::Gradient;
+    const bool gradient = o.mode == convert::Mode::Gradient, shapes = o.mode == convert::Mode::Shapes;
     if (o.threshold && o.automatic)
         return usage(localized(QStringLiteral("--threshold and --auto exclude each other"),
                                QStringLiteral("--threshold 和 --auto 不能同时使用")));
     if (gradient && (o.threshold || o.automatic))
         return usage(localized(QStringLiteral("the letter gradient has no threshold"),
                                QStringLiteral("字母梯度转换没有开关值")));
+    if (shapes && (o.threshold || o.automatic))
+        return usage(localized(QStringLiteral("shape matching has no threshold"),
+                               QStringLiteral("形状匹配没有开关值")));
     if (gradient && !o.article.isEmpty())
         return usage(localized(QStringLiteral("the letter gradient fills no cells from an article"),
                                QStringLiteral("字母梯度转换不用文章填充格子")));
+    if (shapes && !o.article.isEmpty())
+        return usage(localized(QStringLiteral("shape matching fills no cells from an article"),
+                               QStringLiteral("形状匹配不用文章填充格子")));
     if (o.brush.isEmpty() || unicodeToGbk(o.brush).size() > 2 || gbkPrefix(o.brush, 2) != o.brush)
         return usage(
             localized(QStringLiteral("--brush takes one Chinese character or two single-byte characters"),

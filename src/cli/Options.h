@@ -39,6 +39,7 @@ struct Options {
     QString font = QStringLiteral("宋体"), brush = QStringLiteral("画"), article;
     Destination destination = Destination::Lines;
     QString outputPath; // for Destination::File
+    QString pngPath;    // the result drawn as the canvas draws it, as well, when given
     // Lines are UTF-8 and drawing files GBK unless asked otherwise.
     std::optional<TextEncoding> encoding;
     bool invert = false, bold = false, italic = false, underline = false;

@@ -6,6 +6,8 @@
 #include "core/convert/Conversion.h"
 #include "core/convert/ImagePixels.h"
 #include "core/convert/Picture.h"
+#include "core/render/ShapeGlyphs.h"
+#include "core/text/GbkText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -151,6 +153,8 @@ private Q_SLOTS:
     void conversion_data();
     void conversion();
     void conversionShowsItsEffect();
+    void shapesFollowTheCellsPicture();
+    void shapesKeepBroadShades();
 };
 
 void TestConvert::greyValues() {
@@ -682,6 +686,93 @@ void TestConvert::conversionShowsItsEffect() {
                        {.size = {5, 3}, .source = Source::Effect, .cropToInk = true});
     QCOMPARE(c.area, QRect());
     QCOMPARE(c.lines, QList<QByteArray>{});
+}
+
+namespace {
+
+// A picture of `cells` cells of 18 x 18 pixels, white, with what `draw` paints in black.
+Picture cellPicture(QSize cells, const std::function<void(QPainter&)>& draw) {
+    QImage image(cells * 18, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    draw(p);
+    p.end();
+    return Picture::fromImage(image);
+}
+
+QByteArray shapesOf(const Picture& picture, QSize cells, bool invert = false) {
+    return convertShapes(picture.shapeSamples(cells.width(), cells.height()), canvasGlyphMasks(), invert)
+        .lines.join('\n');
+}
+
+QByteArray gbk(const QString& text) {
+    return unicodeToGbk(text);
+}
+
+} // namespace
+
+void TestConvert::shapesFollowTheCellsPicture() {
+    const QSize one(1, 1);
+    const Picture black = cellPicture(one, [](QPainter& p) { p.drawRect(0, 0, 18, 18); });
+    QCOMPARE(shapesOf(black, one), gbk(QStringLiteral("█")));
+    QCOMPARE(shapesOf(black, one, true), QByteArray("  "));
+    QCOMPARE(shapesOf(cellPicture(one, [](QPainter&) {}), one), QByteArray("  "));
+    QCOMPARE(shapesOf(cellPicture(one, [](QPainter&) {}), one, true), gbk(QStringLiteral("█")));
+    QCOMPARE(shapesOf(cellPicture(one, [](QPainter& p) { p.drawRect(0, 9, 18, 9); }), one),
+             gbk(QStringLiteral("▄")));
+    QCOMPARE(shapesOf(cellPicture(one, [](QPainter& p) { p.drawRect(0, 0, 9, 18); }), one),
+             gbk(QStringLiteral("▌")));
+    const Picture diagonal = cellPicture(one, [](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(0, 17, 17, 0);
+    });
+    QCOMPARE(shapesOf(diagonal, one), gbk(QStringLiteral("╱")));
+    const Picture falling = cellPicture(one, [](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(0, 0, 17, 17);
+    });
+    QCOMPARE(shapesOf(falling, one), gbk(QStringLiteral("╲")));
+    // A stroke down the middle of one half is a single-byte character there, and a space beside it.
+    const QByteArray leftStroke =
+        shapesOf(cellPicture(one, [](QPainter& p) { p.drawRect(4, 2, 2, 14); }), one);
+    QVERIFY2(leftStroke.size() == 2 && leftStroke[0] > ' ' && uchar(leftStroke[0]) < 0x80 &&
+                 leftStroke[1] == ' ',
+             leftStroke.constData());
+    const QByteArray rightStroke =
+        shapesOf(cellPicture(one, [](QPainter& p) { p.drawRect(13, 2, 2, 14); }), one);
+    QVERIFY2(rightStroke.size() == 2 && rightStroke[0] == ' ' && rightStroke[1] > ' ' &&
+                 uchar(rightStroke[1]) < 0x80,
+             rightStroke.constData());
+    // Across cells: black from the middle of the first row down.
+    const QSize six(3, 2);
+    QCOMPARE(shapesOf(cellPicture(six, [](QPainter& p) { p.drawRect(0, 9, 54, 27); }), six),
+             gbk(QStringLiteral("▄▄▄\n███")));
+    // The picture is stretched to the cells as the other modes stretch it.
+    QCOMPARE(shapesOf(cellPicture(QSize(2, 2), [](QPainter& p) { p.drawRect(0, 18, 36, 18); }), QSize(1, 1)),
+             gbk(QStringLiteral("▄")));
+}
+
+void TestConvert::shapesKeepBroadShades() {
+    // A flat grey takes one glyph throughout, of about that grey.
+    for (const int grey : {191, 128, 64}) {
+        QImage flat(QSize(20, 20) * 18, QImage::Format_RGB32);
+        flat.fill(qRgb(grey, grey, grey));
+        const ShapeMatch m =
+            matchShapes(Picture::fromImage(flat).shapeSamples(20, 20), canvasGlyphMasks(), false);
+        QCOMPARE(m.lines.size(), 20);
+        for (const QByteArray& line : m.lines) QCOMPARE(line, QByteArray(line.left(2).repeated(20)));
+        const double wanted = 1.0 - grey / 255.0;
+        QVERIFY2(std::abs(m.ink[0] - wanted) < 0.07, qPrintable(QStringLiteral("grey %1: %2, ink %3")
+                                                                    .arg(grey)
+                                                                    .arg(gbkToUnicode(m.lines[0].left(2)))
+                                                                    .arg(m.ink[0])));
+    }
+    // Black beside white.
+    const Picture halves = cellPicture(QSize(8, 4), [](QPainter& p) { p.drawRect(0, 0, 72, 72); });
+    QCOMPARE(shapesOf(halves, QSize(8, 4)),
+             gbk(QStringLiteral("████        \n████        \n████        \n████        ")));
 }
 
 QTEST_MAIN(TestConvert)

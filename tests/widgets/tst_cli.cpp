@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -108,6 +109,7 @@ private Q_SLOTS:
     void messagesInOneLanguage_data();
     void messagesInOneLanguage();
     void installCheckFindsTheFilesBesideTheProgram();
+    void shapesAndTheirPicture();
 };
 
 void TestCli::initTestCase() {
@@ -267,7 +269,11 @@ void TestCli::errorsAndExitCodes() {
         {{"convert", picture, "--threshold", "300"}, 2, "whole number"},
         {{"convert", picture, "--threshold", "9", "--auto", "mean"}, 2, "exclude"},
         {{"convert", picture, "--auto", "median"}, 2, "mean or mode"},
-        {{"convert", picture, "--mode", "halftone"}, 2, "threshold, gradient or dither"},
+        {{"convert", picture, "--mode", "halftone"}, 2, "threshold, gradient, dither or shapes"},
+        {{"convert", picture, "--mode", "shapes", "--auto", "mean"}, 2, "no threshold"},
+        {{"convert", picture, "--mode", "shapes", "--article", picture}, 2, "no cells from an article"},
+        {{"convert", picture, "--png", "-"}, 2, "--png needs a file name"},
+        {{"convert", picture, "--png", m_dir->filePath("no/such/folder.png")}, 1, "cannot write"},
         {{"convert", picture, "--mode", "gradient", "--threshold", "9"}, 2, "no threshold"},
         {{"convert", picture, "--gradient", "--auto", "mean"}, 2, "no threshold"},
         {{"convert", picture, "--brush", "abc"}, 2, "--brush"},
@@ -583,6 +589,44 @@ void TestCli::installCheckFindsTheFilesBesideTheProgram() {
     QCOMPARE(QString::fromUtf8(r.out), "帮助文件：" + help + "\n");
     QCOMPARE(ownLines(r.err),
              QStringList{"runeboard：无法读取候选字符文件“" + pentext + "”：这是一个文件夹"});
+}
+
+void TestCli::shapesAndTheirPicture() {
+    // Three cells: black in the lower half, black, white; and the picture of what came out.
+    QImage cells(54, 18, QImage::Format_RGB32);
+    cells.fill(Qt::white);
+    {
+        QPainter p(&cells);
+        p.fillRect(0, 9, 18, 9, Qt::black);
+        p.fillRect(18, 0, 18, 18, Qt::black);
+    }
+    const QString picture = m_dir->filePath(QStringLiteral("cells.png"));
+    QVERIFY(cells.save(picture));
+    const QString png = m_dir->filePath(QStringLiteral("drawn.png"));
+    const QStringList three{"--width", "3", "--height", "1"};
+    Run r = runeboard(QStringList{"convert", picture, "--mode", "shapes", "--png", png} + three);
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("▄█  \n"));
+    QVERIFY(r.err.isEmpty());
+    // Drawn as the canvas draws it: 18 x 18 pixels a cell, the text black on white, no grid lines.
+    const QImage drawn(png);
+    QCOMPARE(drawn.size(), QSize(54, 18));
+    QCOMPARE(qGray(drawn.pixel(0, 0)), 255);
+    QCOMPARE(qGray(drawn.pixel(9, 4)), 255);
+    QCOMPARE(qGray(drawn.pixel(9, 14)), 0);
+    QCOMPARE(qGray(drawn.pixel(27, 4)), 0);
+    QCOMPARE(qGray(drawn.pixel(45, 9)), 255);
+    // Inverted; and from standard input, which the program that answers first hands on.
+    QFile f(picture);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    r = runeboard(QStringList{"convert", "-", "--mode", "shapes", "--invert"} + three, f.readAll());
+    QVERIFY2(r.exit == 0, r.err.constData());
+    // GBK has no upper half block: the shade has that grey, spread over the cell.
+    QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("▓  █\n"));
+    // Any mode draws its picture.
+    r = runeboard(QStringList{"convert", picture, "--png", png, "--brush", "##"} + three);
+    QVERIFY2(r.exit == 0, r.err.constData());
+    QCOMPARE(QImage(png).size(), QSize(54, 18));
 }
 
 QTEST_MAIN(TestCli)

@@ -18,8 +18,8 @@ namespace convert {
 inline constexpr int kMaxSide = kGridMax;
 inline constexpr int kDefaultThreshold = 150;
 
-// Dither is two colours too, by error diffusion.
-enum class Mode { TwoColour, Gradient, Dither };
+// Dither is two colours too, by error diffusion; shapes choose each cell's glyph by its shape.
+enum class Mode { TwoColour, Gradient, Dither, Shapes };
 enum class ThresholdMethod { Mean, MostFrequent };
 
 // The size in cells proposed for a picture: its own size where it fits, else the

@@ -29,4 +29,18 @@ Conversion convertPicture(ConstPixels picture, const ConversionSettings& setting
     return c;
 }
 
+Conversion convertShapes(const ShapeSamples& samples, const GlyphMasks& glyphs, bool invert) {
+    Conversion c;
+    ShapeMatch m = matchShapes(samples, glyphs, invert);
+    const Pixels effect = c.effect.pixels();
+    for (int y = 0; y < samples.h; ++y)
+        for (int x = 0; x < samples.w; ++x) {
+            const int v = 255 - int(m.ink[size_t(y) * size_t(samples.w) + size_t(x)] * 255.0f + 0.5f);
+            effect.row(y)[x] = qRgb(v, v, v);
+        }
+    c.area = QRect(0, 0, samples.w, samples.h);
+    c.lines = std::move(m.lines);
+    return c;
+}
+
 } // namespace convert

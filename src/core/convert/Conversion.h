@@ -5,6 +5,7 @@
 #include "ConversionSettings.h"
 #include "PixelView.h"
 #include "RgbRaster.h"
+#include "ShapeMatch.h"
 
 #include <QByteArray>
 #include <QList>
@@ -31,5 +32,9 @@ struct Conversion {
 // settings' size, unless it is an effect picture already; then inverting, when asked; then the
 // cells, from the brush or from the article, which starts at its beginning.
 Conversion convertPicture(ConstPixels picture, const ConversionSettings& settings);
+
+// Shape matching over the picture's blocks: the lines are the glyphs chosen, and the effect
+// picture shows each cell's grey as drawn (its share of ink) on white.
+Conversion convertShapes(const ShapeSamples& samples, const GlyphMasks& glyphs, bool invert);
 
 } // namespace convert

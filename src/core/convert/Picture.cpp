@@ -251,4 +251,28 @@ QImage Picture::scaled(int w, int h) const {
     return out;
 }
 
+ShapeSamples Picture::shapeSamples(int w, int h) const {
+    const QSize stretch(std::max(w, 0), std::max(h, 0));
+    const QSize cells(std::min(stretch.width(), kMaxSide), std::min(stretch.height(), kMaxSide));
+    if (isNull() || cells.isEmpty()) return convert::shapeSamples({}, stretch, cells);
+    if (!isVector()) return convert::shapeSamples(constPixels(m_image), stretch, cells);
+    // Drawn at the cells' size, only the part the cells show.
+    QBuffer buffer;
+    buffer.setData(m_vector);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    reader.setScaledSize(QSize(std::min<qint64>(qint64(w) * kCellSize, kMaxPictureSide),
+                               std::min<qint64>(qint64(h) * kCellSize, kMaxPictureSide)));
+    reader.setScaledClipRect(QRect(QPoint(0, 0), cells * kCellSize));
+    QImage part = onWhite(reader.read());
+    if (part.isNull()) return convert::shapeSamples({}, stretch, cells);
+    if (part.size() != cells * kCellSize) {
+        QImage whole(cells * kCellSize, QImage::Format_RGB32);
+        whole.fill(Qt::white);
+        QPainter(&whole).drawImage(0, 0, part);
+        part = whole;
+    }
+    return convert::shapeSamples(constPixels(part), cells, cells);
+}
+
 } // namespace convert

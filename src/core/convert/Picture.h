@@ -7,6 +7,7 @@
 
 #include "PictureError.h"
 #include "PictureLimits.h"
+#include "ShapeMatch.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -37,6 +38,9 @@ public:
     // part of the stretch. A raster takes one source pixel for each target pixel
     // (nearest, never averaged); a vector picture is drawn at that size.
     QImage scaled(int w, int h) const;
+    // The picture stretched to w x h cells of 18 x 18 pixels, as shape matching sees its top-left
+    // 100 x 100 cells; stretched as scaled() stretches it.
+    ShapeSamples shapeSamples(int w, int h) const;
 
 private:
     QImage m_image;

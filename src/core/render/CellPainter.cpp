@@ -43,6 +43,32 @@ constexpr uchar kWhiteIndex = 7;
 
 } // namespace
 
+QImage CellPainter::textSquare(CharCell cell, bool smoothed, bool* drawn) {
+    const int em = m_face.em;
+    QImage image(em, em, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString text = gbkToUnicode(cell.text());
+    // One double-byte character takes the whole square, centred in it whatever its advance (the
+    // symbols of character art are narrow in some faces); single-byte characters take a half each.
+    const bool wide = isGbkLeadByte(cell.b0) && cell.b1 != 0 && text.size() == 1;
+    const int glyphs = wide ? 1 : int(std::min<qsizetype>(text.size(), 2));
+    if (drawn) *drawn = !cell.isBlank() && glyphs > 0;
+    if (cell.isBlank() || glyphs == 0) return image;
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    QFont font = wide ? m_face.wide : m_face.narrow;
+    if (smoothed) font.setStyleStrategy(QFont::PreferAntialias);
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    const int box = wide ? em : em / 2;
+    for (int i = 0; i < glyphs; ++i) {
+        const QString glyph = wide ? text : text.mid(i, 1);
+        const int x = i * box + (box - metrics.horizontalAdvance(glyph)) / 2;
+        p.drawText(x, m_face.baseline(), glyph);
+    }
+    return image;
+}
+
 const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     int& slot = m_index[(cell.b0 << 8) | cell.b1];
     if (slot >= 0) return m_tiles[size_t(slot)];
@@ -50,32 +76,18 @@ const CellPainter::Tile& CellPainter::tileFor(CharCell cell) {
     Tile tile;
     tile.pixels.assign(size_t(side) * size_t(side), kWhiteIndex);
     const QString text = gbkToUnicode(cell.text());
-    // One double-byte character takes the whole square, centred in it whatever its advance (the
-    // symbols of character art are narrow in some faces); single-byte characters take a half each.
     const bool wide = isGbkLeadByte(cell.b0) && cell.b1 != 0 && text.size() == 1;
     const int glyphs = wide ? 1 : int(std::min<qsizetype>(text.size(), 2));
     // Two spaces still have a width: drawn directly they blank the glyphs under them.
     tile.textWidth = wide ? em : glyphs * (em / 2);
-    if (!cell.isBlank() && glyphs > 0) {
-        QImage image(side, side, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.setPen(Qt::black);
-        p.setClipRect(origin, origin, em, em);
-        const QFont& font = wide ? m_face.wide : m_face.narrow;
-        p.setFont(font);
-        const QFontMetrics metrics(font);
-        const int box = wide ? em : em / 2;
-        for (int i = 0; i < glyphs; ++i) {
-            const QString glyph = wide ? text : text.mid(i, 1);
-            const int x = origin + i * box + (box - metrics.horizontalAdvance(glyph)) / 2;
-            p.drawText(x, origin + m_face.baseline(), glyph);
-        }
-        p.end();
-        for (int y = 0; y < side; ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < side; ++x)
-                tile.pixels[size_t(y * side + x)] = qGray(row[x]) < 128 ? kBlackIndex : kWhiteIndex;
+    bool drawn = false;
+    const QImage square = textSquare(cell, false, &drawn);
+    if (drawn) {
+        const int reach = std::min(em, side - origin);
+        for (int y = 0; y < reach; ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(square.constScanLine(y));
+            uchar* out = tile.pixels.data() + size_t((origin + y) * side + origin);
+            for (int x = 0; x < reach; ++x) out[x] = qGray(row[x]) < 128 ? kBlackIndex : kWhiteIndex;
         }
     }
     slot = int(m_tiles.size());

@@ -30,6 +30,9 @@ public:
     // Draws the cell's text on its own opaque white background over the cell's text square,
     // without clearing the rest of the cell first.
     void paintText(QImage& picture, int col, int row, CharCell cell);
+    // The cell's text in its em x em square, black on white before the canvas makes it two-coloured,
+    // its outlines smoothed to grey when asked; *drawn says whether any glyph was drawn.
+    QImage textSquare(CharCell cell, bool smoothed, bool* drawn = nullptr);
 
 private:
     // The cell inside cleared to white with the text in its square, as the picture's own
