@@ -7,6 +7,7 @@
 #include "core/convert/Picture.h"
 #include "core/render/Canvas.h"
 #include "core/render/PaintedDrawing.h"
+#include "core/render/ShapeGlyphs.h"
 #include "core/text/GbkText.h"
 #include "core/text/TextFile.h"
 #include "core/tools/ToolController.h"
@@ -352,6 +353,20 @@ void benchImport() {
                   const QImage scaled = loaded.scaled(100, 100);
                   (void)convert::convertPicture(convert::constPixels(scaled),
                                                 {.size = {100, 100}, .threshold = 100 + step++ % 100});
+              }) /
+              1e6,
+          "ms");
+    // Shape matching, the same way: the glyphs are drawn once, at the first use, and kept.
+    QElapsedTimer glyphs;
+    glyphs.start();
+    (void)canvasGlyphMasks();
+    print("shape_glyphs_ms", double(glyphs.nsecsElapsed()) / 1e6, "ms");
+    print("import_shapes_ms",
+          medianNs(
+              21, [] {},
+              [&] {
+                  (void)convert::convertShapes(loaded.shapeSamples(100, 100 + step++ % 2), canvasGlyphMasks(),
+                                               false);
               }) /
               1e6,
           "ms");

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace convert {
 
@@ -34,8 +35,9 @@ CellBlocks blocksOf(ConstPixels square) {
 
 ShapeSamples shapeSamples(ConstPixels picture, QSize stretch, QSize cells) {
     ShapeSamples s;
-    s.w = std::clamp(cells.width(), 0, kMaxSide);
-    s.h = std::clamp(cells.height(), 0, kMaxSide);
+    // Never beyond the stretch, where no pixel of the picture lies.
+    s.w = std::clamp(cells.width(), 0, std::min(kMaxSide, stretch.width()));
+    s.h = std::clamp(cells.height(), 0, std::min(kMaxSide, stretch.height()));
     const int bw = s.w * kShapeBlocks, bh = s.h * kShapeBlocks;
     s.dark.assign(size_t(bw) * size_t(bh), 0.0f);
     if (picture.width() <= 0 || picture.height() <= 0) return s;
@@ -101,10 +103,13 @@ HalfFeatures halfOf(const HalfBlocks& blocks) {
     return f;
 }
 
-// A set of glyphs laid out for scoring a target against all of them at once: feature k of every
-// glyph side by side, so the loop over glyphs runs in independent lanes.
+// A set of glyphs laid out for scoring a target against all of them at once: a run of kLanes
+// glyphs at a time with feature k of each side by side, so that the scores of a run are kept in
+// registers and computed in independent lanes.
 class GlyphTable {
 public:
+    static constexpr size_t kLanes = 8;
+
     explicit GlyphTable(size_t features) : m_features(features) {}
 
     void add(const float* features, float ink) {
@@ -120,28 +125,40 @@ public:
     // The glyph nearest the target and its score: the squared difference less the target's own
     // sum of squares.
     std::pair<size_t, float> nearest(const float* target) {
-        if (m_values.empty()) transpose();
-        const size_t count = m_norm.size();
-        m_score = m_norm;
-        for (size_t k = 0; k < m_features; ++k) {
-            const float t2 = 2.0f * target[k];
-            const float* v = m_values.data() + k * count;
-            for (size_t g = 0; g < count; ++g) m_score[g] -= t2 * v[g];
+        if (m_runs.empty()) layOut();
+        size_t best = 0;
+        float bestScore = std::numeric_limits<float>::max();
+        const size_t runs = m_runs.size() / (m_features * kLanes);
+        for (size_t run = 0; run < runs; ++run) {
+            std::array<float, kLanes> score;
+            std::copy_n(m_runNorm.data() + run * kLanes, kLanes, score.begin());
+            const float* v = m_runs.data() + run * m_features * kLanes;
+            for (size_t k = 0; k < m_features; ++k, v += kLanes) {
+                const float t2 = 2.0f * target[k];
+                for (size_t lane = 0; lane < kLanes; ++lane) score[lane] -= t2 * v[lane];
+            }
+            for (size_t lane = 0; lane < kLanes; ++lane)
+                if (score[lane] < bestScore) bestScore = score[lane], best = run * kLanes + lane;
         }
-        const size_t best = size_t(std::min_element(m_score.begin(), m_score.end()) - m_score.begin());
-        return {best, m_score[best]};
+        return {best, bestScore};
     }
 
 private:
-    void transpose() {
-        const size_t count = m_norm.size();
-        m_values.resize(m_rows.size());
-        for (size_t g = 0; g < count; ++g)
-            for (size_t k = 0; k < m_features; ++k) m_values[k * count + g] = m_rows[g * m_features + k];
+    void layOut() {
+        // The last run is filled up with copies of the first glyph, which never win over it.
+        const size_t count = m_norm.size(), runs = (count + kLanes - 1) / kLanes;
+        m_runs.resize(runs * kLanes * m_features);
+        m_runNorm.resize(runs * kLanes);
+        for (size_t slot = 0; slot < runs * kLanes; ++slot) {
+            const size_t g = slot < count ? slot : 0, run = slot / kLanes, lane = slot % kLanes;
+            m_runNorm[slot] = m_norm[g];
+            for (size_t k = 0; k < m_features; ++k)
+                m_runs[(run * m_features + k) * kLanes + lane] = m_rows[g * m_features + k];
+        }
     }
 
     size_t m_features;
-    std::vector<float> m_rows, m_values, m_norm, m_ink, m_score;
+    std::vector<float> m_rows, m_norm, m_ink, m_runs, m_runNorm;
 };
 
 } // namespace
