@@ -42,6 +42,7 @@ private Q_SLOTS:
     void fieldChecks();
     void convertClickAndAutomaticThreshold();
     void theEffectFollowsTheFields();
+    void shapesInTheDialog();
     void intoAnOpenDrawing();
     void intoANewDrawing();
     void okWithoutAConversion();
@@ -294,6 +295,47 @@ void TestImport::theEffectFollowsTheFields() {
     QTest::keyClicks(f.Edit4, QStringLiteral("5"));
     QCOMPARE(f.ScaledWidth, 5);
 }, false);
+}
+
+void TestImport::shapesInTheDialog() {
+    QVERIFY(closeAllDrawings());
+    // Four cells of 18 x 18 pixels: black in the lower half, black, white, white.
+    QImage picture(72, 18, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter p(&picture);
+        p.fillRect(0, 9, 18, 9, Qt::black);
+        p.fillRect(18, 0, 18, 18, Qt::black);
+    }
+    import([&](TPictureForm& f) {
+        load(f, picture);
+    f.Edit4->setText(QStringLiteral("4"));
+    f.Edit3->setText(QStringLiteral("1"));
+    // Choosing the mode matches at once; it has no threshold and fills with no brush or article.
+    f.RadioButton4->click();
+    QCOMPARE(f.RadioButton4->text(), QStringLiteral("形状匹配"));
+    QVERIFY(!f.Button5->isEnabled());
+    QVERIFY(!f.SpeedButton3->isEnabled());
+    // The effect picture: each cell's grey as its glyph draws it.
+    QCOMPARE(qGray(f.effectPicture().pixel(1, 0)), 0);
+    QCOMPARE(qGray(f.effectPicture().pixel(2, 0)), 255);
+    QVERIFY2(std::abs(qGray(f.effectPicture().pixel(0, 0)) - 128) < 20,
+             qPrintable(QString::number(qGray(f.effectPicture().pixel(0, 0)))));
+    click(f.SpeedButton2);
+    QCOMPARE(m_previewShown, QStringLiteral("▄█　　\n"));
+    // 反转 matches the picture again with light and dark swapped, and back.
+    click(f.SpeedButton1);
+    QCOMPARE(qGray(f.effectPicture().pixel(1, 0)), 255);
+    QCOMPARE(qGray(f.effectPicture().pixel(3, 0)), 0);
+    click(f.SpeedButton1);
+    // Back to the threshold, whose effect and result are its own again.
+    f.RadioButton1->click();
+    QCOMPARE(qGray(f.effectPicture().pixel(2, 0)), 0);
+    f.RadioButton4->click();
+});
+TChildForm* d = m_main->activeChild();
+QVERIFY(d);
+QCOMPARE(gridText(d->drawing().CurGrid, 4, 1), QStringLiteral("▄█    "));
 }
 
 void TestImport::intoAnOpenDrawing() {

@@ -251,9 +251,10 @@ QImage Picture::scaled(int w, int h) const {
     return out;
 }
 
-ShapeSamples Picture::shapeSamples(int w, int h) const {
+ShapeSamples Picture::shapeSamples(int w, int h, QSize within) const {
     const QSize stretch(std::max(w, 0), std::max(h, 0));
-    const QSize cells(std::min(stretch.width(), kMaxSide), std::min(stretch.height(), kMaxSide));
+    const QSize cells(std::clamp(within.width(), 0, std::min(stretch.width(), kMaxSide)),
+                      std::clamp(within.height(), 0, std::min(stretch.height(), kMaxSide)));
     if (isNull() || cells.isEmpty()) return convert::shapeSamples({}, stretch, cells);
     if (!isVector()) return convert::shapeSamples(constPixels(m_image), stretch, cells);
     // Drawn at the cells' size, only the part the cells show.

@@ -39,8 +39,8 @@ public:
     // (nearest, never averaged); a vector picture is drawn at that size.
     QImage scaled(int w, int h) const;
     // The picture stretched to w x h cells of 18 x 18 pixels, as shape matching sees its top-left
-    // 100 x 100 cells; stretched as scaled() stretches it.
-    ShapeSamples shapeSamples(int w, int h) const;
+    // cells, at most `within`; stretched as scaled() stretches it.
+    ShapeSamples shapeSamples(int w, int h, QSize within = {kGridMax, kGridMax}) const;
 
 private:
     QImage m_image;

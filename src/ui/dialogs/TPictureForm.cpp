@@ -9,6 +9,7 @@
 #include "core/commands/Messages.h"
 #include "core/commands/PlaceBlock.h"
 #include "core/model/Drawing.h"
+#include "core/render/ShapeGlyphs.h"
 #include "core/text/GbkText.h"
 #include "core/text/Integers.h"
 #include "ui/platform/UiPlatform.h"
@@ -35,34 +36,6 @@ const QString kPictureFilter =
     QStringLiteral("图片 (*.jpg *.jpeg *.bmp *.ico *.png *.gif *.svg);;JPEG (*.jpg *.jpeg);;位图 (*.bmp);;"
                    "图标 (*.ico);;PNG (*.png);;GIF (*.gif);;SVG (*.svg);;所有文件 (*)");
 
-QLabel* label(const QString& text, const char* name = nullptr) {
-    auto* l = new QLabel(text);
-    if (name) l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit* lineEdit(const char* name, int width = 0) {
-    auto* e = new QLineEdit;
-    e->setObjectName(QLatin1String(name));
-    if (width > 0) e->setFixedWidth(width);
-    return e;
-}
-
-// The widgets one after the other.
-template <typename Box> Box* boxOf(std::initializer_list<QWidget*> widgets) {
-    auto* box = new Box;
-    for (QWidget* w : widgets) box->addWidget(w);
-    return box;
-}
-
-QLabel* pictureBox(const char* name) {
-    auto* l = new QLabel;
-    l->setObjectName(QLatin1String(name));
-    l->setFixedSize(convert::kMaxSide, convert::kMaxSide);
-    l->setFrameShape(QFrame::NoFrame);
-    return l;
-}
-
 } // namespace
 
 TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* parent)
@@ -71,47 +44,7 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     setWindowTitle(QStringLiteral("导入图片"));
     setModal(true);
 
-    Edit1 = lineEdit("Edit1");
-    Edit1->setReadOnly(true);
-    Button4 = namedButton(QStringLiteral("打开"), "Button4");
-    Button6 = namedButton(QStringLiteral("剪贴板"), "Button6");
-    Image1 = label(QString(), "Image1");
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox1 = new QScrollArea;
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setWidget(Image1);
-    ScrollBox1->setWidgetResizable(false);
-    Label7 = label(QStringLiteral("0"), "Label7");
-    Label8 = label(QStringLiteral("0"), "Label8");
-    Button3 = namedButton(QStringLiteral("转化"), "Button3");
-
-    RadioButton1 = namedRadio(QStringLiteral("使用二色转换"), "RadioButton1", true);
-    RadioButton2 = namedRadio(QStringLiteral("使用字母梯度转换"), "RadioButton2");
-    RadioButton3 = namedRadio(QStringLiteral("抖动"), "RadioButton3");
-    Edit2 = lineEdit("Edit2", 50);
-    Edit2->setText(QString::number(convert::kDefaultThreshold));
-    Button5 = namedButton(QStringLiteral("自动"), "Button5");
-    Edit3 = lineEdit("Edit3", 50);
-    Edit4 = lineEdit("Edit4", 50);
-    CheckBox1 = new QCheckBox(QStringLiteral("保持原图比例"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(true);
-    Image2 = pictureBox("Image2");
-    Image3 = pictureBox("Image3");
-    auto tool = [](const QString& text, const char* name) {
-        auto* b = new QToolButton;
-        b->setObjectName(QLatin1String(name));
-        b->setText(text);
-        b->setMinimumWidth(56);
-        return b;
-    };
-    SpeedButton1 = tool(QStringLiteral("反转"), "SpeedButton1");
-    SpeedButton2 = tool(QStringLiteral("预览"), "SpeedButton2");
-    SpeedButton3 = tool(QStringLiteral("高级"), "SpeedButton3");
-    const OkCancel okCancel;
-    Button2 = okCancel.ok;
-    Button2->setDefault(false); // Enter in a field must not import
-    Button1 = okCancel.cancel;
+    makeWidgets();
 
     connect(Button4, &QPushButton::clicked, this, &TPictureForm::Button4Click);
     connect(Button6, &QPushButton::clicked, this, &TPictureForm::Button6Click);
@@ -121,7 +54,9 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     connect(RadioButton2, &QRadioButton::clicked, this, &TPictureForm::RadioButton2Click);
     // Dithering has a threshold and fills its ink as the two colours do.
     connect(RadioButton3, &QRadioButton::clicked, this, &TPictureForm::RadioButton1Click);
-    for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3})
+    // Shapes have neither, as the gradient has not.
+    connect(RadioButton4, &QRadioButton::clicked, this, &TPictureForm::RadioButton2Click);
+    for (QRadioButton* r : {RadioButton1, RadioButton2, RadioButton3, RadioButton4})
         connect(r, &QRadioButton::clicked, this, &TPictureForm::followFields);
     for (QLineEdit* e : {Edit2, Edit3, Edit4})
         connect(e, &QLineEdit::textEdited, this, &TPictureForm::followFields);
@@ -132,57 +67,6 @@ TPictureForm::TPictureForm(UiPlatform& platform, DrawingHost& host, QWidget* par
     connect(Button1, &QPushButton::clicked, this, &TPictureForm::Button1Click);
     for (QLineEdit* e : {Edit2, Edit3, Edit4}) e->installEventFilter(this);
     Image2->installEventFilter(this);
-
-    // Left: the file, the picture at its own size, its size and Convert.
-    auto* file = boxOf<QHBoxLayout>({Edit1, Button4, Button6});
-    file->setStretch(0, 1);
-    auto* sourceSize = boxOf<QHBoxLayout>({label(QStringLiteral("高度：")), Label7});
-    sourceSize->addSpacing(16);
-    sourceSize->addWidget(label(QStringLiteral("宽度：")));
-    sourceSize->addWidget(Label8);
-    sourceSize->addStretch(1);
-    sourceSize->addWidget(Button3);
-    auto* left = new QVBoxLayout;
-    left->addLayout(file);
-    left->addWidget(ScrollBox1, 1);
-    left->addLayout(sourceSize);
-
-    // Right: colour, size, the scaled and effect pictures, OK and Cancel.
-    auto* colour = new QGroupBox(QStringLiteral("颜色"));
-    colour->setObjectName(QStringLiteral("GroupBox1"));
-    auto* colourGrid = new QGridLayout(colour);
-    colourGrid->addWidget(RadioButton1, 0, 0, 1, 4);
-    colourGrid->addWidget(label(QStringLiteral("开关值")), 1, 0);
-    colourGrid->addWidget(Edit2, 1, 1);
-    colourGrid->addWidget(label(QStringLiteral("(0-255)")), 1, 2);
-    colourGrid->addWidget(Button5, 1, 3);
-    colourGrid->addWidget(RadioButton2, 2, 0, 1, 4);
-    colourGrid->addWidget(RadioButton3, 3, 0, 1, 4);
-    auto* size = new QGroupBox(QStringLiteral("大小"));
-    size->setObjectName(QStringLiteral("GroupBox2"));
-    auto* sizeGrid = new QGridLayout(size);
-    sizeGrid->addWidget(label(QStringLiteral("高度：")), 0, 0);
-    sizeGrid->addWidget(Edit3, 0, 1);
-    sizeGrid->addWidget(label(QStringLiteral("宽度：")), 0, 2);
-    sizeGrid->addWidget(Edit4, 0, 3);
-    sizeGrid->addWidget(CheckBox1, 1, 0, 1, 4);
-    auto* pictures = new QGridLayout;
-    pictures->addWidget(label(QStringLiteral("缩放图")), 0, 0);
-    pictures->addWidget(label(QStringLiteral("效果图")), 0, 1);
-    pictures->addWidget(Image2, 1, 0);
-    pictures->addWidget(Image3, 1, 1);
-    auto* effectButtons = boxOf<QVBoxLayout>({SpeedButton1, SpeedButton2, SpeedButton3});
-    effectButtons->addStretch(1);
-    pictures->addLayout(effectButtons, 1, 2);
-    auto* right = boxOf<QVBoxLayout>({colour, size});
-    right->addLayout(pictures);
-    right->addStretch(1);
-    right->addLayout(okCancel.row());
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
-    resize(QSize(622, 386).expandedTo(sizeHint()));
     showPictures();
 }
 
@@ -202,6 +86,8 @@ void TPictureForm::FormShow() {
     MaxWidth = MaxHeight = convert::kMaxSide;
     FillMode = 0;
     ResultLines.clear();
+    m_showsShapes = false;
+    m_shapeLines.clear();
     showPictures();
 }
 
@@ -331,6 +217,7 @@ QSize TPictureForm::converted() const {
 
 convert::Mode TPictureForm::mode() const {
     if (RadioButton2->isChecked()) return convert::Mode::Gradient;
+    if (RadioButton4->isChecked()) return convert::Mode::Shapes;
     return RadioButton3->isChecked() ? convert::Mode::Dither : convert::Mode::TwoColour;
 }
 
@@ -358,10 +245,27 @@ void TPictureForm::convertWith(int w, int h, int t, std::optional<convert::Thres
     m_scaled = m_picture.scaled(w, h);
     ScaledHeight = h;
     ScaledWidth = w;
+    m_showsShapes = mode() == convert::Mode::Shapes;
+    if (m_showsShapes) {
+        // Shapes look at each cell's part of the picture, finer than the scaled picture shows.
+        m_shapeSamples = m_picture.shapeSamples(w, h, converted());
+        m_shapesInverted = false;
+        matchShapes();
+        return;
+    }
+    m_shapeSamples = {};
+    m_shapeLines.clear();
     const convert::Conversion c = convert::convertPicture(
         convert::constPixels(m_scaled),
         {.size = converted(), .mode = mode(), .threshold = t, .automatic = automatic});
     if (c.automaticThreshold) Edit2->setText(QString::number(*c.automaticThreshold));
+    m_effect = convert::toImage(c.effect.constPixels());
+    showPictures();
+}
+
+void TPictureForm::matchShapes() {
+    convert::Conversion c = convert::convertShapes(m_shapeSamples, canvasGlyphMasks(), m_shapesInverted);
+    m_shapeLines = std::move(c.lines);
     m_effect = convert::toImage(c.effect.constPixels());
     showPictures();
 }
@@ -388,11 +292,17 @@ void TPictureForm::Button5Click() {
 }
 
 void TPictureForm::SpeedButton1Click() {
+    if (m_showsShapes) {
+        m_shapesInverted = !m_shapesInverted;
+        matchShapes();
+        return;
+    }
     m_effect = convert::toImage(fromEffect(true).effect.constPixels());
     showPictures();
 }
 
 QList<QByteArray> TPictureForm::resultLines() const {
+    if (m_showsShapes) return m_shapeLines;
     convert::Fill fill{unicodeToGbk(PictureBrushText), FillMode == 1, {}};
     if (fill.useArticle && m_fillForm) fill.article = m_fillForm->article();
     return fromEffect(false, fill).lines;

@@ -53,6 +53,7 @@ public:
     QPushButton* Button5 = nullptr;       // 自动
     QRadioButton* RadioButton2 = nullptr; // the letter gradient
     QRadioButton* RadioButton3 = nullptr; // dithering
+    QRadioButton* RadioButton4 = nullptr; // shape matching
     QPushButton* Button3 = nullptr;       // 转化
     QLabel* Image2 = nullptr;             // the scaled picture
     QLabel* Image3 = nullptr;             // the effect picture
@@ -96,6 +97,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The widgets and their layout.
+    void makeWidgets();
     void FormShow();
     bool Edit3Exit() { return sizeExit(Edit3, Edit4, m_picture.size().height(), m_picture.size().width()); }
     bool Edit4Exit() { return sizeExit(Edit4, Edit3, m_picture.size().width(), m_picture.size().height()); }
@@ -107,6 +110,8 @@ private:
     // threshold field then shows); false (and says why) when a field is not a fit number.
     bool convertNow(std::optional<convert::ThresholdMethod> automatic = std::nullopt);
     void convertWith(int w, int h, int threshold, std::optional<convert::ThresholdMethod> automatic);
+    // The shapes matched again to the picture's blocks, inverted or not, and shown.
+    void matchShapes();
     void followFields();
     // The size in cells last converted, within the largest a drawing takes.
     QSize converted() const;
@@ -130,5 +135,9 @@ private:
     convert::Picture m_picture;
     QImage m_scaled = convert::blankPicture();
     QImage m_effect = convert::blankPicture();
+    // Shape matching chooses glyphs the effect picture cannot hold: what it last matched, kept.
+    bool m_showsShapes = false, m_shapesInverted = false;
+    convert::ShapeSamples m_shapeSamples;
+    QList<QByteArray> m_shapeLines;
     bool m_inExit = false;
 };
