@@ -1,7 +1,6 @@
 // Picture import dialog.
 #include "TPictureForm.h"
 
-#include "DialogParts.h"
 #include "TKGZForm.h"
 #include "TPictureSetForm.h"
 #include "TTextViewForm.h"
@@ -17,17 +16,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QToolButton>
-#include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -89,6 +85,10 @@ void TPictureForm::FormShow() {
     m_showsShapes = false;
     m_shapeLines.clear();
     showPictures();
+    // A picture loaded for this showing (named on the command line, dropped on the window) shows
+    // its effect at once, as one loaded in the dialog does; one kept from an earlier showing waits
+    // for a change, as it always has.
+    if (std::exchange(m_loadedWhileHidden, false)) followFields();
 }
 
 void TPictureForm::closeEvent(QCloseEvent* event) {
@@ -113,6 +113,9 @@ void TPictureForm::setPicture(const convert::Picture& picture) {
     Label7->setText(QString::number(picture.size().height()));
     Label8->setText(QString::number(picture.size().width()));
     proposeSize();
+    // The effect of the fields as they stand, at once, as for any change of them.
+    m_loadedWhileHidden = !isVisible();
+    followFields();
 }
 
 void TPictureForm::proposeSize() {
