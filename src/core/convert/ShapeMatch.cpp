@@ -72,34 +72,30 @@ constexpr size_t kHalfBlocks = std::tuple_size_v<HalfBlocks>;
 constexpr size_t kHalfFeatures = kHalfBlocks + 1;
 using HalfFeatures = std::array<float, kHalfFeatures>;
 
-// The half (0 left, 1 right) of a cell's blocks as features.
-HalfFeatures halfOf(const float* cell, int half) {
+// A half cell's blocks as features: the blocks, then their grey, weighted.
+template <typename Block> HalfFeatures featuresOf(Block block) {
     HalfFeatures f{};
     float sum = 0;
-    for (int by = 0; by < kShapeBlocks; ++by)
-        for (int bx = 0; bx < kShapeHalf; ++bx) {
-            const float v = cell[by * kShapeBlocks + half * kShapeHalf + bx];
-            f[size_t(by * kShapeHalf + bx)] = v;
-            sum += v;
-        }
+    for (size_t k = 0; k < kHalfBlocks; ++k) sum += f[k] = block(k);
     f[kHalfBlocks] = sum * std::sqrt(kToneWeight / float(kHalfBlocks));
     return f;
 }
 
-// A whole cell: both halves.
-std::array<float, 2 * kHalfFeatures> cellOf(const float* cell) {
-    std::array<float, 2 * kHalfFeatures> f;
-    const HalfFeatures a = halfOf(cell, 0), b = halfOf(cell, 1);
-    std::copy(a.begin(), a.end(), f.begin());
-    std::copy(b.begin(), b.end(), f.begin() + kHalfFeatures);
-    return f;
+// The half (0 left, 1 right) of a cell's blocks.
+HalfFeatures halfOf(const float* cell, int half) {
+    return featuresOf(
+        [=](size_t k) { return cell[(k / kShapeHalf) * kShapeBlocks + half * kShapeHalf + k % kShapeHalf]; });
 }
 
 HalfFeatures halfOf(const HalfBlocks& blocks) {
-    HalfFeatures f{};
-    float sum = 0;
-    for (size_t k = 0; k < kHalfBlocks; ++k) sum += f[k] = blocks[k];
-    f[kHalfBlocks] = sum * std::sqrt(kToneWeight / float(kHalfBlocks));
+    return featuresOf([&](size_t k) { return blocks[k]; });
+}
+
+// A whole cell: both halves.
+std::array<float, 2 * kHalfFeatures> cellOf(const HalfFeatures& left, const HalfFeatures& right) {
+    std::array<float, 2 * kHalfFeatures> f;
+    std::copy(left.begin(), left.end(), f.begin());
+    std::copy(right.begin(), right.end(), f.begin() + kHalfFeatures);
     return f;
 }
 
@@ -171,16 +167,14 @@ ShapeMatch matchShapes(const ShapeSamples& s, const GlyphMasks& glyphs, bool inv
         return m;
     }
     // A wide glyph is compared by both its halves; a pair of narrow ones half by half.
-    constexpr size_t kBlocks = std::tuple_size_v<CellBlocks>;
     GlyphTable wide(2 * kHalfFeatures), left(kHalfFeatures), right(kHalfFeatures);
     auto share = [](const auto& blocks) {
         float sum = 0;
         for (float v : blocks) sum += v;
         return sum / float(blocks.size());
     };
-    for (const GlyphMasks::Wide& g : glyphs.wide) {
-        wide.add(cellOf(g.blocks.data()).data(), share(g.blocks));
-    }
+    for (const GlyphMasks::Wide& g : glyphs.wide)
+        wide.add(cellOf(halfOf(g.blocks.data(), 0), halfOf(g.blocks.data(), 1)).data(), share(g.blocks));
     for (const GlyphMasks::Narrow& g : glyphs.narrow) {
         left.add(halfOf(g.left).data(), share(g.left));
         right.add(halfOf(g.right).data(), share(g.right));
@@ -194,9 +188,10 @@ ShapeMatch matchShapes(const ShapeSamples& s, const GlyphMasks& glyphs, bool inv
                     const float d = s.at(x * kShapeBlocks + bx, y * kShapeBlocks + by);
                     target[size_t(by * kShapeBlocks + bx)] = invert ? 1.0f - d : d;
                 }
-            const auto [w, wideScore] = wide.nearest(cellOf(target.data()).data());
-            const auto [l, leftScore] = left.nearest(halfOf(target.data(), 0).data());
-            const auto [r, rightScore] = right.nearest(halfOf(target.data(), 1).data());
+            const HalfFeatures first = halfOf(target.data(), 0), second = halfOf(target.data(), 1);
+            const auto [w, wideScore] = wide.nearest(cellOf(first, second).data());
+            const auto [l, leftScore] = left.nearest(first.data());
+            const auto [r, rightScore] = right.nearest(second.data());
             float ink;
             if (leftScore + rightScore < wideScore) {
                 line[2 * x] = glyphs.narrow[l].byte;
