@@ -23,8 +23,6 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include <utility>
-
 namespace {
 
 const QString kCaption = QStringLiteral("Runeboard");
@@ -85,10 +83,6 @@ void TPictureForm::FormShow() {
     m_showsShapes = false;
     m_shapeLines.clear();
     showPictures();
-    // A picture loaded for this showing (named on the command line, dropped on the window) shows
-    // its effect at once, as one loaded in the dialog does; one kept from an earlier showing waits
-    // for a change, as it always has.
-    if (std::exchange(m_loadedWhileHidden, false)) followFields();
 }
 
 void TPictureForm::closeEvent(QCloseEvent* event) {
@@ -113,9 +107,6 @@ void TPictureForm::setPicture(const convert::Picture& picture) {
     Label7->setText(QString::number(picture.size().height()));
     Label8->setText(QString::number(picture.size().width()));
     proposeSize();
-    // The effect of the fields as they stand, at once, as for any change of them.
-    m_loadedWhileHidden = !isVisible();
-    followFields();
 }
 
 void TPictureForm::proposeSize() {

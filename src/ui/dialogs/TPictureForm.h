@@ -137,7 +137,6 @@ private:
     QImage m_effect = convert::blankPicture();
     // Shape matching chooses glyphs the effect picture cannot hold: what it last matched, kept.
     bool m_showsShapes = false, m_shapesInverted = false;
-    bool m_loadedWhileHidden = false; // a picture given before the dialog shows
     convert::ShapeSamples m_shapeSamples;
     QList<QByteArray> m_shapeLines;
     bool m_inExit = false;
