@@ -543,6 +543,9 @@ void TestConvert::sampledJpegMatchesTheFullDecode() {
     QCOMPARE(proposedSize(QSize(101, 10)), std::optional<QSize>(QSize(50, 5)));
     QCOMPARE(proposedSize(QSize(100, 100)), std::optional<QSize>(QSize(100, 100)));
     QCOMPARE(proposedSize(QSize(200000, 1)), std::nullopt);
+    // A side that the division would make 0 keeps one cell: a thin line is still a picture.
+    QCOMPARE(proposedSize(QSize(1, 1000)), std::optional<QSize>(QSize(1, 100)));
+    QCOMPARE(proposedSize(QSize(150, 1)), std::optional<QSize>(QSize(75, 1)));
 }
 
 void TestConvert::cmykJpegGoesToTheFullDecoder() {

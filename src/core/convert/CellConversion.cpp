@@ -214,8 +214,9 @@ std::optional<int> autoThreshold(ConstPixels scaled, int w, int h, ThresholdMeth
 std::optional<QSize> proposedSize(QSize picture, int maxWidth, int maxHeight) {
     const int h = picture.height(), w = picture.width();
     if (h <= maxHeight && w <= maxWidth) return picture;
+    // A side the division makes 0 keeps one cell, or a thin line could not be converted at all.
     for (int i = 2; i <= 999; ++i)
-        if (h / i <= maxHeight && w / i <= maxWidth) return QSize(w / i, h / i);
+        if (h / i <= maxHeight && w / i <= maxWidth) return QSize(std::max(w / i, 1), std::max(h / i, 1));
     return std::nullopt;
 }
 

@@ -24,7 +24,7 @@ enum class ThresholdMethod { Mean, MostFrequent };
 
 // The size in cells proposed for a picture: its own size where it fits, else the
 // size divided by the smallest divisor 2..999 that brings both sides within the
-// limits; nothing when no divisor does.
+// limits, at least one cell a side; nothing when no divisor does.
 std::optional<QSize> proposedSize(QSize picture, int maxWidth = kMaxSide, int maxHeight = kMaxSide);
 
 // (red + green + blue) div 3: the three channels weigh the same.
