@@ -46,6 +46,7 @@ private Q_SLOTS:
     void intoAnOpenDrawing();
     void intoANewDrawing();
     void okWithoutAConversion();
+    void cancelIsNeverHeldByAField();
     void fillSettingsAndPreview();
     void previewNeverGoesThroughALink();
     void articleFromAFile_data();
@@ -381,12 +382,48 @@ QCOMPARE(d->drawing().GridWidth, 3);
 QCOMPARE(d->drawing().GridHeight, 2);
 QCOMPARE(gridText(d->drawing().CurGrid, 3, 2), QStringLiteral("  画  \n      "));
 QCOMPARE(d->drawing().undo.UndoState, UndoStep::State::Nothing);
-QCOMPARE(d->drawing().ChangeCount, 0);
+// Nothing to undo, but it is work not yet saved: closing asks, as after an import into a drawing.
+QCOMPARE(d->drawing().ChangeCount, 1);
+QCOMPARE(d->drawing().SavedCount, 0);
 QCOMPARE(d->drawing().FileName, QString());
 }
 
-void TestImport::okWithoutAConversion() {
-    // Size 0: nothing to place, and the user is told.
+void TestImport::cancelIsNeverHeldByAField() {
+    // A field that does not hold a fit number is told about when it is left for another field,
+    // but leaving it for 取消 just cancels.
+    bool closed = false;
+    import(
+        [&](TPictureForm& f) {
+            f.activateWindow();
+    f.Edit2->setFocus();
+    QTRY_VERIFY(f.Edit2->hasFocus());
+    f.Edit2->setText(QStringLiteral("abc"));
+    m_platform.messages.clear();
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    closed = !f.isVisible();
+    QCOMPARE(m_platform.messages.size(), 0);
+},
+        false);
+QVERIFY(closed);
+// Nor Esc, whose closing takes the focus from the field.
+closed = false;
+    import(
+        [&](TPictureForm& f) {
+            f.activateWindow();
+    f.Edit3->setFocus();
+    QTRY_VERIFY(f.Edit3->hasFocus());
+    f.Edit3->setText(QStringLiteral("-"));
+    m_platform.messages.clear();
+    QTest::keyClick(f.Edit3, Qt::Key_Escape);
+    closed = !f.isVisible();
+    QCOMPARE(m_platform.messages.size(), 0);
+    },
+        false);
+    QVERIFY(closed);
+    }
+
+    void TestImport::okWithoutAConversion() {
+        // Size 0: nothing to place, and the user is told.
     import([&](TPictureForm& f) {
         load(f, filled(5, 5, Qt::white));
     f.Edit4->setText(QStringLiteral("0"));
@@ -395,9 +432,9 @@ void TestImport::okWithoutAConversion() {
     click(f.Button2);
     QCOMPARE(m_platform.messages.size(), 1);
     QVERIFY(f.isVisible());
-});
-QCOMPARE(m_main->activeChild()->drawing().selection.PasteActive, false);
-// A 4 x 3 conversion, then a new showing with OK at once: the cleared effect picture, all blank.
+    });
+    QCOMPARE(m_main->activeChild()->drawing().selection.PasteActive, false);
+    // A 4 x 3 conversion, then a new showing with OK at once: the cleared effect picture, all blank.
     import([&](TPictureForm& f) {
         f.Edit4->setText(QStringLiteral("4"));
     f.Edit3->setText(QStringLiteral("3"));

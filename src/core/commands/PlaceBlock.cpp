@@ -30,5 +30,8 @@ Drawing& newDrawingOf(DrawingHost& host, const QList<QByteArray>& lines, int wid
         for (int x = 0; x < d.GridWidth && 2 * x + 1 < lines[y].size(); ++x)
             d.CurGrid.at(x, y) = CharCell::of(uchar(lines[y][2 * x]), uchar(lines[y][2 * x + 1]));
     d.ReDraw();
+    // The converted picture is work of the user's not saved anywhere: closing the drawing asks
+    // about it, as it does after an import into an open drawing. There is nothing to undo.
+    ++d.ChangeCount;
     return d;
 }

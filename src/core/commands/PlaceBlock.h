@@ -21,5 +21,5 @@ void showNewBlock(Drawing& d, const CellRect& at, const QList<QByteArray>& lines
 // Both of the above.
 void placeNewBlock(Drawing& d, const QString& undoName, const CellRect& at, const QList<QByteArray>& lines);
 
-// A new drawing of width x height cells holding the lines; nothing to undo, not yet modified.
+// A new drawing of width x height cells holding the lines: nothing to undo, and unsaved work.
 Drawing& newDrawingOf(DrawingHost& host, const QList<QByteArray>& lines, int width, int height);

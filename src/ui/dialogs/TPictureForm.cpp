@@ -13,6 +13,7 @@
 #include "core/text/Integers.h"
 #include "ui/platform/UiPlatform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -175,8 +176,16 @@ bool TPictureForm::Edit2Exit() {
     return readThreshold(&t, true);
 }
 
+bool TPictureForm::checksOnLeaving(const QFocusEvent* event) const {
+    const Qt::FocusReason reason = event->reason();
+    return isVisible() && QApplication::focusWidget() != Button1 && reason != Qt::ActiveWindowFocusReason &&
+           reason != Qt::PopupFocusReason;
+}
+
 bool TPictureForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !m_inExit) {
+    // A field is checked when it is left for another part of the dialog. Leaving it for 取消, or
+    // the dialog closing, checks nothing: cancelling must never be held up by what a field holds.
+    if (event->type() == QEvent::FocusOut && !m_inExit && checksOnLeaving(static_cast<QFocusEvent*>(event))) {
         // A message box takes the focus itself; that must not check the field once more.
         m_inExit = true;
         if (watched == Edit3) Edit3Exit();

@@ -16,6 +16,7 @@
 class Drawing;
 class DrawingHost;
 class QCheckBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -105,6 +106,8 @@ private:
     // A size field left: the other follows in proportion to the picture when the box says so.
     bool sizeExit(QLineEdit* edit, QLineEdit* other, int side, int otherSide);
     bool Edit2Exit();
+    // Whether leaving a field this way checks it: not for 取消, a closing dialog or a popup menu.
+    bool checksOnLeaving(const QFocusEvent* event) const;
     void Image2MouseDown(QPoint at);
     // Converts with the fields as they stand, by the threshold or the automatic method (which the
     // threshold field then shows); false (and says why) when a field is not a fit number.
