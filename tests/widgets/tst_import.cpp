@@ -390,39 +390,32 @@ QCOMPARE(d->drawing().FileName, QString());
 
 void TestImport::cancelIsNeverHeldByAField() {
     // A field that does not hold a fit number is told about when it is left for another field,
-    // but leaving it for 取消 just cancels.
-    bool closed = false;
-    import(
-        [&](TPictureForm& f) {
-            f.activateWindow();
-    f.Edit2->setFocus();
-    QTRY_VERIFY(f.Edit2->hasFocus());
-    f.Edit2->setText(QStringLiteral("abc"));
-    m_platform.messages.clear();
-    QTest::mouseClick(f.Button1, Qt::LeftButton);
-    closed = !f.isVisible();
-    QCOMPARE(m_platform.messages.size(), 0);
-},
-        false);
-QVERIFY(closed);
-// Nor Esc, whose closing takes the focus from the field.
-closed = false;
-    import(
-        [&](TPictureForm& f) {
-            f.activateWindow();
-    f.Edit3->setFocus();
-    QTRY_VERIFY(f.Edit3->hasFocus());
-    f.Edit3->setText(QStringLiteral("-"));
-    m_platform.messages.clear();
-    QTest::keyClick(f.Edit3, Qt::Key_Escape);
-    closed = !f.isVisible();
-    QCOMPARE(m_platform.messages.size(), 0);
-    },
-        false);
-    QVERIFY(closed);
+    // but leaving it for 取消, or Esc closing the dialog, just cancels.
+    const std::function<void(TPictureForm&, QLineEdit*)> ways[] = {
+        [](TPictureForm& f, QLineEdit*) { QTest::mouseClick(f.Button1, Qt::LeftButton); },
+        [](TPictureForm&, QLineEdit* field) { QTest::keyClick(field, Qt::Key_Escape); },
+    };
+    for (const auto& cancel : ways) {
+        for (QLineEdit* TPictureForm::*field : {&TPictureForm::Edit2, &TPictureForm::Edit3}) {
+            bool closed = false;
+            import(
+                [&](TPictureForm& f) {
+                    f.activateWindow();
+                    (f.*field)->setFocus();
+                    QTRY_VERIFY((f.*field)->hasFocus());
+                    (f.*field)->setText(QStringLiteral("-"));
+                    m_platform.messages.clear();
+                    cancel(f, f.*field);
+                    closed = !f.isVisible();
+                    QCOMPARE(m_platform.messages.size(), 0);
+                },
+                false);
+            QVERIFY(closed);
+        }
     }
+}
 
-    void TestImport::okWithoutAConversion() {
+void TestImport::okWithoutAConversion() {
         // Size 0: nothing to place, and the user is told.
     import([&](TPictureForm& f) {
         load(f, filled(5, 5, Qt::white));
